@@ -1,0 +1,20 @@
+// Zone slot bookkeeping of P25 pages: 32 counters per page, at most 16 memories to a zone.
+// A row whose zone has been counted carries TFLG bit 0x08, so no path counts it twice.
+#pragma once
+
+#include "pages/page.h"
+
+namespace lumo {
+
+bool TakeP25ZonePosition(Page& page, int zone);
+bool ReleaseP25ZonePosition(Page& page, int zone);
+// Releases the slot of the zone a row's label names; a label not in the list releases nothing.
+bool ReleaseZoneOfLabel(Page& page, const wxString& label);
+// The first zone of the page's list with room, or -1 when every zone is full.
+int FirstNonFullZone(const Page& page);
+// The zone check of the row check: gives a used row a zone and counts it once.
+void CheckZone(Page& page, int row);
+// True when the row is a shadow (MFLG slot bits set).
+bool IsShadowRow(const Page& page, int row);
+
+}  // namespace lumo

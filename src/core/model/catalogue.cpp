@@ -1,0 +1,327 @@
+#include "model/catalogue.h"
+
+#include <algorithm>
+
+namespace lumo {
+
+const std::array<const char*, kRadioCount> RadioNames = {
+    "VR-11", "VR-12", "VR-19", "VR-13", "VR-13B", "VR-14",  "VRD-21", "VRD-21B",  "VRA-50",
+    "VR-30", "VR-32", "VR-33", "VR-33_MNR", "VR-35", "VR-36", "VR-37", "VRD-70", "VRD-8xxx",
+};
+
+const std::array<const char*, kRadioCount> RadioChoiceLabels = {
+    "VR-11", "VR-12", "VR-19", "VR-13", "VR-13B", "VR-14", "VRD-21[A|B]", "VRD-21B-V2", "VRA-50",
+    "VR-30", "VR-32", "VR-33", "VR-33MNR", "VR-35", "VR-36", "VR-37", "VRD-70", "VRD-8xxx",
+};
+
+const std::array<const char*, kBandCount> BandNames = {
+    "FM 30-50",   "FM 66-88",   "AM 108-138", "AM 118-138", "FM 136-174",
+    "FM 138-174", "AM 225-400", "FM 403-512", "M6 3-BAND",
+};
+
+const std::array<const char*, kBandCount> BandDialogLabels = {
+    "FM: 30-50 MHz",   "FM: 66-88 MHz",   "",
+    "AM: 118-138 MHz", "",                "FM: 138-174 MHz",
+    "AM: 225-400 MHz", "FM: 403-512 MHz", "M6: 3-BAND",
+};
+
+const std::array<const char*, kBandCount> BandDefaultFrequencies = {
+    "30.0000",  "66.0000",  "118.0000", "118.0000", "136.0000",
+    "138.0000", "225.0000", "403.0000", "31.0000",
+};
+
+// The last pair is 896-960 as the radios define it; it does not follow from the band's name.
+const std::array<std::array<int, 2>, kBandCount> BandLimitsMHz = {{
+    {30, 50},
+    {66, 88},
+    {108, 138},
+    {118, 138},
+    {136, 174},
+    {138, 174},
+    {225, 400},
+    {403, 512},
+    {896, 960},
+}};
+
+const std::array<const char*, kPageTypeCount> PageTypeCodes = {
+    "ANFM", "RP25", "EP25", "MODX", "R19", "DAMX", "ANAM", "FMAM",
+};
+
+const std::array<int, kPageTypeCount> TypeColumnCounts = {10, 19, 20, 11, 2, 6, 5, 7};
+
+const std::array<std::array<int, kBandChoiceCount>, kRadioCount> RadioBandTable = {{
+    {0, -1, -1, -1, -1, -1},  // VR-11
+    {1, -1, -1, -1, -1, -1},  // VR-12
+    {3, -1, -1, -1, -1, -1},  // VR-19
+    {5, -1, -1, -1, -1, -1},  // VR-13
+    {5, -1, -1, -1, -1, -1},  // VR-13B
+    {7, -1, -1, -1, -1, -1},  // VR-14
+    {4, -1, -1, -1, -1, -1},  // VRD-21
+    {4, -1, -1, -1, -1, -1},  // VRD-21B
+    {3, -1, -1, -1, -1, -1},  // VRA-50
+    {5, 7, -1, -1, -1, -1},   // VR-30
+    {5, 6, -1, -1, -1, -1},   // VR-32
+    {0, 5, -1, -1, -1, -1},   // VR-33
+    {0, 5, -1, -1, -1, -1},   // VR-33_MNR
+    {0, 5, 7, -1, -1, -1},    // VR-35
+    {1, 5, 7, -1, -1, -1},    // VR-36
+    {1, 5, -1, -1, -1, -1},   // VR-37
+    {0, 3, 5, 6, 7, -1},      // VRD-70
+    {0, 3, 5, 6, 7, 8},       // VRD-8xxx
+}};
+
+const std::array<std::array<int, kBandChoiceCount>, kRadioCount> RadioRowTable = {{
+    {122, 0, 0, 0, 0, 0},
+    {122, 0, 0, 0, 0, 0},
+    {6, 0, 0, 0, 0, 0},
+    {102, 0, 0, 0, 0, 0},
+    {122, 0, 0, 0, 0, 0},
+    {122, 0, 0, 0, 0, 0},
+    {232, 0, 0, 0, 0, 0},
+    {502, 0, 0, 0, 0, 0},
+    {100, 0, 0, 0, 0, 0},
+    {202, 200, 0, 0, 0, 0},
+    {200, 200, 0, 0, 0, 0},
+    {200, 202, 0, 0, 0, 0},
+    {202, 200, 0, 0, 0, 0},
+    {200, 200, 200, 0, 0, 0},
+    {200, 200, 200, 0, 0, 0},
+    {200, 202, 0, 0, 0, 0},
+    {200, 200, 200, 200, 200, 0},
+    {200, 200, 200, 200, 200, 500},
+}};
+
+namespace {
+const std::vector<const char*> kNoChoices;
+const std::vector<const char*> kVhfUhf = {"FM: 138-174 MHz", "FM: 403-512 MHz"};
+const std::vector<const char*> kVhfAm = {"FM: 138-174 MHz", "AM: 225-400 MHz"};
+const std::vector<const char*> kLowVhf = {"FM: 30-50 MHz", "FM: 138-174 MHz"};
+const std::vector<const char*> kLowVhfUhf = {"FM: 30-50 MHz", "FM: 138-174 MHz",
+                                             "FM: 403-512 MHz"};
+const std::vector<const char*> kMidVhfUhf = {"FM: 66-88 MHz", "FM: 138-174 MHz",
+                                             "FM: 403-512 MHz"};
+const std::vector<const char*> kMidVhf = {"FM: 66-88 MHz", "FM: 138-174 MHz"};
+const std::vector<const char*> kFiveBand = {"FM: 30-50 MHz", "AM: 118-138 MHz", "FM: 138-174 MHz",
+                                            "AM: 225-400 MHz", "FM: 403-512 MHz"};
+const std::vector<const char*> kSixBand = {"FM: 30-50 MHz",   "AM: 118-138 MHz",
+                                           "FM: 138-174 MHz", "AM: 225-400 MHz",
+                                           "FM: 403-512 MHz", "M6: 3-BAND"};
+}  // namespace
+
+const std::array<std::vector<const char*>, kRadioCount> RadioBandChoiceLabels = {
+    kNoChoices, kNoChoices, kNoChoices, kNoChoices, kNoChoices, kNoChoices,
+    kNoChoices, kNoChoices, kNoChoices, kVhfUhf,    kVhfAm,     kLowVhf,
+    kLowVhf,    kLowVhfUhf, kMidVhfUhf, kMidVhf,    kFiveBand,  kSixBand,
+};
+
+const std::array<const char*, 3> ModuleBands3 = {"FM 30-50", "AM 108-138", "AM 225-400"};
+const std::array<const char*, 8> ModuleBands8 = {
+    "FM 30-50",   "FM 66-88",   "AM 108-138", "FM 136-174",
+    "AM 225-400", "FM_403-512", "FM 7xx-8xx", "FM 896-960",
+};
+
+const std::array<const char*, 16> ZoneChoices16 = {
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
+};
+const std::array<const char*, 32> ZoneChoices32 = {
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
+    "A", "C", "E", "F", "H", "I", "K", "L", "M", "N",  "P",  "T",  "U",  "V",  "W",  "X",
+};
+
+const std::array<const char*, 12> TransferStatusTexts = {
+    "Ok",
+    "Complete",
+    "Port Error",
+    "Communication Failure",
+    "Timeout",
+    "Communication Error",
+    "Checksum Error",
+    "No Data Selected",
+    "Invalid Transmit Data",
+    "Protocol is Unsupported",
+    "Cancelled by User",
+    "M7 Data Transfer is currently UnSupported",
+};
+
+const std::array<int, 20> ExportColumnList = {1,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+                                              13, 14, 15, 16, 17, 18, 19, 20, 21, 22};
+const char* const ExportHeaderLine =
+    "MNUM,BAND,SCAN,ZONE,DESC,MODE,RFRQ,RSQL,RNSV,RTON,RCOD,RTGP,RNAC,TFRQ,TSQL,TTON,TCOD,TTGP,"
+    "TNAC,TIDC,";
+const char* const Vra50CsvHeaderLine = "Memory,Name,Receive,Transmit,Scan,Rx Only";
+const char* const Vra50CsvPurgeLine = "VRA-50,Purge,,,,";
+
+const std::array<const char*, 42> CtcssTones = {
+    "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",
+    "91.5",  "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8",
+    "123.0", "127.3", "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "162.2",
+    "167.9", "173.8", "179.9", "186.2", "192.8", "203.5", "210.7", "218.1", "225.7",
+    "233.6", "241.8", "250.3", "206.5", "229.1", "254.8",
+};
+
+const std::array<const char*, 65> ToneChoices = {
+    "OFF",   "67.0",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
+    "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
+    "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "162.2", "167.9", "173.8", "179.9",
+    "186.2", "192.8", "203.5", "33.0",  "35.4",  "36.6",  "37.9",  "39.6",  "44.4",  "47.5",
+    "49.2",  "51.2",  "53.0",  "54.9",  "56.8",  "58.8",  "63.0",  "69.3",  "150.0", "165.5",
+    "171.3", "177.3", "183.5", "189.9", "196.6", "199.5", "206.5", "210.7", "218.1", "225.7",
+    "229.1", "233.6", "241.8", "250.3", "OFF",
+};
+
+const std::array<const char*, 2> OffOr150Tones = {"OFF", "150.0"};
+
+const std::array<const char*, 84> DcsCodes = {
+    "OFF", "023", "025", "026", "031", "032", "043", "047", "051", "054", "065", "071",
+    "072", "073", "074", "114", "115", "116", "125", "131", "132", "134", "143", "152",
+    "155", "156", "162", "165", "172", "174", "205", "223", "226", "243", "244", "245",
+    "251", "261", "263", "265", "271", "306", "311", "315", "331", "343", "346", "351",
+    "364", "365", "371", "411", "412", "413", "423", "431", "432", "445", "464", "465",
+    "466", "503", "506", "516", "532", "546", "565", "606", "612", "624", "627", "631",
+    "632", "654", "662", "664", "703", "712", "723", "731", "732", "734", "743", "754",
+};
+
+int GetPageType(int radio, int band) {
+    switch (radio) {
+        case 2: return kR19;
+        case 6: return kRP25;
+        case 7: return kEP25;
+        case 8: return kDAMX;
+        case 17:
+            if (band == 8 || band == 9) return kMODX;
+            break;
+        default: break;
+    }
+    switch (band) {
+        case 0:
+        case 1: return kANFM;
+        case 2:
+        case 3:
+        case 6: return kANAM;
+        default: return kANFM;
+    }
+}
+
+int GetChannelStep(int radio, int band) {
+    switch (radio) {
+        case 2:
+        case 8: return 8333;
+        case 7: return 1250;
+        case 16:
+        case 17: return (band == 2 || band == 3) ? 8333 : 2500;
+        default: return 2500;
+    }
+}
+
+namespace {
+template <size_t N>
+int FindExact(const std::array<const char*, N>& table, const wxString& name) {
+    for (size_t i = 0; i < N; ++i)
+        if (name == table[i]) return static_cast<int>(i);
+    return -1;
+}
+
+template <size_t N>
+std::vector<wxString> ToStrings(const std::array<const char*, N>& table) {
+    return std::vector<wxString>(table.begin(), table.end());
+}
+
+template <typename List>
+wxString TextAt(const List& list, int index) {
+    if (index < 0 || index >= static_cast<int>(list.size())) return wxString();
+    return list[index];
+}
+
+int IndexOf(const std::vector<wxString>& list, const wxString& text) {
+    auto it = std::find(list.begin(), list.end(), text);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+CatalogueLists& MutableLists() {
+    static CatalogueLists lists;
+    return lists;
+}
+}  // namespace
+
+int FindRadioNumber(const wxString& name) { return FindExact(RadioNames, name); }
+int FindBandNumber(const wxString& name) { return FindExact(BandNames, name); }
+int FindPageTypeNumber(const wxString& code) { return FindExact(PageTypeCodes, code); }
+
+int FindBandChoice(int radio, int band) {
+    if (radio < 0 || radio >= kRadioCount) return -1;
+    for (int choice = 0; choice < kBandChoiceCount; ++choice) {
+        int entry = RadioBandTable[radio][choice];
+        if (entry == -1) return -1;
+        if (entry == band) return choice;
+    }
+    return -1;
+}
+
+bool IsP25Type(int pageType) { return pageType == kRP25 || pageType == kEP25; }
+bool HasGuardRowCount(int rowCount) { return rowCount % 10 == 2; }
+
+int BandOf(int radio, int bandChoice) {
+    if (radio < 0 || radio >= kRadioCount || bandChoice < 0 || bandChoice >= kBandChoiceCount)
+        return -1;
+    return RadioBandTable[radio][bandChoice];
+}
+
+int RowsOf(int radio, int bandChoice) {
+    if (radio < 0 || radio >= kRadioCount || bandChoice < 0 || bandChoice >= kBandChoiceCount)
+        return 0;
+    return RadioRowTable[radio][bandChoice];
+}
+
+std::vector<wxString> BandChoiceLabels(int radio) {
+    if (radio < 0 || radio >= kRadioCount || RadioBandChoiceLabels[radio].empty())
+        return {"Error Bad Band Config"};
+    const auto& labels = RadioBandChoiceLabels[radio];
+    return std::vector<wxString>(labels.begin(), labels.end());
+}
+
+const std::vector<wxString>& ZoneListForPageType(int pageType) {
+    static const std::vector<wxString> zones16 = ToStrings(ZoneChoices16);
+    static const std::vector<wxString> zones32 = ToStrings(ZoneChoices32);
+    return pageType == kEP25 ? zones32 : zones16;
+}
+
+void InitCatalogueLists() {
+    CatalogueLists& lists = MutableLists();
+    lists.toneChoices = ToStrings(ToneChoices);
+    lists.ctcss = ToStrings(CtcssTones);
+    lists.offOr150 = ToStrings(OffOr150Tones);
+    lists.dcs = ToStrings(DcsCodes);
+    lists.transferStatus = ToStrings(TransferStatusTexts);
+}
+
+const CatalogueLists& Lists() { return MutableLists(); }
+
+wxString ToneChoiceText(int index) { return TextAt(Lists().toneChoices, index); }
+wxString CtcssText(int index) { return TextAt(Lists().ctcss, index); }
+wxString DcsText(int index, bool p25Page) { return TextAt(Lists().dcs, p25Page ? index + 1 : index); }
+
+wxString ZoneLabel(int index, int pageType) {
+    const auto& zones = ZoneListForPageType(pageType);
+    if (index < 0 || index >= static_cast<int>(zones.size())) return "None";
+    return zones[index];
+}
+
+int ZoneIndex(const wxString& label, int pageType) {
+    return IndexOf(ZoneListForPageType(pageType), label);
+}
+
+wxString TransferStatusText(int index) {
+    const auto& texts = Lists().transferStatus;
+    if (index < 0 || index >= static_cast<int>(texts.size())) return "Bad Index";
+    return texts[index];
+}
+
+int ToneChoiceIndex(const wxString& text) { return IndexOf(Lists().toneChoices, text); }
+int CtcssIndex(const wxString& text) { return IndexOf(Lists().ctcss, text); }
+
+int DcsIndex(const wxString& text, bool p25Page) {
+    int index = IndexOf(Lists().dcs, text);
+    return (p25Page && index >= 0) ? index - 1 : index;
+}
+
+}  // namespace lumo

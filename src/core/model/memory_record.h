@@ -1,0 +1,82 @@
+// One channel ("memory") is one row of a page's cell store: 32 text cells. This header fixes
+// the columns, which of them each page type shows, the default rows and the two flag columns.
+#pragma once
+
+#include "model/catalogue.h"
+
+#include <wx/string.h>
+
+#include <array>
+
+namespace lumo {
+
+enum Column {
+    MFLG = 0,
+    MNUM,
+    PRIM,
+    SHAD,
+    BAND,
+    SCAN,
+    ZONE,
+    DESC,
+    MODE,
+    RFRQ,
+    RSQL,
+    RNSV,
+    RTON,
+    RCOD,
+    RTGP,
+    RNAC,
+    TFRQ,
+    TSQL,
+    TTON,
+    TCOD,
+    TTGP,
+    TNAC,
+    TIDC,
+    SHD0,
+    SHD1,
+    SHD2,
+    SHD3,
+    SHD4,
+    SHD5,
+    SHD6,
+    RONL,
+    TFLG,
+    kColumnCount
+};
+static_assert(kColumnCount == 32, "a memory record has 32 columns");
+
+constexpr int kDefaultRowCount = 11;
+
+using RowTexts = std::array<wxString, kColumnCount>;
+
+extern const std::array<const char*, kColumnCount> ColumnKeys;
+extern const std::array<std::array<const char*, kColumnCount>, kPageTypeCount> ColumnHeaders;
+extern const std::array<std::array<int, kColumnCount>, kPageTypeCount> ColumnWidths;
+extern const std::array<std::array<const char*, kColumnCount>, kDefaultRowCount> DefaultRows;
+
+// MFLG: slot number of a shadow in its primary's list, and the primary bit.
+constexpr unsigned kMflgShadowSlotMask = 0x07;
+constexpr unsigned kMflgPrimary = 0x10;
+constexpr unsigned kMflgRelationMask = 0x17;
+// TFLG: transferable, action bits, zone counted, read from a radio.
+constexpr unsigned kTflgTransferable = 0x80;
+constexpr unsigned kTflgFromRadio = 0x40;
+constexpr unsigned kTflgZoneCounted = 0x08;
+constexpr unsigned kTflgActionMask = 0x03;
+constexpr unsigned kTflgSelected = 0x01;
+extern const char* const kDefaultTflg;  // "A0"
+
+bool IsColumnShown(int pageType, int column);
+// Index into DefaultRows for a page: its band, except the VRD-21B and the VRA-50.
+int DefaultRowIndex(int radio, int band);
+RowTexts DefaultRowTexts(int defaultRowIndex);
+
+// Reads a flag cell as hexadecimal; an empty or unreadable text is 0.
+unsigned ParseHexFlags(const wxString& text);
+wxString FormatHexFlags(unsigned value);  // "%02X"
+// Reads a decimal cell; returns false (and leaves value alone) when the text is not a number.
+bool ParseDecimal(const wxString& text, long& value);
+
+}  // namespace lumo

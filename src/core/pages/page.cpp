@@ -1,0 +1,101 @@
+#include "pages/page.h"
+
+#include "edit/row_values.h"
+#include "util/diag_log.h"
+
+namespace lumo {
+
+namespace {
+constexpr const char* kUnit = "LumoMain";
+}
+
+bool Page::IsRowComplete(int row) const {
+    for (int col = 0; col < kColumnCount; ++col)
+        if (IsColumnShown(params.pageType, col) && grid.Get(row, col).empty()) return false;
+    return true;
+}
+
+int RowsBefore(int oldRadio, int oldBandChoice) { return RowsOf(oldRadio, oldBandChoice); }
+
+void SetPageParameters(Page& page, int pageNumber, int radio, int bandChoice) {
+    LUMO_LOG(kUnit, "> Set Page %d Parameters -------------------------------->", pageNumber + 1);
+    PageParameters& p = page.params;
+    p.radio = radio;
+    p.bandChoice = bandChoice;
+    p.band = BandOf(radio, bandChoice);
+    p.rows = RowsOf(radio, bandChoice);
+    p.pageType = GetPageType(radio, p.band);
+    p.visibleColumns = TypeColumnCounts[p.pageType];
+    p.pageFlags = 0;
+
+    PageStrings& s = page.strings;
+    s.fileName.clear();
+    s.fileDirectory.clear();
+    s.radioName = (radio >= 0 && radio < kRadioCount) ? RadioNames[radio] : "";
+    s.bandName = (p.band >= 0 && p.band < kBandCount) ? BandNames[p.band] : "";
+    s.typeCode = PageTypeCodes[p.pageType];
+
+    page.operatingModes = kDefaultOperatingModes;
+    if (page.IsP25()) page.zoneCounters.fill(0);
+    LUMO_LOG(kUnit, " . Radio: %s, Band: %s, Rows: %d", s.radioName, s.bandName, p.rows);
+}
+
+void SetupPageStore(Page& page) { page.grid = CellStore(page.Rows() + 1); }
+
+void SetPageDefaults(Page& page, int pageNumber) {
+    int defaultRow = DefaultRowIndex(page.params.radio, page.params.band);
+    LUMO_LOG(kUnit, "> SetPageDefaults - Page: %i; Radio: %d; Band: %d", pageNumber + 1,
+             page.params.radio, defaultRow);
+    RowTexts defaults = DefaultRowTexts(defaultRow);
+    page.grid.SetRow(0, defaults);
+
+    if (page.IsP25()) {
+        // A fresh P25 page starts with memory 1 and the guard memories filled; on a page that
+        // keeps its data (a change of target) those rows are left as the user had them.
+        std::vector<int> rows = {1};
+        if (page.HasGuardRows()) {
+            rows.push_back(page.FirstGuardRow());
+            rows.push_back(page.SecondGuardRow());
+        }
+        for (int row : rows)
+            if (!page.IsRowUsed(row)) ApplyRowValuesToRow(page, row, defaults, true, true);
+    }
+    page.grid.SetReadOnly(0, MNUM, true);
+}
+
+void ClearPage(Page& page, int pageNumber) {
+    page.grid.ClearAll();
+    page.grid.GetSelection().Clear();
+    page.params.pageFlags = 0;
+    page.zoneCounters.fill(0);
+    SetPageDefaults(page, pageNumber);
+}
+
+RowAdjustment AdjustPageRows(Page& page, int oldRadio, int oldBandChoice) {
+    int oldRows = RowsBefore(oldRadio, oldBandChoice);
+    int newRows = page.Rows();
+    if (newRows < oldRows) {
+        page.grid.DeleteRows(newRows, oldRows - newRows);
+        return {"Deleted", oldRows - newRows};
+    }
+    if (newRows > oldRows) {
+        page.grid.AppendRows(newRows - oldRows);
+        return {"Added", newRows - oldRows};
+    }
+    return {"Did Not Change", newRows};
+}
+
+int GetAlignment(const Page& page, int sourceType, int sourceBand) {
+    int pageBand = page.params.band;
+    LUMO_LOG(kUnit, "Band - Source: %d: Page: %d", sourceBand, pageBand);
+    if (sourceType != 0) return 0;
+    int result = page.Type() != kANFM ? 0x80 : 0;
+    if (pageBand == sourceBand) return result;
+    bool swapped136 = (pageBand == 4 && sourceBand == 5) || (pageBand == 5 && sourceBand == 4);
+    bool moduleAccepts = pageBand == 8 && (sourceBand == 0 || sourceBand == 2 || sourceBand == 6);
+    if (swapped136) return result | 1;
+    if (!moduleAccepts) result |= 2;
+    return result;
+}
+
+}  // namespace lumo

@@ -1,0 +1,84 @@
+// A notebook page: the channel table of one target radio on one band, with the parameters every
+// other part consults to learn which radio, band and page type it is working on.
+#pragma once
+
+#include "model/catalogue.h"
+#include "model/cell_store.h"
+
+#include <wx/string.h>
+
+#include <array>
+#include <cstdint>
+
+namespace lumo {
+
+constexpr int32_t kPageFlagFromFile = 0x02;
+constexpr int32_t kPageFlagRelations = 0x08;
+constexpr int32_t kPageFlagMarked = 0x10;
+constexpr int kDefaultOperatingModes = 0x30;
+
+struct PageParameters {
+    int32_t radio = 0;
+    int32_t bandChoice = 0;
+    int32_t band = 0;
+    int32_t rows = 0;  // memory rows, guard rows included; the store has one more
+    int32_t visibleColumns = 0;
+    int32_t pageType = 0;
+    int32_t pageFlags = 0;
+};
+
+struct PageStrings {
+    wxString fileName;  // without extension
+    wxString fileDirectory;
+    wxString radioName;
+    wxString bandName;
+    wxString typeCode;
+};
+
+struct Page {
+    PageParameters params;
+    PageStrings strings;
+    std::array<int, kZoneCount> zoneCounters{};
+    int operatingModes = kDefaultOperatingModes;
+    CellStore grid;
+
+    int Rows() const { return params.rows; }
+    int Type() const { return params.pageType; }
+    bool IsP25() const { return IsP25Type(params.pageType); }
+    bool HasGuardRows() const { return HasGuardRowCount(params.rows); }
+    int FirstGuardRow() const { return HasGuardRows() ? params.rows - 1 : -1; }
+    int SecondGuardRow() const { return HasGuardRows() ? params.rows : -1; }
+    bool IsGuardRow(int row) const { return HasGuardRows() && row >= params.rows - 1; }
+    // The last row that holds an ordinary memory.
+    int LastMemoryRow() const { return HasGuardRows() ? params.rows - 2 : params.rows; }
+    bool IsRowUsed(int row) const { return grid.IsRowUsed(row); }
+    // Every cell of a shown column holds text.
+    bool IsRowComplete(int row) const;
+    const std::vector<wxString>& ZoneList() const { return ZoneListForPageType(params.pageType); }
+};
+
+// The row count of the radio and band choice a page had before a change of target.
+int RowsBefore(int oldRadio, int oldBandChoice);
+
+// Sets radio, band, rows, type and names for a radio's band choice, clears the file name, the
+// page flags and (on P25 pages) the zone counters, and resets the operating modes.
+void SetPageParameters(Page& page, int pageNumber, int radio, int bandChoice);
+// Gives a fresh page its store: rows + 1 rows of 32 empty cells.
+void SetupPageStore(Page& page);
+// Writes the page's default row into row 0. On P25 pages memory row 1 and the guard rows are
+// filled from it when they hold nothing; rows in use and the user's selection are never touched.
+void SetPageDefaults(Page& page, int pageNumber);
+// Empties every cell, clears the page flags and zone counters, then applies the defaults.
+void ClearPage(Page& page, int pageNumber);
+// Resizes the store after the target changed: rows are deleted from row `new` on, or appended.
+// Returns the log word and count ("Deleted", "Added", "Did Not Change").
+struct RowAdjustment {
+    const char* word;
+    int count;
+};
+RowAdjustment AdjustPageRows(Page& page, int oldRadio, int oldBandChoice);
+// How a source of type 0 on a band fits the page: 0x80 page not ANFM, 1 bands 4/5 swapped, 2
+// other band.
+int GetAlignment(const Page& page, int sourceType, int sourceBand);
+
+}  // namespace lumo

@@ -1,0 +1,132 @@
+#include "shell/commands.h"
+
+#include <wx/platinfo.h>
+#include <wx/version.h>
+
+namespace lumo {
+
+const std::array<const char*, 5> MenuTitles = {"File", "Page", "Data", "Settings", "Help"};
+
+const std::array<MenuItemSpec, 21> MenuItems = {{
+    {"File", "&Open", "Open a memory data file", ID_OPEN},
+    {"File", "&Save", "Save memory data file", ID_SAVE},
+    {"File", "save &As...", "Save file to new name", ID_SAVE_AS},
+    {"File", "&Import...", "Import legacy data file", ID_IMPORT},
+    {"File", "&Export...", "Export data file to csv", ID_EXPORT},
+    {"File", "&Print...", "Print the current tab", ID_PRINT},
+    {"File", "print preview", "Print Preview", ID_PRINT_PREVIEW},
+    {"File", "page setup...", "Print Page Setup", ID_PAGE_SETUP},
+    {"File", "&Quit", "Quit the application", ID_QUIT},
+    {"Page", "&Add page", "Add page", ID_PAGE_ADD},
+    {"Page", "&Delete page", "Delete page", ID_PAGE_DELETE},
+    {"Data", "&Send to radio", "Write data to radio", ID_UPLOAD},
+    {"Data", "&Get from radio", "Read data from radio", ID_DOWNLOAD},
+    {"Data", "&Validate page data", "Validate rows with data", ID_VALIDATE},
+    {"Data", "select &All", "Select all for transfer", ID_SELECT_ALL},
+    {"Data", "d&E-Select all", "Clear all for transfer", ID_DESELECT_ALL},
+    {"Data", "&Clear Highlights", "Clear cell highlight", ID_CLEAR_HIGHLIGHT},
+    {"Settings", "set &Port", "Set com port", ID_SET_PORT},
+    {"Settings", "set &Target", "Set target radio", ID_SET_TARGET},
+    {"Help", "&Help file", "Help on Lumo", ID_HELP},
+    {"Help", "&About", "Information About Lumo", ID_ABOUT},
+}};
+
+const std::array<ToolSpec, 11> Tools = {{
+    {"Open", "Open file", "Open radio data file", "icons/btn-open-32.png", ID_OPEN, 0},
+    {"Save", "Save file", "Save radio data file", "icons/btn-save-32.png", ID_SAVE, 0},
+    {"tool", "Print file", "Print radio data file", "icons/btn-print-32.png", ID_PRINT, 1},
+    {"download", "Get from radio", "Get data from Radio", "icons/btn-get-32_e.png", ID_DOWNLOAD,
+     0},
+    {"upload", "Send to radio", "Send data to Radio", "icons/btn-send-32_e.png", ID_UPLOAD, 0},
+    {"tool", "Select", "Select all channels", "icons/btn-select-all-32.png", ID_SELECT_ALL, 0},
+    {"tool", "De-Select", "De-select all channels", "icons/btn-clear-all-32.png",
+     ID_DESELECT_ALL, 1},
+    {"tool", "Com Port", "Set COM port", "icons/btn-connection-32.png", ID_SET_PORT, 0},
+    {"tool", "Target", "Select target Radio", "icons/btn-target-7-32.png", ID_SET_TARGET, 1},
+    {"Quit", "Quit", "Quit the application", "icons/btn-exit-32.png", ID_QUIT, 2},
+    {"tool", "Help", "Open help file", "icons/btn-help-32.png", ID_HELP, 0},
+}};
+
+const std::array<ContextItemSpec, 15> ContextItems = {{
+    {"de&Fault row", "Set row to default values", ID_DEFAULT_ROW},
+    {"create &Shadow", "Create Shadow of this Primary", ID_CREATE_SHADOW},
+    {"&Copy row", "Copy row contents to clipboard", ID_COPY_ROW},
+    {"&Paste row", "Paste clipboard contents to row", ID_PASTE_ROW},
+    {"c&Lear row", "Clear row of all data", ID_CLEAR_ROW},
+    {"&Insert row", "Insert row above selected row", ID_INSERT_ROW},
+    {"&Delete row", "Delete row", ID_DELETE_ROW},
+    {"&Mark row", "Mark selected rows roe Column edit", ID_MARK_ROW},
+    {"&Default col", "Set column to default values", ID_DEFAULT_COL},
+    {"default &Marked", "Set column in marked rows to default values", ID_DEFAULT_MARKED},
+    {"set to &Row Num", "Re-number as row num", ID_RENUMBER_TO_ROW},
+    {"set in &Sequence", "Re-number in sequence", ID_RENUMBER_SEQUENCE},
+    {"&Default file", "Set all file to default values", ID_DEFAULT_FILE},
+    {"&Save defaults", "Save default data to file", ID_SAVE_DEFAULT},
+    {"&Load defaults", "Load default data from file", ID_LOAD_DEFAULT},
+}};
+
+const ContextItemSpec* FindContextItem(int id) {
+    for (const ContextItemSpec& item : ContextItems)
+        if (item.id == id) return &item;
+    return nullptr;
+}
+
+ClickArea ClassifyClick(int x, int y) {
+    if (x > 0 && y > 0) return ClickArea::Cells;
+    if (x < 0 && y > 0) return ClickArea::RowLabel;
+    if (x > 0 && y < 0) return ClickArea::ColumnLabel;
+    return ClickArea::Corner;  // both negative, or on a zero coordinate
+}
+
+namespace {
+std::vector<int> RowLabelItems(const ContextMenuQuery& q) {
+    if (q.row == 0) return {ID_LOAD_DEFAULT, ID_SAVE_DEFAULT};
+    std::vector<int> items = {ID_DEFAULT_ROW};
+    if (q.p25Page && !q.guardRow && q.rowUsed && !q.shadowRow) items.push_back(ID_CREATE_SHADOW);
+    if (q.rowUsed) items.push_back(ID_COPY_ROW);
+    items.push_back(ID_PASTE_ROW);
+    if (q.rowUsed) {
+        items.push_back(ID_CLEAR_ROW);
+        items.push_back(ID_MARK_ROW);
+    }
+    if (!q.guardRow) {
+        items.push_back(ID_INSERT_ROW);
+        items.push_back(ID_DELETE_ROW);
+    }
+    return items;
+}
+
+std::vector<int> ColumnLabelItems(const ContextMenuQuery& q) {
+    if (q.column == 1) return {ID_RENUMBER_TO_ROW, ID_RENUMBER_SEQUENCE};
+    if (q.column == 2) return {};
+    std::vector<int> items = {ID_DEFAULT_COL};
+    if (q.rowsMarked) items.push_back(ID_DEFAULT_MARKED);
+    return items;
+}
+}  // namespace
+
+std::vector<int> ContextMenuItemsFor(const ContextMenuQuery& query) {
+    switch (query.area) {
+        case ClickArea::RowLabel: return RowLabelItems(query);
+        case ClickArea::ColumnLabel: return ColumnLabelItems(query);
+        case ClickArea::Corner: return {ID_DEFAULT_FILE};
+        case ClickArea::Cells: return {};
+    }
+    return {};
+}
+
+const char* const ReleaseDateText = "26 MAY 2026 \n\n";
+const char* const AboutDescription = "Channel loading software for Norv Radios. \n";
+
+wxString VersionText() {
+    const char* parts[] = {"R", "C", "4"};
+    return wxString::Format("%s.%s.%s", parts[0], parts[1], parts[2]);
+}
+
+wxString ToolkitVersionText() {
+    const wxPlatformInfo& platform = wxPlatformInfo::Get();
+    return wxString(wxVERSION_STRING) + "-" + platform.GetPortIdName() +
+           "-Unicode build";
+}
+
+}  // namespace lumo

@@ -1,0 +1,104 @@
+// The command table of the main window as data: menu items, tools and context-menu items with
+// their labels, help texts and identifiers, and the rule that picks the context-menu items.
+#pragma once
+
+#include <wx/string.h>
+
+#include <array>
+#include <vector>
+
+namespace lumo {
+
+enum CommandId {
+    ID_OPEN = 5999,
+    ID_SAVE = 6000,
+    ID_SAVE_AS = 6001,
+    ID_IMPORT = 6002,
+    ID_EXPORT = 6003,
+    ID_PRINT = 6004,
+    ID_PRINT_PREVIEW = 6005,
+    ID_PAGE_SETUP = 6006,
+    ID_PAGE_ADD = 6007,
+    ID_PAGE_DELETE = 6008,
+    ID_UPLOAD = 6011,
+    ID_DOWNLOAD = 6012,
+    ID_VALIDATE = 6013,
+    ID_SELECT_ALL = 6014,
+    ID_DESELECT_ALL = 6015,
+    ID_CLEAR_HIGHLIGHT = 6016,
+    ID_SET_PORT = 6018,
+    ID_SET_TARGET = 6019,
+    ID_HELP = 6020,
+    ID_ABOUT = 6021,
+    ID_QUIT = 6022,
+    ID_DEFAULT_ROW = 6024,
+    ID_CREATE_SHADOW = 6025,
+    ID_COPY_ROW = 6026,
+    ID_PASTE_ROW = 6027,
+    ID_CLEAR_ROW = 6028,
+    ID_INSERT_ROW = 6029,
+    ID_DELETE_ROW = 6030,
+    ID_MARK_ROW = 6031,
+    ID_DEFAULT_COL = 6032,
+    ID_DEFAULT_MARKED = 6033,
+    ID_RENUMBER_TO_ROW = 6034,
+    ID_RENUMBER_SEQUENCE = 6035,
+    ID_DEFAULT_FILE = 6036,
+    ID_SAVE_DEFAULT = 6037,
+    ID_LOAD_DEFAULT = 6038,
+};
+
+struct MenuItemSpec {
+    const char* menu;
+    const char* label;
+    const char* help;
+    int id;
+};
+
+struct ToolSpec {
+    const char* label;
+    const char* shortHelp;
+    const char* longHelp;
+    const char* bitmap;  // relative to the resource directory
+    int id;
+    int separatorsAfter;
+};
+
+struct ContextItemSpec {
+    const char* label;
+    const char* help;
+    int id;
+};
+
+extern const std::array<const char*, 5> MenuTitles;
+extern const std::array<MenuItemSpec, 21> MenuItems;
+extern const std::array<ToolSpec, 11> Tools;
+extern const std::array<ContextItemSpec, 15> ContextItems;
+const ContextItemSpec* FindContextItem(int id);
+
+// Where a right click landed, in the grid's cell-window coordinates.
+enum class ClickArea { Corner, RowLabel, ColumnLabel, Cells };
+ClickArea ClassifyClick(int x, int y);
+
+// What the context-menu rule needs to know about the page and the clicked row.
+struct ContextMenuQuery {
+    ClickArea area = ClickArea::Cells;
+    int row = 0;
+    int column = 0;
+    bool p25Page = false;
+    bool guardRow = false;
+    bool rowUsed = false;
+    bool shadowRow = false;  // MFLG slot bits set
+    bool rowsMarked = false;  // page flag 0x10
+};
+
+// The context-menu items offered, in menu order; empty when no menu is shown.
+std::vector<int> ContextMenuItemsFor(const ContextMenuQuery& query);
+
+// Version and About texts.
+wxString VersionText();       // "R.C.4"
+extern const char* const ReleaseDateText;
+extern const char* const AboutDescription;
+wxString ToolkitVersionText();  // the toolkit's real version, port and build
+
+}  // namespace lumo

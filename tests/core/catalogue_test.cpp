@@ -1,0 +1,194 @@
+#include "model/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace lumo;
+
+TEST(CatalogueLookup, FindBandChoiceStopsAtTheFirstUnusedEntry) {
+    EXPECT_EQ(FindBandChoice(17, 8), 5);
+    EXPECT_EQ(FindBandChoice(9, 0), -1);  // radio 9 starts with band 5, its third entry is -1
+    EXPECT_EQ(FindBandChoice(9, 7), 1);
+    EXPECT_EQ(FindBandChoice(16, 8), -1);
+    EXPECT_EQ(FindBandChoice(-1, 0), -1);
+    EXPECT_EQ(FindBandChoice(18, 0), -1);
+}
+
+TEST(CatalogueLookup, PageTypeDependsOnRadioBeforeBand) {
+    EXPECT_EQ(GetPageType(16, 3), kANAM);
+    EXPECT_EQ(GetPageType(8, 3), kDAMX);
+    EXPECT_EQ(GetPageType(2, 3), kR19);
+    EXPECT_EQ(GetPageType(6, 4), kRP25);
+    EXPECT_EQ(GetPageType(7, 4), kEP25);
+    EXPECT_EQ(GetPageType(17, 8), kMODX);
+    EXPECT_EQ(GetPageType(17, 9), kMODX);
+    EXPECT_EQ(GetPageType(16, 8), kANFM);
+    EXPECT_EQ(GetPageType(10, 6), kANAM);
+    EXPECT_EQ(GetPageType(0, 0), kANFM);
+    EXPECT_EQ(GetPageType(13, 7), kANFM);
+}
+
+TEST(CatalogueLookup, PageTypeIsNeverFmam) {
+    for (int radio = -1; radio <= kRadioCount; ++radio)
+        for (int band = -1; band <= 10; ++band) EXPECT_NE(GetPageType(radio, band), kFMAM);
+}
+
+TEST(CatalogueLookup, ChannelSteps) {
+    EXPECT_EQ(GetChannelStep(17, 8), 2500);
+    EXPECT_EQ(GetChannelStep(16, 3), 8333);
+    EXPECT_EQ(GetChannelStep(17, 2), 8333);
+    EXPECT_EQ(GetChannelStep(8, 3), 8333);
+    EXPECT_EQ(GetChannelStep(2, 3), 8333);
+    EXPECT_EQ(GetChannelStep(7, 4), 1250);
+    EXPECT_EQ(GetChannelStep(6, 4), 2500);
+    EXPECT_EQ(GetChannelStep(10, 6), 2500);
+}
+
+TEST(CatalogueLookup, NameSearchesAreExactAndCaseSensitive) {
+    EXPECT_EQ(FindRadioNumber("VRD-21B"), 7);
+    EXPECT_EQ(FindRadioNumber("vrd-21b"), -1);
+    EXPECT_EQ(FindRadioNumber("VRD-21B-V2"), -1);  // a choice label, not a name
+    EXPECT_EQ(FindRadioNumber("VR-33_MNR"), 12);
+    EXPECT_EQ(FindBandNumber("M6 3-BAND"), 8);
+    EXPECT_EQ(FindBandNumber("FM 138-174 "), -1);
+    EXPECT_EQ(FindPageTypeNumber("FMAM"), 7);
+    EXPECT_EQ(FindPageTypeNumber(""), -1);
+}
+
+TEST(CatalogueLookup, GuardRowsFollowTheLastDigitOfTheRowCount) {
+    EXPECT_TRUE(HasGuardRowCount(RowsOf(3, 0)));  // 102
+    EXPECT_EQ(RowsOf(3, 0), 102);
+    EXPECT_FALSE(HasGuardRowCount(RowsOf(9, 1)));  // 200
+    EXPECT_EQ(RowsOf(9, 1), 200);
+    EXPECT_TRUE(HasGuardRowCount(RowsOf(7, 0)));  // 502
+    EXPECT_FALSE(HasGuardRowCount(RowsOf(17, 5)));  // 500
+}
+
+TEST(CatalogueLists, IndexedReadsHaveTheirFallbacks) {
+    EXPECT_EQ(TransferStatusText(12), "Bad Index");
+    EXPECT_EQ(TransferStatusText(11), "M7 Data Transfer is currently UnSupported");
+    EXPECT_EQ(TransferStatusText(0), "Ok");
+    EXPECT_EQ(ZoneLabel(16, kRP25), "None");
+    EXPECT_EQ(ZoneLabel(16, kEP25), "A");
+    EXPECT_EQ(ZoneLabel(31, kEP25), "X");
+    EXPECT_EQ(ZoneLabel(32, kEP25), "None");
+    EXPECT_EQ(ToneChoiceText(65), "");
+    EXPECT_EQ(ToneChoiceText(-1), "");
+    EXPECT_EQ(ToneChoiceText(64), "OFF");
+    EXPECT_EQ(CtcssText(41), "254.8");
+    EXPECT_EQ(CtcssText(42), "");
+}
+
+TEST(CatalogueLists, DcsIndexOnP25PagesCountsFromTheFirstCode) {
+    EXPECT_EQ(DcsText(0, false), "OFF");
+    EXPECT_EQ(DcsText(0, true), "023");
+    EXPECT_EQ(DcsText(82, true), "754");
+    EXPECT_EQ(DcsText(83, true), "");
+    EXPECT_EQ(DcsIndex("023", true), 0);
+    EXPECT_EQ(DcsIndex("023", false), 1);
+    EXPECT_EQ(DcsIndex("OFF", true), -1);
+    EXPECT_EQ(DcsIndex("999", true), -1);
+    EXPECT_EQ(DcsIndex("999", false), -1);
+}
+
+TEST(CatalogueLists, ReverseLookupsFindTheFirstExactMatch) {
+    EXPECT_EQ(ToneChoiceIndex("OFF"), 0);  // first of the two
+    EXPECT_EQ(ToneChoiceIndex("100.0"), 12);
+    EXPECT_EQ(ToneChoiceIndex("100"), -1);
+    EXPECT_EQ(CtcssIndex("67.0"), 0);
+    EXPECT_EQ(CtcssIndex("OFF"), -1);
+}
+
+TEST(CatalogueTables, ListsHaveTheirSizesAndEnds) {
+    EXPECT_EQ(Lists().toneChoices.size(), 65u);
+    EXPECT_EQ(Lists().toneChoices.front(), "OFF");
+    EXPECT_EQ(Lists().toneChoices.back(), "OFF");
+    EXPECT_EQ(Lists().ctcss.size(), 42u);
+    EXPECT_EQ(Lists().dcs.size(), 84u);
+    EXPECT_EQ(Lists().dcs.front(), "OFF");
+    EXPECT_EQ(Lists().offOr150.size(), 2u);
+    std::set<wxString> codes(Lists().dcs.begin(), Lists().dcs.end());
+    EXPECT_EQ(codes.size(), 84u) << "DCS codes are distinct";
+    std::set<wxString> tones(Lists().ctcss.begin(), Lists().ctcss.end());
+    EXPECT_EQ(tones.size(), 42u);
+}
+
+TEST(CatalogueTables, EveryBandChoiceHasItsLabelAndRows) {
+    for (int radio = 0; radio < kRadioCount; ++radio) {
+        const auto& labels = RadioBandChoiceLabels[radio];
+        int choices = 0;
+        for (int choice = 0; choice < kBandChoiceCount; ++choice) {
+            int band = RadioBandTable[radio][choice];
+            int rows = RadioRowTable[radio][choice];
+            if (band < 0) {
+                EXPECT_EQ(rows, 0) << "radio " << radio << " choice " << choice;
+                for (int later = choice; later < kBandChoiceCount; ++later)
+                    EXPECT_EQ(RadioBandTable[radio][later], -1) << "no gaps in radio " << radio;
+                break;
+            }
+            ++choices;
+            EXPECT_GT(rows, 0);
+            EXPECT_LT(band, kBandCount);
+            if (radio >= 9) {
+                ASSERT_LT(choice, static_cast<int>(labels.size())) << "radio " << radio;
+                EXPECT_STREQ(labels[choice], BandDialogLabels[band]) << "radio " << radio;
+            }
+            EXPECT_EQ(FindBandChoice(radio, band), choice);
+        }
+        if (radio < 9) {
+            EXPECT_EQ(choices, 1) << "single-band radio " << radio;
+            EXPECT_TRUE(labels.empty());
+            EXPECT_EQ(BandChoiceLabels(radio), std::vector<wxString>{"Error Bad Band Config"});
+        } else {
+            EXPECT_EQ(static_cast<int>(labels.size()), choices) << "radio " << radio;
+        }
+    }
+}
+
+TEST(CatalogueTables, BandsTwoAndFourAreOfferedOnlyWhereTheyBelong) {
+    for (int radio = 0; radio < kRadioCount; ++radio)
+        for (int choice = 0; choice < kBandChoiceCount; ++choice) {
+            int band = RadioBandTable[radio][choice];
+            EXPECT_NE(band, 2) << "no radio offers band 2";
+            if (band == 4) {
+                EXPECT_TRUE(radio == 6 || radio == 7);
+            }
+        }
+    EXPECT_STREQ(BandDialogLabels[2], "");
+    EXPECT_STREQ(BandDialogLabels[4], "");
+}
+
+TEST(CatalogueTables, BandLimitsAreOrderedAndDefaultFrequenciesMatchTheirBands) {
+    for (int band = 0; band < kBandCount; ++band) {
+        EXPECT_LT(BandLimitsMHz[band][0], BandLimitsMHz[band][1]);
+        if (band == 8) continue;  // the module band's default lies on one of its module bands
+        double mhz = 0;
+        ASSERT_TRUE(wxString(BandDefaultFrequencies[band]).ToCDouble(&mhz));
+        EXPECT_GE(mhz, BandLimitsMHz[band][0]) << BandNames[band];
+        EXPECT_LE(mhz, BandLimitsMHz[band][1]) << BandNames[band];
+    }
+    EXPECT_EQ(BandLimitsMHz[8][0], 896);
+    EXPECT_EQ(BandLimitsMHz[8][1], 960);
+}
+
+TEST(CatalogueTables, ZoneListsShareTheirFirstSixteenLabels) {
+    const auto& z16 = ZoneListForPageType(kRP25);
+    const auto& z32 = ZoneListForPageType(kEP25);
+    ASSERT_EQ(z16.size(), 16u);
+    ASSERT_EQ(z32.size(), 32u);
+    for (size_t i = 0; i < 16; ++i) EXPECT_EQ(z16[i], z32[i]);
+    EXPECT_EQ(z32[16], "A");
+    EXPECT_EQ(ZoneIndex("X", kEP25), 31);
+    EXPECT_EQ(ZoneIndex("X", kRP25), -1);
+}
+
+TEST(CatalogueTables, ExportColumnsMatchTheirHeaderLine) {
+    wxString header = ExportHeaderLine;
+    EXPECT_TRUE(header.EndsWith(","));
+    EXPECT_EQ(ExportColumnList.front(), 1);
+    EXPECT_EQ(ExportColumnList.back(), 22);
+    for (size_t i = 1; i < ExportColumnList.size(); ++i)
+        EXPECT_EQ(ExportColumnList[i], static_cast<int>(i) + 3);
+    EXPECT_EQ(header.Freq(','), 20);
+}

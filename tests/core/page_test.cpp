@@ -1,0 +1,217 @@
+#include "edit/row_values.h"
+#include "pages/page.h"
+#include "pages/page_table.h"
+
+#include <gtest/gtest.h>
+
+using namespace lumo;
+
+namespace {
+Page MakePage(int radio, int bandChoice = 0) {
+    Page page;
+    SetPageParameters(page, 0, radio, bandChoice);
+    SetupPageStore(page);
+    SetPageDefaults(page, 0);
+    return page;
+}
+}  // namespace
+
+TEST(PageParameters, FirstPageIsAVr12OfOneHundredTwentyTwoRows) {
+    Page page = MakePage(1);
+    EXPECT_EQ(page.params.band, 1);
+    EXPECT_EQ(page.params.rows, 122);
+    EXPECT_EQ(page.params.pageType, kANFM);
+    EXPECT_EQ(page.params.visibleColumns, 10);
+    EXPECT_EQ(page.strings.radioName, "VR-12");
+    EXPECT_EQ(page.strings.bandName, "FM 66-88");
+    EXPECT_EQ(page.strings.typeCode, "ANFM");
+    EXPECT_EQ(page.grid.RowCount(), 123);
+    EXPECT_EQ(page.FirstGuardRow(), 121);
+    EXPECT_EQ(page.SecondGuardRow(), 122);
+    EXPECT_EQ(page.operatingModes, 0x30);
+}
+
+TEST(PageParameters, SettingATargetForgetsTheFileAndFlags) {
+    Page page = MakePage(6);
+    page.strings.fileName = "fleet";
+    page.params.pageFlags = kPageFlagFromFile | kPageFlagMarked;
+    page.zoneCounters[3] = 5;
+    page.operatingModes = 0x70;
+    SetPageParameters(page, 0, 7, 0);
+    EXPECT_EQ(page.strings.fileName, "");
+    EXPECT_EQ(page.params.pageFlags, 0);
+    EXPECT_EQ(page.zoneCounters[3], 0);
+    EXPECT_EQ(page.operatingModes, 0x30);
+    EXPECT_EQ(page.params.pageType, kEP25);
+}
+
+TEST(PageDefaults, AnalogPageFillsOnlyTheDefaultRow) {
+    Page page = MakePage(1);
+    EXPECT_EQ(page.grid.Get(0, DESC), "LOW    66");
+    EXPECT_TRUE(page.grid.IsReadOnly(0, MNUM));
+    for (int row = 1; row <= page.Rows(); ++row) EXPECT_FALSE(page.IsRowUsed(row)) << row;
+}
+
+TEST(PageDefaults, VraPageHasNoGuardRowsAndItsOwnDefaultRow) {
+    Page page = MakePage(8);
+    EXPECT_EQ(page.grid.RowCount(), 101);
+    EXPECT_FALSE(page.HasGuardRows());
+    EXPECT_EQ(page.grid.Get(0, RONL), "N");
+    EXPECT_EQ(page.grid.Get(0, SCAN), "N");
+}
+
+TEST(PageDefaults, P25PageFillsMemoryOneAndTheGuardMemories) {
+    Page page = MakePage(6);
+    ASSERT_EQ(page.grid.RowCount(), 233);
+    for (int row : {1, 231, 232}) {
+        EXPECT_EQ(page.grid.Get(row, MNUM), wxString::Format("%03d", row));
+        EXPECT_EQ(page.grid.Get(row, RFRQ), "136.0000");
+    }
+    EXPECT_EQ(page.grid.Get(1, DESC), "VHF  001");
+    EXPECT_EQ(page.grid.Get(1, ZONE), "1");
+    EXPECT_EQ(page.grid.Get(231, ZONE), "16") << "guard memories live in the last zone";
+    EXPECT_EQ(page.grid.Get(1, TFLG), "A8") << "the zone is counted once";
+    EXPECT_EQ(page.zoneCounters[0], 1);
+    EXPECT_EQ(page.zoneCounters[15], 2);
+    EXPECT_FALSE(page.IsRowUsed(2));
+    EXPECT_FALSE(page.IsRowUsed(230));
+}
+
+TEST(PageDefaults, ReapplyingKeepsRowsInUseAndTheSelection) {
+    Page page = MakePage(6);
+    page.grid.Set(1, DESC, "DISPATCH");
+    page.grid.Set(5, DESC, "TAC 2");
+    page.grid.GetSelection().AddRow(5);
+    page.grid.ClearRowTexts(232);
+    SetPageDefaults(page, 0);
+    EXPECT_EQ(page.grid.Get(1, DESC), "DISPATCH");
+    EXPECT_EQ(page.grid.Get(5, DESC), "TAC 2");
+    EXPECT_EQ(page.grid.Get(5, RFRQ), "") << "a selected row is not defaulted";
+    EXPECT_TRUE(page.grid.GetSelection().IsRowSelected(5));
+    EXPECT_EQ(page.grid.Get(232, DESC), "VHF  232") << "an emptied guard memory is refilled";
+}
+
+TEST(PageClear, EmptiesEverythingAndReappliesDefaults) {
+    Page page = MakePage(7);
+    page.grid.Set(40, DESC, "X");
+    page.grid.SetBackground(40, DESC, kHighlightColour);
+    page.params.pageFlags = kPageFlagRelations;
+    ClearPage(page, 0);
+    EXPECT_FALSE(page.IsRowUsed(40));
+    EXPECT_FALSE(page.grid.Background(40, DESC).has_value());
+    EXPECT_EQ(page.params.pageFlags, 0);
+    EXPECT_EQ(page.grid.Get(0, RNSV), "10");
+    EXPECT_EQ(page.zoneCounters[0], 1);
+    EXPECT_EQ(page.zoneCounters[31], 2);
+    EXPECT_EQ(page.grid.Get(501, ZONE), "X");
+}
+
+TEST(PageRows, RetargetingAppendsOrDeletesBeforeTheLastRow) {
+    Page page = MakePage(1);  // 122 rows
+    page.grid.Set(122, DESC, "GUARD");
+    page.grid.Set(121, DESC, "G1");
+    SetPageParameters(page, 0, 9, 1);  // VR-30 UHF: 200 rows
+    RowAdjustment added = AdjustPageRows(page, 1, 0);
+    EXPECT_STREQ(added.word, "Added");
+    EXPECT_EQ(added.count, 78);
+    EXPECT_EQ(page.grid.RowCount(), 201);
+    EXPECT_EQ(page.grid.Get(122, DESC), "GUARD");
+    SetPageParameters(page, 0, 1, 0);
+    RowAdjustment deleted = AdjustPageRows(page, 9, 1);
+    EXPECT_STREQ(deleted.word, "Deleted");
+    EXPECT_EQ(deleted.count, 78);
+    EXPECT_EQ(page.grid.RowCount(), 123);
+    EXPECT_EQ(page.grid.Get(121, DESC), "G1");
+    RowAdjustment same = AdjustPageRows(page, 1, 0);
+    EXPECT_STREQ(same.word, "Did Not Change");
+    EXPECT_EQ(same.count, 122);
+}
+
+TEST(PageRows, CompletenessCountsOnlyShownColumns) {
+    Page page = MakePage(2);  // R19: Chan, Freq and the unlabelled column 30
+    page.grid.Set(1, MNUM, "001");
+    page.grid.Set(1, RFRQ, "121.500");
+    EXPECT_FALSE(page.IsRowComplete(1));
+    page.grid.Set(1, RONL, "x");
+    EXPECT_TRUE(page.IsRowComplete(1));
+    EXPECT_TRUE(page.IsRowComplete(0) == false);
+}
+
+TEST(PageAlignment, ComparesAnImportedBandWithThePage) {
+    Page anfm = MakePage(3);  // band 5
+    EXPECT_EQ(GetAlignment(anfm, 0, 5), 0);
+    EXPECT_EQ(GetAlignment(anfm, 0, 4), 1);
+    EXPECT_EQ(GetAlignment(anfm, 0, 7), 2);
+    Page p25 = MakePage(6);  // band 4, not ANFM
+    EXPECT_EQ(GetAlignment(p25, 0, 5), 0x81);
+    EXPECT_EQ(GetAlignment(p25, 0, 4), 0x80);
+    Page modx = MakePage(17, 5);  // band 8
+    EXPECT_EQ(GetAlignment(modx, 0, 0), 0x80);
+    EXPECT_EQ(GetAlignment(modx, 0, 2), 0x80);
+    EXPECT_EQ(GetAlignment(modx, 0, 6), 0x80);
+    EXPECT_EQ(GetAlignment(modx, 0, 5), 0x82);
+}
+
+TEST(RowValues, NumberedDescriptionReplacesTheTrailingNumber) {
+    EXPECT_EQ(NumberedDescription("VHF  136", 5, true), "VHF  005");
+    EXPECT_EQ(NumberedDescription("LOW    30", 5, false), "LOW   005");
+    EXPECT_EQ(NumberedDescription("MODL   M6", 12, false), "MODL  012");
+    EXPECT_EQ(NumberedDescription("DISPATCH", 5, false), "DISPATCH");
+    EXPECT_EQ(NumberedDescription("", 5, false), "");
+    EXPECT_EQ(NumberedDescription("123", 7, false), "007");
+}
+
+TEST(RowValues, ApplyToSelectedRowsNumbersThemAndClearsTheSelection) {
+    Page page = MakePage(1);
+    page.grid.GetSelection().AddRow(3);
+    page.grid.GetSelection().Add({5, 0, 6, 31});
+    ApplyRowValues(page, page.grid.GetRow(0), true, true);
+    for (int row : {3, 5, 6}) {
+        EXPECT_EQ(page.grid.Get(row, MNUM), wxString::Format("%03d", row));
+        EXPECT_EQ(page.grid.Get(row, TFLG), "A0");
+    }
+    EXPECT_FALSE(page.IsRowUsed(4));
+    EXPECT_TRUE(page.grid.GetSelection().Empty());
+}
+
+TEST(PageTable, SlotsMoveDownWhenOneIsRemoved) {
+    PageTable table;
+    for (int radio : {0, 1, 2, 3}) {
+        ASSERT_TRUE(table.AddSlot());
+        int slot = table.Count() - 1;
+        SetPageParameters(table.Slot(slot), slot, radio, 0);
+        table.Slot(slot).operatingModes = 0x40 + slot;
+    }
+    table.RemoveSlot(1);
+    EXPECT_EQ(table.Count(), 3);
+    EXPECT_EQ(table.Slot(1).strings.radioName, "VR-19");
+    EXPECT_EQ(table.Slot(2).strings.radioName, "VR-13");
+    EXPECT_EQ(table.Slot(3).strings.radioName, "");
+    EXPECT_EQ(table.Slot(3).params.rows, 0);
+    EXPECT_EQ(table.Slot(1).operatingModes, 0x41) << "operating modes stay with the slot";
+    EXPECT_EQ(table.StatusTexts(2).title, "Norv Lumo: Page 3 of 3.");
+}
+
+TEST(PageTable, SevenPagesAreRefused) {
+    PageTable table;
+    for (int i = 0; i < kPageSlots; ++i) EXPECT_TRUE(table.AddSlot());
+    EXPECT_FALSE(table.AddSlot());
+    EXPECT_EQ(table.Count(), 6);
+}
+
+TEST(PageTable, StatusTextsAndGuardRows) {
+    PageTable table;
+    table.AddSlot();
+    SetPageParameters(table.Slot(0), 0, 1, 0);
+    PageStatusTexts texts = table.StatusTexts(0);
+    EXPECT_EQ(texts.radio, "VR-12");
+    EXPECT_EQ(texts.band, "FM 66-88");
+    EXPECT_EQ(texts.rows, "122 Rows");
+    EXPECT_EQ(texts.title, "Norv Lumo: Page 1 of 1.");
+    table.NoteShownPage(0);
+    EXPECT_EQ(table.FirstGuardRow(), 121);
+    EXPECT_EQ(table.SecondGuardRow(), 122);
+    SetPageParameters(table.Slot(0), 0, 8, 0);
+    table.NoteShownPage(0);
+    EXPECT_EQ(table.FirstGuardRow(), -1);
+}

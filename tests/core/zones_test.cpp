@@ -1,0 +1,110 @@
+#include "edit/row_values.h"
+#include "edit/zones.h"
+
+#include <gtest/gtest.h>
+
+using namespace lumo;
+
+namespace {
+Page MakeP25(int radio) {
+    Page page;
+    SetPageParameters(page, 0, radio, 0);
+    SetupPageStore(page);
+    return page;
+}
+
+void FillRow(Page& page, int row, const wxString& zone) {
+    page.grid.Set(row, MNUM, wxString::Format("%03d", row));
+    page.grid.Set(row, MFLG, "0");
+    page.grid.Set(row, ZONE, zone);
+    page.grid.Set(row, TFLG, "A0");
+}
+}  // namespace
+
+TEST(ZoneSlots, SixteenToAZoneThenTheNext) {
+    Page page = MakeP25(6);
+    for (int row = 1; row <= 20; ++row) {
+        FillRow(page, row, "1");
+        CheckZone(page, row);
+    }
+    EXPECT_EQ(page.grid.Get(16, ZONE), "1");
+    EXPECT_EQ(page.grid.Get(17, ZONE), "2");
+    EXPECT_EQ(page.zoneCounters[0], 16);
+    EXPECT_EQ(page.zoneCounters[1], 4);
+}
+
+TEST(ZoneSlots, ACountedRowIsNeverCountedAgain) {
+    Page page = MakeP25(6);
+    for (int row = 1; row <= 12; ++row) {
+        FillRow(page, row, "1");
+        CheckZone(page, row);
+    }
+    for (int pass = 0; pass < 3; ++pass)
+        for (int row = 1; row <= 12; ++row) CheckZone(page, row);
+    EXPECT_EQ(page.zoneCounters[0], 12);
+    for (int row = 1; row <= 12; ++row) EXPECT_EQ(page.grid.Get(row, ZONE), "1");
+}
+
+TEST(ZoneSlots, ShadowsTakeNoSlotAndGetNoZone) {
+    Page page = MakeP25(6);
+    FillRow(page, 3, "4");
+    page.grid.Set(3, MFLG, "01");
+    CheckZone(page, 3);
+    EXPECT_EQ(page.grid.Get(3, ZONE), "");
+    EXPECT_EQ(page.grid.Get(3, TFLG), "A8");
+    for (int count : page.zoneCounters) EXPECT_EQ(count, 0);
+}
+
+TEST(ZoneSlots, ReservedRowsUseTheLastZoneOfTheRadio) {
+    Page rp25 = MakeP25(6);
+    FillRow(rp25, 231, "3");
+    CheckZone(rp25, 231);
+    EXPECT_EQ(rp25.grid.Get(231, ZONE), "16");
+    Page ep25 = MakeP25(7);
+    FillRow(ep25, 501, "1");
+    CheckZone(ep25, 501);
+    EXPECT_EQ(ep25.grid.Get(501, ZONE), "X");
+    FillRow(ep25, 230, "1");
+    CheckZone(ep25, 230);
+    EXPECT_EQ(ep25.grid.Get(230, ZONE), "1") << "only rows above 500 are reserved on EP25";
+}
+
+TEST(ZoneSlots, UnknownLabelGoesToTheFirstZoneWithRoom) {
+    Page page = MakeP25(6);
+    page.zoneCounters[0] = 16;
+    FillRow(page, 2, "Q");
+    CheckZone(page, 2);
+    EXPECT_EQ(page.grid.Get(2, ZONE), "2");
+    FillRow(page, 3, "5");
+    CheckZone(page, 3);
+    EXPECT_EQ(page.grid.Get(3, ZONE), "5") << "a listed zone with room is kept";
+}
+
+TEST(ZoneSlots, NoZoneWithRoomLeavesTheRowWithoutAZone) {
+    Page page = MakeP25(6);
+    for (int zone = 0; zone < 16; ++zone) page.zoneCounters[zone] = 16;
+    EXPECT_EQ(FirstNonFullZone(page), -1) << "an RP25 page has only sixteen zones";
+    FillRow(page, 2, "3");
+    CheckZone(page, 2);
+    EXPECT_EQ(page.grid.Get(2, ZONE), "");
+    for (int zone = 0; zone < 16; ++zone) EXPECT_EQ(page.zoneCounters[zone], 16);
+}
+
+TEST(ZoneSlots, ReleaseNeverGoesBelowZeroOrFollowsUnknownLabels) {
+    Page page = MakeP25(7);
+    EXPECT_FALSE(ReleaseP25ZonePosition(page, 0));
+    EXPECT_FALSE(ReleaseZoneOfLabel(page, ""));
+    EXPECT_FALSE(ReleaseZoneOfLabel(page, "Z"));
+    page.zoneCounters[17] = 2;
+    EXPECT_TRUE(ReleaseZoneOfLabel(page, "C"));
+    EXPECT_EQ(page.zoneCounters[17], 1);
+    EXPECT_FALSE(TakeP25ZonePosition(page, 32));
+    EXPECT_FALSE(TakeP25ZonePosition(page, -1));
+}
+
+TEST(ZoneSlots, NonP25PagesHaveNoZones) {
+    Page page = MakeP25(1);
+    page.grid.Set(4, ZONE, "1");
+    CheckZone(page, 4);
+    EXPECT_EQ(page.grid.Get(4, ZONE), "");
+}
