@@ -1,4 +1,5 @@
 #include "edit/row_values.h"
+#include "model/memory_label.h"
 #include "pages/page.h"
 #include "pages/page_table.h"
 
@@ -214,4 +215,18 @@ TEST(PageTable, StatusTextsAndGuardRows) {
     SetPageParameters(table.Slot(0), 0, 8, 0);
     table.NoteShownPage(0);
     EXPECT_EQ(table.FirstGuardRow(), -1);
+}
+
+TEST(MemoryLabels, DefaultGuardAndThreeDigitLabels) {
+    Page page = MakePage(1);  // guard rows 121 and 122
+    EXPECT_EQ(MemoryNumberLabel(page, 0, "0"), "DEF");
+    EXPECT_EQ(MemoryNumberLabel(page, 5, "0"), "");
+    EXPECT_EQ(MemoryNumberLabel(page, 7, "7"), "007");
+    EXPECT_EQ(MemoryNumberLabel(page, 121, "121"), "GD1");
+    EXPECT_EQ(MemoryNumberLabel(page, 3, "122"), "GD2");
+    EXPECT_EQ(MemoryNumberLabel(page, 3, ""), "");
+    EXPECT_EQ(MemoryNumberLabel(page, 3, "x1"), "x1");
+    Page vra = MakePage(8);  // no guard rows
+    EXPECT_EQ(MemoryNumberLabel(vra, 99, "99"), "099");
+    EXPECT_EQ(MemoryNumberLabel(vra, 100, "100"), "100");
 }

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Lumo's one entry point for building on Debian 12.
+#   ./build.sh run        install what is missing, build, and start Lumo
+#   ./build.sh test       install what is missing, build, and run every test
+#   ./build.sh sanitize   the core tests built with AddressSanitizer and UBSan
+#   ./build.sh bench      the benchmarks (core and start-up)
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(
+  build-essential cmake pkg-config
+  libwxgtk3.2-dev libboost-dev libboost-system-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  groff xvfb xauth fonts-dejavu-core xdg-utils
+)
+JOBS=${JOBS:-2}
+
+install_missing() {
+  local missing=() pkg
+  for pkg in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" \
+      || missing+=("$pkg")
+  done
+  ((${#missing[@]} == 0)) && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+}
+
+build() {  # build DIR [cmake options...]
+  local dir=$1; shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j"$JOBS"
+}
+
+sanitize() {
+  build build-asan -DLUMO_SANITIZE=ON -DLUMO_BUILD_GUI=OFF -DLUMO_BUILD_BENCH=OFF
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan -L core --output-on-failure -j"$JOBS"
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build build
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+      echo "Lumo is built (build/bin/lumo) but there is no display to show it on." >&2
+      exit 1
+    fi
+    exec build/bin/lumo
+    ;;
+  test)
+    install_missing
+    sanitize
+    build build
+    ctest --test-dir build --output-on-failure -j"$JOBS"
+    ;;
+  sanitize)
+    install_missing
+    sanitize
+    ;;
+  bench)
+    install_missing
+    build build
+    build/bin/lumo_core_bench
+    bench/startup.sh build/bin/lumo
+    ;;
+  *)
+    sed -n '2,6p' "$0" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,78 @@
+#include "lumo_frame.h"
+
+#include "edit/row_values.h"
+#include "page_view.h"
+#include "shell/commands.h"
+#include "shell/resources.h"
+#include "util/diag_log.h"
+
+#include <wx/filefn.h>
+#include <wx/grid.h>
+#include <wx/utils.h>
+
+using namespace lumo;
+
+namespace {
+constexpr const char* kUnit = "LumoMain";
+LumoFrame* g_frame = nullptr;
+}  // namespace
+
+LumoFrame* TheLumoFrame() { return g_frame; }
+void SetTheLumoFrame(LumoFrame* frame) { g_frame = frame; }
+
+LumoFrame::LumoFrame()
+    : NorvLumFrame(nullptr, wxID_ANY, "Norv Lumo", wxDefaultPosition, wxSize(927, 680),
+                   wxDEFAULT_FRAME_STYLE | wxHSCROLL | wxVSCROLL | wxTAB_TRAVERSAL),
+      launchDocument_([](const wxString& path) { return wxLaunchDefaultApplication(path); }) {
+    SetStatusText("Select function", 0);
+}
+
+void LumoFrame::OnClose(wxCloseEvent&) {
+    LUMO_LOG(kUnit, "\n>----------- OnClose ------------------------------------------------<");
+    Destroy();
+}
+
+void LumoFrame::OnQuit(wxCommandEvent&) {
+    LUMO_LOG(kUnit, "\n>----------- OnQuit -------------------------------------------------<");
+    Destroy();
+}
+
+void LumoFrame::OnAbout(wxCommandEvent&) {
+    LUMO_LOG(kUnit, "\n>----------- OnAbout ------------------------------------------------<");
+    Dialogs().About({"Norv Lumo", VersionText(),
+                     wxString(AboutDescription) + ReleaseDateText + ToolkitVersionText()});
+}
+
+void LumoFrame::OnHelp(wxCommandEvent&) {
+    LUMO_LOG(kUnit, "\n>----------- OnHelp -------------------------------------------------<");
+    wxString path = UserGuidePath();
+    LUMO_LOG(kUnit, " File Name and Path: %s", path);
+    if (wxFileExists(path) && launchDocument_ && launchDocument_(path)) return;
+    Dialogs().Message("Unable to open User Guide.\nLook in the install directory for "
+                      "LumoUserGuide.pdf",
+                      "User Guide");
+}
+
+void LumoFrame::OnSaveDefault(wxCommandEvent&) {
+    LUMO_LOG(kUnit, ">-- OnSaveDefault --------------------------------------<");
+    Dialogs().Message(" ! Currently UnImplemented !", "Save Radio Default Data?");
+}
+
+void LumoFrame::OnLoadDefault(wxCommandEvent&) {
+    LUMO_LOG(kUnit, ">-- OnLoadDefaults -------------------------------------<");
+    Dialogs().Message(" ! Currently UnImplemented !", "Load Radio Default Data");
+}
+
+void LumoFrame::OnGridCellChanging(wxGridEvent& event) {
+    event.Skip();
+    PageView* view = CurrentView();
+    if (!view) return;
+    Page& page = view->GetPage();
+    int row = event.GetRow();
+    if (row <= 0 || !page.grid.Get(row, TFLG).empty()) return;
+    // A blank row is filled from the default row before its first change. Only this row: the
+    // user's other selected rows keep their data.
+    ApplyRowValuesToRow(page, row, page.grid.GetRow(0), true, true);
+    view->Grid()->SelectRow(row);
+    view->Refresh();
+}

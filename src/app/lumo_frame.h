@@ -1,0 +1,32 @@
+// The main frame with its command handlers. Handlers of commands not built yet are left to the
+// base class's empty bodies.
+#pragma once
+
+#include "norv_lum_frame.h"
+
+#include <functional>
+
+class LumoFrame : public NorvLumFrame {
+public:
+    LumoFrame();
+
+    void OnClose(wxCloseEvent& event) override;
+    void OnQuit(wxCommandEvent& event) override;
+    void OnHelp(wxCommandEvent& event) override;
+    void OnAbout(wxCommandEvent& event) override;
+    void OnGridCellChanging(wxGridEvent& event) override;
+    void OnSaveDefault(wxCommandEvent& event) override;
+    void OnLoadDefault(wxCommandEvent& event) override;
+
+    // Opens a document with the desktop's default application; tests replace it.
+    void SetDocumentLauncher(std::function<bool(const wxString&)> launcher) {
+        launchDocument_ = std::move(launcher);
+    }
+
+private:
+    std::function<bool(const wxString&)> launchDocument_;
+};
+
+// The one main frame of the process, for code that is not called by it.
+LumoFrame* TheLumoFrame();
+void SetTheLumoFrame(LumoFrame* frame);

@@ -1,0 +1,240 @@
+#include "norv_lum_frame.h"
+
+#include "edit/zones.h"
+#include "model/catalogue.h"
+#include "page_view.h"
+#include "shell/commands.h"
+#include "shell/resources.h"
+#include "util/diag_log.h"
+#include "wx_dialogs.h"
+
+#include <wx/grid.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/notebook.h>
+#include <wx/sizer.h>
+#include <wx/statusbr.h>
+#include <wx/stdpaths.h>
+#include <wx/toolbar.h>
+
+using namespace lumo;
+
+namespace {
+constexpr const char* kUnit = "LumoMain";
+constexpr int kToolBitmapSize = 32;
+
+using CommandHandler = void (NorvLumFrame::*)(wxCommandEvent&);
+struct CommandBinding {
+    int id;
+    CommandHandler handler;
+};
+
+const CommandBinding kCommandBindings[] = {
+    {ID_OPEN, &NorvLumFrame::OnOpen},
+    {ID_SAVE, &NorvLumFrame::OnSave},
+    {ID_SAVE_AS, &NorvLumFrame::OnSaveAs},
+    {ID_IMPORT, &NorvLumFrame::OnImport},
+    {ID_EXPORT, &NorvLumFrame::OnExport},
+    {ID_PRINT, &NorvLumFrame::OnPrint},
+    {ID_PRINT_PREVIEW, &NorvLumFrame::OnPrintPreview},
+    {ID_PAGE_SETUP, &NorvLumFrame::OnPageSetup},
+    {ID_QUIT, &NorvLumFrame::OnQuit},
+    {ID_PAGE_ADD, &NorvLumFrame::OnPageAdd},
+    {ID_PAGE_DELETE, &NorvLumFrame::OnPageDelete},
+    {ID_UPLOAD, &NorvLumFrame::OnUpload},
+    {ID_DOWNLOAD, &NorvLumFrame::OnDownload},
+    {ID_VALIDATE, &NorvLumFrame::OnValidatePage},
+    {ID_SELECT_ALL, &NorvLumFrame::OnSelectAll},
+    {ID_DESELECT_ALL, &NorvLumFrame::OnDeSelectAll},
+    {ID_CLEAR_HIGHLIGHT, &NorvLumFrame::OnClearHighlight},
+    {ID_SET_PORT, &NorvLumFrame::OnSetPort},
+    {ID_SET_TARGET, &NorvLumFrame::OnSetTarget},
+    {ID_HELP, &NorvLumFrame::OnHelp},
+    {ID_ABOUT, &NorvLumFrame::OnAbout},
+    {ID_DEFAULT_ROW, &NorvLumFrame::OnDefaultRow},
+    {ID_CREATE_SHADOW, &NorvLumFrame::OnCreateShadow},
+    {ID_COPY_ROW, &NorvLumFrame::OnCopyRow},
+    {ID_PASTE_ROW, &NorvLumFrame::OnPasteRow},
+    {ID_CLEAR_ROW, &NorvLumFrame::OnClearRow},
+    {ID_INSERT_ROW, &NorvLumFrame::OnInsertRow},
+    {ID_DELETE_ROW, &NorvLumFrame::OnDeleteRow},
+    {ID_MARK_ROW, &NorvLumFrame::OnMarkRow},
+    {ID_DEFAULT_COL, &NorvLumFrame::OnDefaultCol},
+    {ID_DEFAULT_MARKED, &NorvLumFrame::OnDefaultMarked},
+    {ID_RENUMBER_TO_ROW, &NorvLumFrame::OnRenumberToRowNum},
+    {ID_RENUMBER_SEQUENCE, &NorvLumFrame::OnRenumberSequencial},
+    {ID_DEFAULT_FILE, &NorvLumFrame::OnDefaultFile},
+    {ID_SAVE_DEFAULT, &NorvLumFrame::OnSaveDefault},
+    {ID_LOAD_DEFAULT, &NorvLumFrame::OnLoadDefault},
+};
+
+wxBitmap ToolBitmap(const char* relativePath) {
+    wxString path = FindResource(relativePath);
+    wxBitmap bitmap;
+    if (!path.empty()) bitmap.LoadFile(path, wxBITMAP_TYPE_PNG);
+    // A missing image leaves an empty tool rather than no tool.
+    if (!bitmap.IsOk()) bitmap.Create(kToolBitmapSize, kToolBitmapSize);
+    return bitmap;
+}
+}  // namespace
+
+NorvLumFrame::NorvLumFrame(wxWindow* parent, wxWindowID id, const wxString& title,
+                           const wxPoint& pos, const wxSize& size, long style)
+    : wxFrame(parent, id, title, pos, size, style),
+      dialogs_(std::make_unique<WxDialogs>(this)) {
+    // The diagnostic log stays off unless support asked for it through the environment.
+    wxLog::EnableLogging(false);
+    ApplyDiagLogEnvironment();
+    SetSizeHints(wxDefaultSize, wxDefaultSize);
+
+    BuildMenuBar();
+    BuildContextMenu();
+
+    auto* mainSizer = new wxBoxSizer(wxHORIZONTAL);
+    BuildToolBar(mainSizer);
+
+    notebook_ = new wxNotebook(this, wxID_ANY);
+    LUMO_LOG(kUnit, "+ Create First Notebook Page: %d", pages_.Count());
+    SetPageParameters(pages_.Slot(0), 0, 1, 0);
+    CreateNewPage(0);
+    mainSizer->Add(notebook_, 1, wxALL | wxEXPAND, 5);
+    SetSizer(mainSizer);
+    Layout();
+
+    CreateStatusBar(5, wxSTB_DEFAULT_STYLE);
+    ShowPageStatus(pages_.Current());
+
+    BindCommands();
+    InitCatalogueLists();
+    wxStandardPaths::Get();
+}
+
+NorvLumFrame::~NorvLumFrame() {
+    // The context items live outside the menu while they are not shown; delete them all once.
+    for (wxMenuItem* item : contextItems_) {
+        if (contextMenu_.FindChildItem(item->GetId())) contextMenu_.Remove(item);
+        delete item;
+    }
+}
+
+void NorvLumFrame::BuildMenuBar() {
+    auto* menuBar = new wxMenuBar;
+    for (const char* title : MenuTitles) {
+        auto* menu = new wxMenu;
+        for (const MenuItemSpec& item : MenuItems)
+            if (wxString(item.menu) == title) menu->Append(item.id, item.label, item.help);
+        menuBar->Append(menu, title);
+    }
+    SetMenuBar(menuBar);
+}
+
+void NorvLumFrame::BuildContextMenu() {
+    for (size_t i = 0; i < ContextItems.size(); ++i)
+        contextItems_[i] = new wxMenuItem(&contextMenu_, ContextItems[i].id,
+                                          ContextItems[i].label, ContextItems[i].help);
+}
+
+void NorvLumFrame::BuildToolBar(wxSizer* mainSizer) {
+    toolBar_ = new wxToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                             wxTB_VERTICAL | wxTB_FLAT | wxTB_NODIVIDER);
+    toolBar_->SetToolBitmapSize(wxSize(kToolBitmapSize, kToolBitmapSize));
+    for (const ToolSpec& tool : Tools) {
+        toolBar_->AddTool(tool.id, tool.label, ToolBitmap(tool.bitmap), wxNullBitmap,
+                          wxITEM_NORMAL, tool.shortHelp, tool.longHelp);
+        for (int i = 0; i < tool.separatorsAfter; ++i) toolBar_->AddSeparator();
+    }
+    toolBar_->Realize();
+    mainSizer->Add(toolBar_, 0, wxALL | wxEXPAND, 5);
+}
+
+void NorvLumFrame::BindCommands() {
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) { OnClose(e); });
+    // Menu items and tools share their identifiers; tool events reach the frame as well.
+    for (const CommandBinding& binding : kCommandBindings) {
+        CommandHandler handler = binding.handler;
+        Bind(wxEVT_MENU, [this, handler](wxCommandEvent& e) { (this->*handler)(e); }, binding.id);
+    }
+    notebook_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& e) { OnPageChanged(e); });
+    notebook_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGING,
+                    [this](wxBookCtrlEvent& e) { OnPageChanging(e); });
+}
+
+PageView* NorvLumFrame::View(int slot) const {
+    return (slot >= 0 && slot < kPageSlots) ? views_[slot] : nullptr;
+}
+
+void NorvLumFrame::CreateNewPage(int slot) {
+    LUMO_LOG(kUnit, "> Create New Page: %d ----------------------------------->", slot + 1);
+    Page& page = pages_.Slot(slot);
+    SetupPageStore(page);
+    auto* view = new PageView(notebook_, page);
+    views_[slot] = view;
+    notebook_->AddPage(view, page.strings.radioName, true);
+    SetPageDefaults(page, slot);
+    view->Grid()->Bind(wxEVT_GRID_CELL_CHANGING,
+                       [this](wxGridEvent& e) { OnGridCellChanging(e); });
+    view->Grid()->Bind(wxEVT_CONTEXT_MENU, &NorvLumFrame::OnGridContextMenu, this);
+    pages_.AddSlot();
+    pages_.SetCurrent(slot);
+    view->Refresh();
+}
+
+void NorvLumFrame::ShowPageStatus(int slot) {
+    PageStatusTexts texts = pages_.StatusTexts(slot);
+    if (wxStatusBar* bar = GetStatusBar()) {
+        bar->SetStatusText(texts.radio, 1);
+        bar->SetStatusText(texts.band, 2);
+        bar->SetStatusText(texts.rows, 3);
+    }
+    if (slot < static_cast<int>(notebook_->GetPageCount()))
+        notebook_->SetPageText(slot, texts.radio);
+    SetTitle(texts.title);
+    pages_.NoteShownPage(slot);
+}
+
+void NorvLumFrame::OnGridContextMenu(wxContextMenuEvent& event) {
+    PageView* view = CurrentView();
+    if (!view) return;
+    wxGrid* grid = view->Grid();
+    Page& page = view->GetPage();
+
+    wxPoint pos = grid->GetGridWindow()->ScreenToClient(event.GetPosition());
+    ContextMenuQuery query;
+    query.area = ClassifyClick(pos.x, pos.y);
+    query.p25Page = page.IsP25();
+    query.rowsMarked = (page.params.pageFlags & kPageFlagMarked) != 0;
+    // Move a label click into the first cells so the cell under it can be looked up.
+    if (query.area == ClickArea::RowLabel) pos.x = 10 - pos.x;
+    if (query.area == ClickArea::ColumnLabel) pos.y = 10 - pos.y;
+    wxPoint unscrolled = grid->CalcUnscrolledPosition(pos);
+    query.row = std::min(std::max(grid->YToRow(unscrolled.y, true), 0), page.Rows());
+    query.column = grid->XToCol(unscrolled.x, true);
+
+    for (wxMenuItem* item : contextItems_)
+        if (contextMenu_.FindChildItem(item->GetId())) contextMenu_.Remove(item);
+
+    switch (query.area) {
+        case ClickArea::RowLabel:
+            query.guardRow = page.IsGuardRow(query.row);
+            query.rowUsed = page.IsRowUsed(query.row);
+            query.shadowRow = IsShadowRow(page, query.row);
+            grid->SelectRow(query.row, true);
+            contextRow_ = query.row;
+            break;
+        case ClickArea::ColumnLabel:
+            if (query.column != PRIM) grid->SelectCol(query.column);
+            break;
+        case ClickArea::Corner: grid->SelectAll(); break;
+        case ClickArea::Cells: return;
+    }
+
+    std::vector<int> ids = ContextMenuItemsFor(query);
+    if (ids.empty()) return;
+    for (int id : ids)
+        for (wxMenuItem* item : contextItems_)
+            if (item->GetId() == id) contextMenu_.Append(item);
+    if (contextMenuPresenter_)
+        contextMenuPresenter_(contextMenu_);
+    else
+        PopupMenu(&contextMenu_);
+}

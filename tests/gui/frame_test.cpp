@@ -1,0 +1,118 @@
+#include "support/gui_support.h"
+
+#include "shell/commands.h"
+#include "shell/resources.h"
+
+#include <wx/menu.h>
+#include <wx/notebook.h>
+#include <wx/statusbr.h>
+#include <wx/toolbar.h>
+
+using namespace lumo;
+
+TEST_F(FrameTest, StartsWithOneVr12Page) {
+    EXPECT_EQ(frame->GetTitle(), "Norv Lumo: Page 1 of 1.");
+    wxStatusBar* status = frame->GetStatusBar();
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->GetFieldsCount(), 5);
+    EXPECT_EQ(status->GetStatusText(0), "Select function");
+    EXPECT_EQ(status->GetStatusText(1), "VR-12");
+    EXPECT_EQ(status->GetStatusText(2), "FM 66-88");
+    EXPECT_EQ(status->GetStatusText(3), "122 Rows");
+    ASSERT_EQ(frame->Notebook()->GetPageCount(), 1u);
+    EXPECT_EQ(frame->Notebook()->GetPageText(0), "VR-12");
+    EXPECT_EQ(frame->Pages().Count(), 1);
+    EXPECT_EQ(frame->Pages().FirstGuardRow(), 121);
+    EXPECT_EQ(frame->Pages().SecondGuardRow(), 122);
+}
+
+TEST_F(FrameTest, MenuItemsHaveTheirLabelsHelpTextsAndIds) {
+    wxMenuBar* bar = frame->GetMenuBar();
+    ASSERT_EQ(bar->GetMenuCount(), MenuTitles.size());
+    for (size_t m = 0; m < MenuTitles.size(); ++m) EXPECT_EQ(bar->GetMenuLabel(m), MenuTitles[m]);
+    for (const MenuItemSpec& spec : MenuItems) {
+        wxMenu* owner = nullptr;
+        wxMenuItem* item = bar->FindItem(spec.id, &owner);
+        ASSERT_NE(item, nullptr) << spec.label;
+        EXPECT_EQ(item->GetItemLabel(), spec.label);
+        EXPECT_EQ(item->GetHelp(), spec.help);
+        EXPECT_EQ(bar->GetMenu(bar->FindMenu(spec.menu)), owner) << spec.label;
+    }
+    size_t total = 0;
+    for (size_t m = 0; m < bar->GetMenuCount(); ++m) total += bar->GetMenu(m)->GetMenuItemCount();
+    EXPECT_EQ(total, MenuItems.size());
+}
+
+TEST_F(FrameTest, ToolBarHoldsElevenToolsWithTheirSeparators) {
+    wxToolBar* tools = frame->ToolBar();
+    ASSERT_TRUE(tools->HasFlag(wxTB_VERTICAL));
+    std::vector<int> ids;
+    for (size_t pos = 0; pos < tools->GetToolsCount(); ++pos)
+        ids.push_back(tools->GetToolByPos(pos)->GetId());
+    std::vector<int> expected = {ID_OPEN,        ID_SAVE,       ID_PRINT,   wxID_SEPARATOR,
+                                 ID_DOWNLOAD,    ID_UPLOAD,     ID_SELECT_ALL,
+                                 ID_DESELECT_ALL, wxID_SEPARATOR, ID_SET_PORT,
+                                 ID_SET_TARGET, wxID_SEPARATOR, ID_QUIT,    wxID_SEPARATOR,
+                                 wxID_SEPARATOR, ID_HELP};
+    EXPECT_EQ(ids, expected);
+    for (const ToolSpec& spec : Tools) {
+        wxToolBarToolBase* tool = tools->FindById(spec.id);
+        ASSERT_NE(tool, nullptr);
+        EXPECT_EQ(tool->GetShortHelp(), spec.shortHelp);
+        EXPECT_EQ(tool->GetLongHelp(), spec.longHelp);
+        EXPECT_TRUE(tool->GetNormalBitmap().IsOk());
+        EXPECT_EQ(tool->GetNormalBitmap().GetWidth(), 32) << spec.bitmap;
+    }
+}
+
+TEST_F(FrameTest, ToolsFindTheirImagesInTheSourceTree) {
+    for (const ToolSpec& spec : Tools) EXPECT_FALSE(FindResource(spec.bitmap).empty()) << spec.bitmap;
+}
+
+TEST_F(FrameTest, AboutShowsNameVersionAndToolkit) {
+    Command(ID_ABOUT);
+    EXPECT_EQ(dialogs->about.name, "Norv Lumo");
+    EXPECT_EQ(dialogs->about.version, "R.C.4");
+    EXPECT_TRUE(dialogs->about.description.StartsWith(
+        "Channel loading software for Norv Radios. \n26 MAY 2026 \n\nwxWidgets 3.2"));
+    EXPECT_TRUE(dialogs->about.description.Contains("GTK"));
+}
+
+TEST_F(FrameTest, HelpOpensTheGuideOrSaysWhereToLook) {
+    std::vector<wxString> opened;
+    frame->SetDocumentLauncher([&](const wxString& path) {
+        opened.push_back(path);
+        return true;
+    });
+    Command(ID_HELP);
+    if (wxFileExists(UserGuidePath())) {
+        ASSERT_EQ(opened.size(), 1u);
+        EXPECT_TRUE(opened[0].EndsWith("LumoUserGuide.pdf"));
+        EXPECT_TRUE(dialogs->shown.empty());
+    }
+    frame->SetDocumentLauncher([](const wxString&) { return false; });
+    Command(ID_HELP);
+    ASSERT_FALSE(dialogs->shown.empty());
+    EXPECT_EQ(dialogs->shown.back().text,
+              "Unable to open User Guide.\nLook in the install directory for LumoUserGuide.pdf");
+    EXPECT_EQ(dialogs->shown.back().caption, "User Guide");
+}
+
+TEST_F(FrameTest, DefaultDataCommandsSayTheyAreNotThereYet) {
+    Command(ID_SAVE_DEFAULT);
+    Command(ID_LOAD_DEFAULT);
+    ASSERT_EQ(dialogs->shown.size(), 2u);
+    EXPECT_EQ(dialogs->shown[0].caption, "Save Radio Default Data?");
+    EXPECT_EQ(dialogs->shown[1].caption, "Load Radio Default Data");
+    EXPECT_EQ(dialogs->shown[1].text, " ! Currently UnImplemented !");
+}
+
+TEST_F(FrameTest, QuitClosesTheWindowWithoutAQuestion) {
+    CurrentPage().grid.Set(3, DESC, "UNSAVED");
+    ScriptedDialogs* asked = dialogs;
+    EXPECT_TRUE(asked->shown.empty());
+    Command(ID_QUIT);
+    EXPECT_TRUE(asked->shown.empty()) << "nothing is asked on the way out";
+    EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
+    frame = nullptr;
+}

@@ -1,0 +1,55 @@
+// Helpers for tests that drive the real main frame.
+#pragma once
+
+#include "lumo_frame.h"
+#include "page_view.h"
+#include "scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/grid.h>
+#include <wx/utils.h>
+
+#include <chrono>
+#include <functional>
+
+// Lets the event loop run until the condition holds or the time is up; never a fixed sleep.
+inline bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    }
+    return true;
+}
+
+// A shown main frame with scripted dialogs, destroyed after each test.
+class FrameTest : public testing::Test {
+protected:
+    void SetUp() override {
+        frame = new LumoFrame;
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        frame->SetDialogs(std::move(scripted));
+        frame->Show();
+        ASSERT_TRUE(WaitUntil([this] { return frame->IsShownOnScreen(); }));
+    }
+
+    void TearDown() override {
+        if (frame) frame->Destroy();
+        WaitUntil([] { return wxTopLevelWindows.empty(); });
+    }
+
+    wxGrid* Grid() { return frame->CurrentView()->Grid(); }
+    lumo::Page& CurrentPage() { return frame->CurrentView()->GetPage(); }
+
+    void Command(int id) {
+        wxCommandEvent event(wxEVT_MENU, id);
+        event.SetEventObject(frame);
+        frame->GetEventHandler()->ProcessEvent(event);
+    }
+
+    LumoFrame* frame = nullptr;
+    ScriptedDialogs* dialogs = nullptr;
+};
