@@ -10,14 +10,14 @@ class wxChoice;
 class wxUpdateUIEvent;
 
 class ChoiceDialog : public wxDialog {
-public:
+  public:
     ChoiceDialog(wxWindow* parent, const lumo::ChoiceRequest& request);
 
     int Selection() const;
     wxString SelectedText() const { return selected_; }
     wxChoice* Choice() const { return choice_; }
 
-private:
+  private:
     void OnUpdateOk(wxUpdateUIEvent& event);
 
     wxChoice* choice_;

@@ -3,7 +3,7 @@
 #include <wx/app.h>
 
 class LumoApp : public wxApp {
-public:
+  public:
     bool OnInit() override;
 };
 

@@ -17,8 +17,12 @@ constexpr const char* kUnit = "LumoMain";
 LumoFrame* g_frame = nullptr;
 }  // namespace
 
-LumoFrame* TheLumoFrame() { return g_frame; }
-void SetTheLumoFrame(LumoFrame* frame) { g_frame = frame; }
+LumoFrame* TheLumoFrame() {
+    return g_frame;
+}
+void SetTheLumoFrame(LumoFrame* frame) {
+    g_frame = frame;
+}
 
 LumoFrame::LumoFrame()
     : NorvLumFrame(nullptr, wxID_ANY, "Norv Lumo", wxDefaultPosition, wxSize(927, 680),
@@ -48,9 +52,10 @@ void LumoFrame::OnHelp(wxCommandEvent&) {
     wxString path = UserGuidePath();
     LUMO_LOG(kUnit, " File Name and Path: %s", path);
     if (wxFileExists(path) && launchDocument_ && launchDocument_(path)) return;
-    Dialogs().Message("Unable to open User Guide.\nLook in the install directory for "
-                      "LumoUserGuide.pdf",
-                      "User Guide");
+    Dialogs().Message(
+        "Unable to open User Guide.\nLook in the install directory for "
+        "LumoUserGuide.pdf",
+        "User Guide");
 }
 
 void LumoFrame::OnSaveDefault(wxCommandEvent&) {

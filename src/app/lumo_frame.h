@@ -3,11 +3,12 @@
 #pragma once
 
 #include "norv_lum_frame.h"
+#include "shell/port_selection.h"
 
 #include <functional>
 
 class LumoFrame : public NorvLumFrame {
-public:
+  public:
     LumoFrame();
 
     void OnClose(wxCloseEvent& event) override;
@@ -18,13 +19,27 @@ public:
     void OnSaveDefault(wxCommandEvent& event) override;
     void OnLoadDefault(wxCommandEvent& event) override;
 
+    // Pages and targets (lumo_frame_pages.cpp).
+    void OnPageAdd(wxCommandEvent& event) override;
+    void OnPageDelete(wxCommandEvent& event) override;
+    void OnPageChanged(wxBookCtrlEvent& event) override;
+    void OnSetTarget(wxCommandEvent& event) override;
+    void OnSetPort(wxCommandEvent& event) override;
+
+    const lumo::PortSelection& Port() const { return port_; }
+    // Re-lays out the current page's grid after its target changed.
+    void AdjustEditGrid();
+    // Writes the page's parameters to the diagnostic log.
+    void ShowPageParameters(int slot);
+
     // Opens a document with the desktop's default application; tests replace it.
     void SetDocumentLauncher(std::function<bool(const wxString&)> launcher) {
         launchDocument_ = std::move(launcher);
     }
 
-private:
+  private:
     std::function<bool(const wxString&)> launchDocument_;
+    lumo::PortSelection port_;
 };
 
 // The one main frame of the process, for code that is not called by it.

@@ -7,7 +7,7 @@
 #include <wx/grid.h>
 
 class MemoryNumberRenderer : public wxGridCellStringRenderer {
-public:
+  public:
     explicit MemoryNumberRenderer(const lumo::Page& page) : page_(page) {}
 
     void Draw(wxGrid& grid, wxGridCellAttr& attr, wxDC& dc, const wxRect& rect, int row, int col,
@@ -15,7 +15,7 @@ public:
     wxSize GetBestSize(wxGrid& grid, wxGridCellAttr& attr, wxDC& dc, int row, int col) override;
     wxGridCellRenderer* Clone() const override { return new MemoryNumberRenderer(page_); }
 
-private:
+  private:
     wxString Label(int row, int col) const;
 
     const lumo::Page& page_;

@@ -80,8 +80,7 @@ wxBitmap ToolBitmap(const char* relativePath) {
 
 NorvLumFrame::NorvLumFrame(wxWindow* parent, wxWindowID id, const wxString& title,
                            const wxPoint& pos, const wxSize& size, long style)
-    : wxFrame(parent, id, title, pos, size, style),
-      dialogs_(std::make_unique<WxDialogs>(this)) {
+    : wxFrame(parent, id, title, pos, size, style), dialogs_(std::make_unique<WxDialogs>(this)) {
     // The diagnostic log stays off unless support asked for it through the environment.
     wxLog::EnableLogging(false);
     ApplyDiagLogEnvironment();
@@ -130,8 +129,8 @@ void NorvLumFrame::BuildMenuBar() {
 
 void NorvLumFrame::BuildContextMenu() {
     for (size_t i = 0; i < ContextItems.size(); ++i)
-        contextItems_[i] = new wxMenuItem(&contextMenu_, ContextItems[i].id,
-                                          ContextItems[i].label, ContextItems[i].help);
+        contextItems_[i] = new wxMenuItem(&contextMenu_, ContextItems[i].id, ContextItems[i].label,
+                                          ContextItems[i].help);
 }
 
 void NorvLumFrame::BuildToolBar(wxSizer* mainSizer) {
@@ -139,9 +138,10 @@ void NorvLumFrame::BuildToolBar(wxSizer* mainSizer) {
                              wxTB_VERTICAL | wxTB_FLAT | wxTB_NODIVIDER);
     toolBar_->SetToolBitmapSize(wxSize(kToolBitmapSize, kToolBitmapSize));
     for (const ToolSpec& tool : Tools) {
-        toolBar_->AddTool(tool.id, tool.label, ToolBitmap(tool.bitmap), wxNullBitmap,
-                          wxITEM_NORMAL, tool.shortHelp, tool.longHelp);
-        for (int i = 0; i < tool.separatorsAfter; ++i) toolBar_->AddSeparator();
+        toolBar_->AddTool(tool.id, tool.label, ToolBitmap(tool.bitmap), wxNullBitmap, wxITEM_NORMAL,
+                          tool.shortHelp, tool.longHelp);
+        for (int i = 0; i < tool.separatorsAfter; ++i)
+            toolBar_->AddSeparator();
     }
     toolBar_->Realize();
     mainSizer->Add(toolBar_, 0, wxALL | wxEXPAND, 5);
@@ -152,7 +152,8 @@ void NorvLumFrame::BindCommands() {
     // Menu items and tools share their identifiers; tool events reach the frame as well.
     for (const CommandBinding& binding : kCommandBindings) {
         CommandHandler handler = binding.handler;
-        Bind(wxEVT_MENU, [this, handler](wxCommandEvent& e) { (this->*handler)(e); }, binding.id);
+        Bind(
+            wxEVT_MENU, [this, handler](wxCommandEvent& e) { (this->*handler)(e); }, binding.id);
     }
     notebook_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& e) { OnPageChanged(e); });
     notebook_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGING,
@@ -171,8 +172,7 @@ void NorvLumFrame::CreateNewPage(int slot) {
     views_[slot] = view;
     notebook_->AddPage(view, page.strings.radioName, true);
     SetPageDefaults(page, slot);
-    view->Grid()->Bind(wxEVT_GRID_CELL_CHANGING,
-                       [this](wxGridEvent& e) { OnGridCellChanging(e); });
+    view->Grid()->Bind(wxEVT_GRID_CELL_CHANGING, [this](wxGridEvent& e) { OnGridCellChanging(e); });
     view->Grid()->Bind(wxEVT_CONTEXT_MENU, &NorvLumFrame::OnGridContextMenu, this);
     pages_.AddSlot();
     pages_.SetCurrent(slot);

@@ -21,7 +21,7 @@ class wxContextMenuEvent;
 class PageView;
 
 class NorvLumFrame : public wxFrame {
-public:
+  public:
     NorvLumFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
                  const wxSize& size, long style);
     ~NorvLumFrame() override;
@@ -89,7 +89,7 @@ public:
     // The row the context-menu commands act on.
     int ContextRow() const { return contextRow_; }
 
-protected:
+  protected:
     // Creates the notebook page for a slot whose parameters are set.
     void CreateNewPage(int slot);
     void OnGridContextMenu(wxContextMenuEvent& event);
@@ -98,7 +98,7 @@ protected:
     std::array<PageView*, lumo::kPageSlots> views_{};
     int contextRow_ = 0;
 
-private:
+  private:
     void BuildMenuBar();
     void BuildContextMenu();
     void BuildToolBar(wxSizer* mainSizer);

@@ -14,7 +14,8 @@ uint64_t ColourBits(const lumo::Rgb& c) {
 PageAttrProvider::PageAttrProvider(lumo::Page& page) : page_(page) {}
 
 PageAttrProvider::~PageAttrProvider() {
-    for (auto& entry : cache_) entry.second->DecRef();
+    for (auto& entry : cache_)
+        entry.second->DecRef();
 }
 
 uint64_t PageAttrProvider::KeyFor(int row, int col) const {

@@ -10,7 +10,7 @@
 #include <map>
 
 class PageAttrProvider : public wxGridCellAttrProvider {
-public:
+  public:
     explicit PageAttrProvider(lumo::Page& page);
     ~PageAttrProvider() override;
 
@@ -19,7 +19,7 @@ public:
     // How many distinct attributes have been built (they are cached for the page's life).
     size_t CachedAttrCount() const { return cache_.size(); }
 
-private:
+  private:
     uint64_t KeyFor(int row, int col) const;
     wxGridCellAttr* Build(uint64_t key) const;
 

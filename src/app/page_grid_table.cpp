@@ -7,7 +7,9 @@ PageGridTable::PageGridTable(lumo::Page& page) : page_(page) {
     SetAttrProvider(new PageAttrProvider(page_));
 }
 
-PageGridTable::~PageGridTable() { page_.grid.SetObserver(nullptr); }
+PageGridTable::~PageGridTable() {
+    page_.grid.SetObserver(nullptr);
+}
 
 void PageGridTable::SetValue(int row, int col, const wxString& value) {
     page_.grid.Set(row, col, value);

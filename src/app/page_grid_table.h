@@ -8,7 +8,7 @@
 #include <wx/grid.h>
 
 class PageGridTable : public wxGridTableBase, public lumo::CellStoreObserver {
-public:
+  public:
     explicit PageGridTable(lumo::Page& page);
     ~PageGridTable() override;
 
@@ -26,7 +26,7 @@ public:
     void RowsDeleted(int pos, int count) override;
     void RowsAppended(int count) override;
 
-private:
+  private:
     void Announce(int message, int pos, int count);
 
     lumo::Page& page_;

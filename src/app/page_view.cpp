@@ -8,8 +8,7 @@
 using namespace lumo;
 
 PageView::PageView(wxWindow* notebook, Page& page)
-    : wxPanel(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-              wxTAB_TRAVERSAL | wxNO_BORDER),
+    : wxPanel(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER),
       page_(&page) {
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     grid_ = new wxGrid(this, wxID_ANY);
@@ -44,14 +43,16 @@ void PageView::SetPageColumns() {
     grid_->EndBatch();
 }
 
-void PageView::Refresh() { grid_->ForceRefresh(); }
+void PageView::Refresh() {
+    grid_->ForceRefresh();
+}
 
 void PageView::SelectionToStore() {
     Selection& selection = page_->grid.GetSelection();
     selection.Clear();
     for (const wxGridBlockCoords& block : grid_->GetSelectedBlocks())
-        selection.Add({block.GetTopRow(), block.GetLeftCol(), block.GetBottomRow(),
-                       block.GetRightCol()});
+        selection.Add(
+            {block.GetTopRow(), block.GetLeftCol(), block.GetBottomRow(), block.GetRightCol()});
 }
 
 void PageView::SelectionFromStore() {

@@ -9,7 +9,7 @@ class wxGrid;
 class PageGridTable;
 
 class PageView : public wxPanel {
-public:
+  public:
     PageView(wxWindow* notebook, lumo::Page& page);
 
     wxGrid* Grid() const { return grid_; }
@@ -24,7 +24,7 @@ public:
     void SelectionToStore();
     void SelectionFromStore();
 
-private:
+  private:
     void SetupGrid();
 
     lumo::Page* page_;

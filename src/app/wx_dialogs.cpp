@@ -49,8 +49,8 @@ void WxDialogs::Message(const wxString& text, const wxString& caption, DialogIco
     dialog.ShowModal();
 }
 
-DialogAnswer WxDialogs::Ask(const wxString& text, const wxString& caption,
-                            DialogButtons buttons, DialogIcon icon) {
+DialogAnswer WxDialogs::Ask(const wxString& text, const wxString& caption, DialogButtons buttons,
+                            DialogIcon icon) {
     wxMessageDialog dialog(parent_, text, caption,
                            ButtonStyle(buttons) | wxCENTRE | IconStyle(icon));
     return ToAnswer(dialog.ShowModal());
@@ -90,4 +90,6 @@ void WxDialogs::About(const lumo::AboutInfo& info) {
     wxAboutBox(about);
 }
 
-void WxDialogs::Bell() { wxBell(); }
+void WxDialogs::Bell() {
+    wxBell();
+}

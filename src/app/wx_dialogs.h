@@ -6,7 +6,7 @@
 class wxWindow;
 
 class WxDialogs : public lumo::Dialogs {
-public:
+  public:
     explicit WxDialogs(wxWindow* parent) : parent_(parent) {}
 
     void Message(const wxString& text, const wxString& caption, lumo::DialogIcon icon) override;
@@ -19,6 +19,6 @@ public:
     void About(const lumo::AboutInfo& info) override;
     void Bell() override;
 
-private:
+  private:
     wxWindow* parent_;
 };

@@ -31,7 +31,8 @@ TEST(CatalogueLookup, PageTypeDependsOnRadioBeforeBand) {
 
 TEST(CatalogueLookup, PageTypeIsNeverFmam) {
     for (int radio = -1; radio <= kRadioCount; ++radio)
-        for (int band = -1; band <= 10; ++band) EXPECT_NE(GetPageType(radio, band), kFMAM);
+        for (int band = -1; band <= 10; ++band)
+            EXPECT_NE(GetPageType(radio, band), kFMAM);
 }
 
 TEST(CatalogueLookup, ChannelSteps) {
@@ -61,7 +62,7 @@ TEST(CatalogueLookup, GuardRowsFollowTheLastDigitOfTheRowCount) {
     EXPECT_EQ(RowsOf(3, 0), 102);
     EXPECT_FALSE(HasGuardRowCount(RowsOf(9, 1)));  // 200
     EXPECT_EQ(RowsOf(9, 1), 200);
-    EXPECT_TRUE(HasGuardRowCount(RowsOf(7, 0)));  // 502
+    EXPECT_TRUE(HasGuardRowCount(RowsOf(7, 0)));    // 502
     EXPECT_FALSE(HasGuardRowCount(RowsOf(17, 5)));  // 500
 }
 
@@ -177,7 +178,8 @@ TEST(CatalogueTables, ZoneListsShareTheirFirstSixteenLabels) {
     const auto& z32 = ZoneListForPageType(kEP25);
     ASSERT_EQ(z16.size(), 16u);
     ASSERT_EQ(z32.size(), 32u);
-    for (size_t i = 0; i < 16; ++i) EXPECT_EQ(z16[i], z32[i]);
+    for (size_t i = 0; i < 16; ++i)
+        EXPECT_EQ(z16[i], z32[i]);
     EXPECT_EQ(z32[16], "A");
     EXPECT_EQ(ZoneIndex("X", kEP25), 31);
     EXPECT_EQ(ZoneIndex("X", kRP25), -1);

@@ -28,7 +28,8 @@ TEST(CellStore, AccessOutsideTheStoreIsHarmless) {
     EXPECT_EQ(store.Get(-1, -1), "");
     EXPECT_FALSE(store.IsReadOnly(5, 5));
     EXPECT_FALSE(store.Background(9, 0).has_value());
-    for (int row = 0; row < 3; ++row) EXPECT_FALSE(store.IsRowUsed(row));
+    for (int row = 0; row < 3; ++row)
+        EXPECT_FALSE(store.IsRowUsed(row));
 }
 
 TEST(CellStore, RowIsUsedByAnyCellHiddenOnesIncluded) {
@@ -57,7 +58,8 @@ TEST(CellStore, DeleteAndInsertMoveRowsAndTellTheView) {
     CellStore store(6);
     RecordingObserver observer;
     store.SetObserver(&observer);
-    for (int row = 0; row < 6; ++row) store.Set(row, MNUM, wxString::Format("%d", row));
+    for (int row = 0; row < 6; ++row)
+        store.Set(row, MNUM, wxString::Format("%d", row));
     store.SetReadOnly(4, MNUM);
     store.DeleteRows(2, 2);
     ASSERT_EQ(store.RowCount(), 4);

@@ -8,16 +8,21 @@ using namespace lumo;
 
 TEST(CommandTable, IdentifiersAreUniqueAndSkipTheUnusedOnes) {
     std::set<int> ids;
-    for (const MenuItemSpec& item : MenuItems) EXPECT_TRUE(ids.insert(item.id).second) << item.id;
-    for (const ContextItemSpec& item : ContextItems) EXPECT_TRUE(ids.insert(item.id).second);
-    for (int unused : {6009, 6010, 6017, 6023}) EXPECT_EQ(ids.count(unused), 0u);
-    for (const ToolSpec& tool : Tools) EXPECT_EQ(ids.count(tool.id), 1u) << tool.shortHelp;
+    for (const MenuItemSpec& item : MenuItems)
+        EXPECT_TRUE(ids.insert(item.id).second) << item.id;
+    for (const ContextItemSpec& item : ContextItems)
+        EXPECT_TRUE(ids.insert(item.id).second);
+    for (int unused : {6009, 6010, 6017, 6023})
+        EXPECT_EQ(ids.count(unused), 0u);
+    for (const ToolSpec& tool : Tools)
+        EXPECT_EQ(ids.count(tool.id), 1u) << tool.shortHelp;
 }
 
 TEST(CommandTable, MenusAppearInTheirOrder) {
     size_t menu = 0;
     for (const MenuItemSpec& item : MenuItems) {
-        while (menu < MenuTitles.size() && wxString(item.menu) != MenuTitles[menu]) ++menu;
+        while (menu < MenuTitles.size() && wxString(item.menu) != MenuTitles[menu])
+            ++menu;
         ASSERT_LT(menu, MenuTitles.size()) << item.label << " is out of menu order";
     }
 }
@@ -48,7 +53,7 @@ TEST(ContextMenu, UsedP25RowsOfferShadowsUnlessShadowOrGuard) {
     ContextMenuQuery q{ClickArea::RowLabel, 7};
     q.p25Page = true;
     q.rowUsed = true;
-    std::vector<int> all = {ID_DEFAULT_ROW, ID_CREATE_SHADOW, ID_COPY_ROW, ID_PASTE_ROW,
+    std::vector<int> all = {ID_DEFAULT_ROW, ID_CREATE_SHADOW, ID_COPY_ROW,   ID_PASTE_ROW,
                             ID_CLEAR_ROW,   ID_MARK_ROW,      ID_INSERT_ROW, ID_DELETE_ROW};
     EXPECT_EQ(ContextMenuItemsFor(q), all);
     q.shadowRow = true;

@@ -29,8 +29,8 @@ TEST(ColumnLayout, AnfmShowsItsTenColumnsInOrder) {
     std::vector<wxString> shown;
     for (int col = 0; col < kColumnCount; ++col)
         if (IsColumnShown(kANFM, col)) shown.push_back(ColumnHeaders[kANFM][col]);
-    std::vector<wxString> expected = {"Chan",   "Scan", "Desc", "Mode",   "RxFreq",
-                                      "RxTn",   "RxCd", "TxFreq", "TxTn", "TxCd"};
+    std::vector<wxString> expected = {"Chan", "Scan", "Desc",   "Mode", "RxFreq",
+                                      "RxTn", "RxCd", "TxFreq", "TxTn", "TxCd"};
     EXPECT_EQ(shown, expected);
 }
 
@@ -80,7 +80,8 @@ TEST(DefaultRows, EveryBandRowNamesItsBandAndEndsWithTheTransferFlags) {
         if (band == 8) continue;  // the module page defaults to its first module band
         EXPECT_STREQ(DefaultRows[band][BAND], BandNames[band]);
     }
-    for (int row = 0; row < kDefaultRowCount; ++row) EXPECT_STREQ(DefaultRows[row][TFLG], "A0");
+    for (int row = 0; row < kDefaultRowCount; ++row)
+        EXPECT_STREQ(DefaultRows[row][TFLG], "A0");
 }
 
 TEST(DefaultRows, FrequenciesHaveTheirBandsLength) {

@@ -1,6 +1,6 @@
+#include "pages/page.h"
 #include "edit/row_values.h"
 #include "model/memory_label.h"
-#include "pages/page.h"
 #include "pages/page_table.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +50,8 @@ TEST(PageDefaults, AnalogPageFillsOnlyTheDefaultRow) {
     Page page = MakePage(1);
     EXPECT_EQ(page.grid.Get(0, DESC), "LOW    66");
     EXPECT_TRUE(page.grid.IsReadOnly(0, MNUM));
-    for (int row = 1; row <= page.Rows(); ++row) EXPECT_FALSE(page.IsRowUsed(row)) << row;
+    for (int row = 1; row <= page.Rows(); ++row)
+        EXPECT_FALSE(page.IsRowUsed(row)) << row;
 }
 
 TEST(PageDefaults, VraPageHasNoGuardRowsAndItsOwnDefaultRow) {
@@ -195,7 +196,8 @@ TEST(PageTable, SlotsMoveDownWhenOneIsRemoved) {
 
 TEST(PageTable, SevenPagesAreRefused) {
     PageTable table;
-    for (int i = 0; i < kPageSlots; ++i) EXPECT_TRUE(table.AddSlot());
+    for (int i = 0; i < kPageSlots; ++i)
+        EXPECT_TRUE(table.AddSlot());
     EXPECT_FALSE(table.AddSlot());
     EXPECT_EQ(table.Count(), 6);
 }

@@ -1,5 +1,5 @@
-#include "edit/row_values.h"
 #include "edit/zones.h"
+#include "edit/row_values.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +40,11 @@ TEST(ZoneSlots, ACountedRowIsNeverCountedAgain) {
         CheckZone(page, row);
     }
     for (int pass = 0; pass < 3; ++pass)
-        for (int row = 1; row <= 12; ++row) CheckZone(page, row);
+        for (int row = 1; row <= 12; ++row)
+            CheckZone(page, row);
     EXPECT_EQ(page.zoneCounters[0], 12);
-    for (int row = 1; row <= 12; ++row) EXPECT_EQ(page.grid.Get(row, ZONE), "1");
+    for (int row = 1; row <= 12; ++row)
+        EXPECT_EQ(page.grid.Get(row, ZONE), "1");
 }
 
 TEST(ZoneSlots, ShadowsTakeNoSlotAndGetNoZone) {
@@ -52,7 +54,8 @@ TEST(ZoneSlots, ShadowsTakeNoSlotAndGetNoZone) {
     CheckZone(page, 3);
     EXPECT_EQ(page.grid.Get(3, ZONE), "");
     EXPECT_EQ(page.grid.Get(3, TFLG), "A8");
-    for (int count : page.zoneCounters) EXPECT_EQ(count, 0);
+    for (int count : page.zoneCounters)
+        EXPECT_EQ(count, 0);
 }
 
 TEST(ZoneSlots, ReservedRowsUseTheLastZoneOfTheRadio) {
@@ -82,12 +85,14 @@ TEST(ZoneSlots, UnknownLabelGoesToTheFirstZoneWithRoom) {
 
 TEST(ZoneSlots, NoZoneWithRoomLeavesTheRowWithoutAZone) {
     Page page = MakeP25(6);
-    for (int zone = 0; zone < 16; ++zone) page.zoneCounters[zone] = 16;
+    for (int zone = 0; zone < 16; ++zone)
+        page.zoneCounters[zone] = 16;
     EXPECT_EQ(FirstNonFullZone(page), -1) << "an RP25 page has only sixteen zones";
     FillRow(page, 2, "3");
     CheckZone(page, 2);
     EXPECT_EQ(page.grid.Get(2, ZONE), "");
-    for (int zone = 0; zone < 16; ++zone) EXPECT_EQ(page.zoneCounters[zone], 16);
+    for (int zone = 0; zone < 16; ++zone)
+        EXPECT_EQ(page.zoneCounters[zone], 16);
 }
 
 TEST(ZoneSlots, ReleaseNeverGoesBelowZeroOrFollowsUnknownLabels) {

@@ -6,12 +6,13 @@ using namespace lumo;
 
 namespace {
 class ContextMenuTest : public FrameTest {
-protected:
+  protected:
     void SetUp() override {
         FrameTest::SetUp();
         frame->SetContextMenuPresenter([this](wxMenu& menu) {
             shownItems.clear();
-            for (wxMenuItem* item : menu.GetMenuItems()) shownItems.push_back(item->GetId());
+            for (wxMenuItem* item : menu.GetMenuItems())
+                shownItems.push_back(item->GetId());
             ++popups;
         });
     }
@@ -64,8 +65,8 @@ TEST_F(ContextMenuTest, EmptyRowOffersDefaultPasteInsertDelete) {
 TEST_F(ContextMenuTest, GuardRowOffersNeitherInsertNorDelete) {
     CurrentPage().grid.Set(121, DESC, "GUARD");
     RightClickRowLabel(121);
-    EXPECT_EQ(shownItems, (std::vector<int>{ID_DEFAULT_ROW, ID_COPY_ROW, ID_PASTE_ROW,
-                                            ID_CLEAR_ROW, ID_MARK_ROW}));
+    EXPECT_EQ(shownItems, (std::vector<int>{ID_DEFAULT_ROW, ID_COPY_ROW, ID_PASTE_ROW, ID_CLEAR_ROW,
+                                            ID_MARK_ROW}));
 }
 
 TEST_F(ContextMenuTest, UsedRowOfAnAnalogPageOffersNoShadow) {

@@ -29,7 +29,8 @@ TEST_F(FrameTest, StartsWithOneVr12Page) {
 TEST_F(FrameTest, MenuItemsHaveTheirLabelsHelpTextsAndIds) {
     wxMenuBar* bar = frame->GetMenuBar();
     ASSERT_EQ(bar->GetMenuCount(), MenuTitles.size());
-    for (size_t m = 0; m < MenuTitles.size(); ++m) EXPECT_EQ(bar->GetMenuLabel(m), MenuTitles[m]);
+    for (size_t m = 0; m < MenuTitles.size(); ++m)
+        EXPECT_EQ(bar->GetMenuLabel(m), MenuTitles[m]);
     for (const MenuItemSpec& spec : MenuItems) {
         wxMenu* owner = nullptr;
         wxMenuItem* item = bar->FindItem(spec.id, &owner);
@@ -39,7 +40,8 @@ TEST_F(FrameTest, MenuItemsHaveTheirLabelsHelpTextsAndIds) {
         EXPECT_EQ(bar->GetMenu(bar->FindMenu(spec.menu)), owner) << spec.label;
     }
     size_t total = 0;
-    for (size_t m = 0; m < bar->GetMenuCount(); ++m) total += bar->GetMenu(m)->GetMenuItemCount();
+    for (size_t m = 0; m < bar->GetMenuCount(); ++m)
+        total += bar->GetMenu(m)->GetMenuItemCount();
     EXPECT_EQ(total, MenuItems.size());
 }
 
@@ -49,11 +51,10 @@ TEST_F(FrameTest, ToolBarHoldsElevenToolsWithTheirSeparators) {
     std::vector<int> ids;
     for (size_t pos = 0; pos < tools->GetToolsCount(); ++pos)
         ids.push_back(tools->GetToolByPos(pos)->GetId());
-    std::vector<int> expected = {ID_OPEN,        ID_SAVE,       ID_PRINT,   wxID_SEPARATOR,
-                                 ID_DOWNLOAD,    ID_UPLOAD,     ID_SELECT_ALL,
-                                 ID_DESELECT_ALL, wxID_SEPARATOR, ID_SET_PORT,
-                                 ID_SET_TARGET, wxID_SEPARATOR, ID_QUIT,    wxID_SEPARATOR,
-                                 wxID_SEPARATOR, ID_HELP};
+    std::vector<int> expected = {ID_OPEN,        ID_SAVE,        ID_PRINT,       wxID_SEPARATOR,
+                                 ID_DOWNLOAD,    ID_UPLOAD,      ID_SELECT_ALL,  ID_DESELECT_ALL,
+                                 wxID_SEPARATOR, ID_SET_PORT,    ID_SET_TARGET,  wxID_SEPARATOR,
+                                 ID_QUIT,        wxID_SEPARATOR, wxID_SEPARATOR, ID_HELP};
     EXPECT_EQ(ids, expected);
     for (const ToolSpec& spec : Tools) {
         wxToolBarToolBase* tool = tools->FindById(spec.id);
@@ -66,7 +67,8 @@ TEST_F(FrameTest, ToolBarHoldsElevenToolsWithTheirSeparators) {
 }
 
 TEST_F(FrameTest, ToolsFindTheirImagesInTheSourceTree) {
-    for (const ToolSpec& spec : Tools) EXPECT_FALSE(FindResource(spec.bitmap).empty()) << spec.bitmap;
+    for (const ToolSpec& spec : Tools)
+        EXPECT_FALSE(FindResource(spec.bitmap).empty()) << spec.bitmap;
 }
 
 TEST_F(FrameTest, AboutShowsNameVersionAndToolkit) {

@@ -33,7 +33,8 @@ TEST_F(FrameTest, StoreColoursReachTheGridWithoutCellAttributes) {
     EXPECT_NE(Grid()->GetCellBackgroundColour(5, DESC), wxColour(235, 125, 50));
     auto* provider = static_cast<PageAttrProvider*>(Grid()->GetTable()->GetAttrProvider());
     for (int row = 0; row < Grid()->GetNumberRows(); ++row)
-        for (int col = 0; col < 32; ++col) Grid()->GetCellBackgroundColour(row, col);
+        for (int col = 0; col < 32; ++col)
+            Grid()->GetCellBackgroundColour(row, col);
     EXPECT_LE(provider->CachedAttrCount(), 4u) << "cells that look alike share one attribute";
 }
 

@@ -10,7 +10,7 @@
 
 namespace {
 class TestApp : public wxApp {
-public:
+  public:
     bool OnInit() override {
         wxInitAllImageHandlers();
         return true;

@@ -26,7 +26,7 @@ inline bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 50
 
 // A shown main frame with scripted dialogs, destroyed after each test.
 class FrameTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         frame = new LumoFrame;
         auto scripted = std::make_unique<ScriptedDialogs>();

@@ -14,10 +14,10 @@ struct ShownDialog {
 };
 
 class ScriptedDialogs : public lumo::Dialogs {
-public:
+  public:
     std::vector<ShownDialog> shown;
-    std::deque<lumo::DialogAnswer> answers;  // for Ask; Ok when empty
-    std::deque<std::optional<int>> choices;  // for Choose; cancelled when empty
+    std::deque<lumo::DialogAnswer> answers;     // for Ask; Ok when empty
+    std::deque<std::optional<int>> choices;     // for Choose; cancelled when empty
     std::deque<std::optional<wxString>> texts;  // for AskText and the file dialogs
     std::vector<lumo::ChoiceRequest> choiceRequests;
     lumo::AboutInfo about;
@@ -61,7 +61,7 @@ public:
         return out;
     }
 
-private:
+  private:
     template <typename T>
     static T Pop(std::deque<T>& queue, T fallback) {
         if (queue.empty()) return fallback;

@@ -9,7 +9,8 @@ namespace lumo {
 wxString NumberedDescription(const wxString& description, int row, bool p25Page) {
     if (description.empty() || !wxIsdigit(description.Last())) return description;
     wxString stem = description;
-    while (!stem.empty() && wxIsdigit(stem.Last())) stem.RemoveLast();
+    while (!stem.empty() && wxIsdigit(stem.Last()))
+        stem.RemoveLast();
     stem.Truncate(p25Page ? 5 : 6);
     return wxString::Format("%s%03d", stem, row);
 }

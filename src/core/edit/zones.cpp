@@ -74,4 +74,16 @@ void CheckZone(Page& page, int row) {
     grid.Set(row, TFLG, FormatHexFlags(tflg | kTflgZoneCounted));
 }
 
+void RecountZoneCounters(Page& page) {
+    page.zoneCounters.fill(0);
+    if (!page.IsP25()) return;
+    for (int row = 1; row <= page.Rows(); ++row) {
+        unsigned tflg = ParseHexFlags(page.grid.Get(row, TFLG));
+        if (!(tflg & kTflgZoneCounted) || IsShadowRow(page, row)) continue;
+        int zone = ZoneIndex(page.grid.Get(row, ZONE), page.Type());
+        if (zone < 0 || !TakeP25ZonePosition(page, zone))
+            page.grid.Set(row, TFLG, FormatHexFlags(tflg & ~kTflgZoneCounted));
+    }
+}
+
 }  // namespace lumo

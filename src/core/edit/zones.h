@@ -14,6 +14,10 @@ bool ReleaseZoneOfLabel(Page& page, const wxString& label);
 int FirstNonFullZone(const Page& page);
 // The zone check of the row check: gives a used row a zone and counts it once.
 void CheckZone(Page& page, int row);
+// Counts every counted row of the page again from its zone label (after a change of target).
+// A counted row whose label has no place on the page loses its count, so the next check
+// places it.
+void RecountZoneCounters(Page& page);
 // True when the row is a shadow (MFLG slot bits set).
 bool IsShadowRow(const Page& page, int row);
 

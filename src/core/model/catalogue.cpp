@@ -4,6 +4,9 @@
 
 namespace lumo {
 
+// The tables keep their hand-made layout.
+// clang-format off
+
 const std::array<const char*, kRadioCount> RadioNames = {
     "VR-11", "VR-12", "VR-19", "VR-13", "VR-13B", "VR-14",  "VRD-21", "VRD-21B",  "VRA-50",
     "VR-30", "VR-32", "VR-33", "VR-33_MNR", "VR-35", "VR-36", "VR-37", "VRD-70", "VRD-8xxx",
@@ -180,6 +183,7 @@ const std::array<const char*, 84> DcsCodes = {
     "466", "503", "506", "516", "532", "546", "565", "606", "612", "624", "627", "631",
     "632", "654", "662", "664", "703", "712", "723", "731", "732", "734", "743", "754",
 };
+// clang-format on
 
 int GetPageType(int radio, int band) {
     switch (radio) {
@@ -243,9 +247,15 @@ CatalogueLists& MutableLists() {
 }
 }  // namespace
 
-int FindRadioNumber(const wxString& name) { return FindExact(RadioNames, name); }
-int FindBandNumber(const wxString& name) { return FindExact(BandNames, name); }
-int FindPageTypeNumber(const wxString& code) { return FindExact(PageTypeCodes, code); }
+int FindRadioNumber(const wxString& name) {
+    return FindExact(RadioNames, name);
+}
+int FindBandNumber(const wxString& name) {
+    return FindExact(BandNames, name);
+}
+int FindPageTypeNumber(const wxString& code) {
+    return FindExact(PageTypeCodes, code);
+}
 
 int FindBandChoice(int radio, int band) {
     if (radio < 0 || radio >= kRadioCount) return -1;
@@ -257,8 +267,12 @@ int FindBandChoice(int radio, int band) {
     return -1;
 }
 
-bool IsP25Type(int pageType) { return pageType == kRP25 || pageType == kEP25; }
-bool HasGuardRowCount(int rowCount) { return rowCount % 10 == 2; }
+bool IsP25Type(int pageType) {
+    return pageType == kRP25 || pageType == kEP25;
+}
+bool HasGuardRowCount(int rowCount) {
+    return rowCount % 10 == 2;
+}
 
 int BandOf(int radio, int bandChoice) {
     if (radio < 0 || radio >= kRadioCount || bandChoice < 0 || bandChoice >= kBandChoiceCount)
@@ -294,11 +308,19 @@ void InitCatalogueLists() {
     lists.transferStatus = ToStrings(TransferStatusTexts);
 }
 
-const CatalogueLists& Lists() { return MutableLists(); }
+const CatalogueLists& Lists() {
+    return MutableLists();
+}
 
-wxString ToneChoiceText(int index) { return TextAt(Lists().toneChoices, index); }
-wxString CtcssText(int index) { return TextAt(Lists().ctcss, index); }
-wxString DcsText(int index, bool p25Page) { return TextAt(Lists().dcs, p25Page ? index + 1 : index); }
+wxString ToneChoiceText(int index) {
+    return TextAt(Lists().toneChoices, index);
+}
+wxString CtcssText(int index) {
+    return TextAt(Lists().ctcss, index);
+}
+wxString DcsText(int index, bool p25Page) {
+    return TextAt(Lists().dcs, p25Page ? index + 1 : index);
+}
 
 wxString ZoneLabel(int index, int pageType) {
     const auto& zones = ZoneListForPageType(pageType);
@@ -316,8 +338,12 @@ wxString TransferStatusText(int index) {
     return texts[index];
 }
 
-int ToneChoiceIndex(const wxString& text) { return IndexOf(Lists().toneChoices, text); }
-int CtcssIndex(const wxString& text) { return IndexOf(Lists().ctcss, text); }
+int ToneChoiceIndex(const wxString& text) {
+    return IndexOf(Lists().toneChoices, text);
+}
+int CtcssIndex(const wxString& text) {
+    return IndexOf(Lists().ctcss, text);
+}
 
 int DcsIndex(const wxString& text, bool p25Page) {
     int index = IndexOf(Lists().dcs, text);

@@ -69,7 +69,8 @@ void CellStore::Set(int row, int col, const wxString& text) {
 
 RowTexts CellStore::GetRow(int row) const {
     RowTexts texts;
-    for (int c = 0; c < kColumnCount; ++c) texts[c] = Get(row, c);
+    for (int c = 0; c < kColumnCount; ++c)
+        texts[c] = Get(row, c);
     return texts;
 }
 
@@ -101,11 +102,13 @@ void CellStore::SetBackground(int row, int col, std::optional<Rgb> colour) {
 }
 
 void CellStore::ClearRowTexts(int row) {
-    for (int c = 0; c < kColumnCount; ++c) Set(row, c, wxString());
+    for (int c = 0; c < kColumnCount; ++c)
+        Set(row, c, wxString());
 }
 
 void CellStore::ClearAll() {
-    for (Row& row : rows_) std::fill(row.begin(), row.end(), Cell{});
+    for (Row& row : rows_)
+        std::fill(row.begin(), row.end(), Cell{});
     ++revision_;
 }
 

@@ -31,7 +31,7 @@ struct CellBlock {
 
 // The selection as the grid reports it: a list of blocks, whole rows and columns included.
 class Selection {
-public:
+  public:
     void Clear() { blocks_.clear(); }
     void Add(const CellBlock& block) { blocks_.push_back(block); }
     void AddRow(int row) { Add({row, 0, row, kColumnCount - 1}); }
@@ -45,13 +45,13 @@ public:
     void OnRowsDeleted(int pos, int count);
     void OnRowsInserted(int pos, int count);
 
-private:
+  private:
     std::vector<CellBlock> blocks_;
 };
 
 // Told when the number of rows changes, so a view can follow.
 class CellStoreObserver {
-public:
+  public:
     virtual ~CellStoreObserver() = default;
     virtual void RowsInserted(int pos, int count) = 0;
     virtual void RowsDeleted(int pos, int count) = 0;
@@ -59,7 +59,7 @@ public:
 };
 
 class CellStore {
-public:
+  public:
     explicit CellStore(int gridRows = 0);
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
@@ -100,7 +100,7 @@ public:
     // Counts every change of content, so callers can tell whether a page was edited.
     uint64_t Revision() const { return revision_; }
 
-private:
+  private:
     struct Cell {
         wxString text;
         bool readOnly = false;

@@ -2,6 +2,9 @@
 
 namespace lumo {
 
+// The tables keep their hand-made layout.
+// clang-format off
+
 const char* const kDefaultTflg = "A0";
 
 const std::array<const char*, kColumnCount> ColumnKeys = {
@@ -91,6 +94,7 @@ const std::array<std::array<const char*, kColumnCount>, kDefaultRowCount> Defaul
     {"", "0", "", "", "AM 118-138", "N", "", "VHFAM118", "", "118.000", "", "", "", "", "", "",
      "138.000", "", "", "", "", "", "", "", "", "", "", "", "", "", "N", "A0"},
 }};
+// clang-format on
 
 bool IsColumnShown(int pageType, int column) {
     if (pageType < 0 || pageType >= kPageTypeCount || column < 0 || column >= kColumnCount)
@@ -107,7 +111,8 @@ int DefaultRowIndex(int radio, int band) {
 RowTexts DefaultRowTexts(int defaultRowIndex) {
     RowTexts texts;
     if (defaultRowIndex < 0 || defaultRowIndex >= kDefaultRowCount) return texts;
-    for (int c = 0; c < kColumnCount; ++c) texts[c] = DefaultRows[defaultRowIndex][c];
+    for (int c = 0; c < kColumnCount; ++c)
+        texts[c] = DefaultRows[defaultRowIndex][c];
     return texts;
 }
 
@@ -117,7 +122,9 @@ unsigned ParseHexFlags(const wxString& text) {
     return static_cast<unsigned>(value);
 }
 
-wxString FormatHexFlags(unsigned value) { return wxString::Format("%02X", value); }
+wxString FormatHexFlags(unsigned value) {
+    return wxString::Format("%02X", value);
+}
 
 bool ParseDecimal(const wxString& text, long& value) {
     return text.Strip(wxString::both).ToLong(&value, 10);

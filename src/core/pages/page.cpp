@@ -15,7 +15,9 @@ bool Page::IsRowComplete(int row) const {
     return true;
 }
 
-int RowsBefore(int oldRadio, int oldBandChoice) { return RowsOf(oldRadio, oldBandChoice); }
+int RowsBefore(int oldRadio, int oldBandChoice) {
+    return RowsOf(oldRadio, oldBandChoice);
+}
 
 void SetPageParameters(Page& page, int pageNumber, int radio, int bandChoice) {
     LUMO_LOG(kUnit, "> Set Page %d Parameters -------------------------------->", pageNumber + 1);
@@ -40,7 +42,9 @@ void SetPageParameters(Page& page, int pageNumber, int radio, int bandChoice) {
     LUMO_LOG(kUnit, " . Radio: %s, Band: %s, Rows: %d", s.radioName, s.bandName, p.rows);
 }
 
-void SetupPageStore(Page& page) { page.grid = CellStore(page.Rows() + 1); }
+void SetupPageStore(Page& page) {
+    page.grid = CellStore(page.Rows() + 1);
+}
 
 void SetPageDefaults(Page& page, int pageNumber) {
     int defaultRow = DefaultRowIndex(page.params.radio, page.params.band);

@@ -19,12 +19,15 @@ bool PageTable::AddSlot() {
 void PageTable::RemoveSlot(int slot) {
     if (!IsInUse(slot)) return;
     std::array<int, kPageSlots> modes{};
-    for (int i = 0; i < kPageSlots; ++i) modes[i] = Slot(i).operatingModes;
-    for (int p = slot; p < count_ - 1; ++p) std::swap(slots_[p], slots_[p + 1]);
+    for (int i = 0; i < kPageSlots; ++i)
+        modes[i] = Slot(i).operatingModes;
+    for (int p = slot; p < count_ - 1; ++p)
+        std::swap(slots_[p], slots_[p + 1]);
     slots_[count_ - 1] = std::make_unique<Page>();
     Page& emptied = *slots_[count_ - 1];
     emptied.params = PageParameters{};
-    for (int i = 0; i < kPageSlots; ++i) Slot(i).operatingModes = modes[i];
+    for (int i = 0; i < kPageSlots; ++i)
+        Slot(i).operatingModes = modes[i];
     --count_;
     if (current_ >= count_) current_ = std::max(0, count_ - 1);
 }

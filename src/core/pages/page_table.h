@@ -19,7 +19,7 @@ struct PageStatusTexts {
 };
 
 class PageTable {
-public:
+  public:
     int Count() const { return count_; }
     int Current() const { return current_; }
     void SetCurrent(int slot) { current_ = slot; }
@@ -43,7 +43,7 @@ public:
     // Refreshes the guard-row numbers of the current page from a shown page.
     void NoteShownPage(int slot);
 
-private:
+  private:
     std::array<std::unique_ptr<Page>, kPageSlots> slots_;
     int count_ = 0;
     int current_ = 0;

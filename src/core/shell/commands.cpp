@@ -35,12 +35,11 @@ const std::array<ToolSpec, 11> Tools = {{
     {"Open", "Open file", "Open radio data file", "icons/btn-open-32.png", ID_OPEN, 0},
     {"Save", "Save file", "Save radio data file", "icons/btn-save-32.png", ID_SAVE, 0},
     {"tool", "Print file", "Print radio data file", "icons/btn-print-32.png", ID_PRINT, 1},
-    {"download", "Get from radio", "Get data from Radio", "icons/btn-get-32_e.png", ID_DOWNLOAD,
-     0},
+    {"download", "Get from radio", "Get data from Radio", "icons/btn-get-32_e.png", ID_DOWNLOAD, 0},
     {"upload", "Send to radio", "Send data to Radio", "icons/btn-send-32_e.png", ID_UPLOAD, 0},
     {"tool", "Select", "Select all channels", "icons/btn-select-all-32.png", ID_SELECT_ALL, 0},
-    {"tool", "De-Select", "De-select all channels", "icons/btn-clear-all-32.png",
-     ID_DESELECT_ALL, 1},
+    {"tool", "De-Select", "De-select all channels", "icons/btn-clear-all-32.png", ID_DESELECT_ALL,
+     1},
     {"tool", "Com Port", "Set COM port", "icons/btn-connection-32.png", ID_SET_PORT, 0},
     {"tool", "Target", "Select target Radio", "icons/btn-target-7-32.png", ID_SET_TARGET, 1},
     {"Quit", "Quit", "Quit the application", "icons/btn-exit-32.png", ID_QUIT, 2},
@@ -125,8 +124,7 @@ wxString VersionText() {
 
 wxString ToolkitVersionText() {
     const wxPlatformInfo& platform = wxPlatformInfo::Get();
-    return wxString(wxVERSION_STRING) + "-" + platform.GetPortIdName() +
-           "-Unicode build";
+    return wxString(wxVERSION_STRING) + "-" + platform.GetPortIdName() + "-Unicode build";
 }
 
 }  // namespace lumo

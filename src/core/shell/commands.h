@@ -88,7 +88,7 @@ struct ContextMenuQuery {
     bool p25Page = false;
     bool guardRow = false;
     bool rowUsed = false;
-    bool shadowRow = false;  // MFLG slot bits set
+    bool shadowRow = false;   // MFLG slot bits set
     bool rowsMarked = false;  // page flag 0x10
 };
 
@@ -96,7 +96,7 @@ struct ContextMenuQuery {
 std::vector<int> ContextMenuItemsFor(const ContextMenuQuery& query);
 
 // Version and About texts.
-wxString VersionText();       // "R.C.4"
+wxString VersionText();  // "R.C.4"
 extern const char* const ReleaseDateText;
 extern const char* const AboutDescription;
 wxString ToolkitVersionText();  // the toolkit's real version, port and build

@@ -34,13 +34,13 @@ struct ChoiceRequest {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     virtual void Message(const wxString& text, const wxString& caption,
                          DialogIcon icon = DialogIcon::None) = 0;
-    virtual DialogAnswer Ask(const wxString& text, const wxString& caption,
-                             DialogButtons buttons, DialogIcon icon = DialogIcon::None) = 0;
+    virtual DialogAnswer Ask(const wxString& text, const wxString& caption, DialogButtons buttons,
+                             DialogIcon icon = DialogIcon::None) = 0;
     // Index of the chosen entry, or nothing when the user cancelled.
     virtual std::optional<int> Choose(const ChoiceRequest& request) = 0;
     // A line of text typed by the user, or nothing when cancelled.

@@ -17,9 +17,13 @@ bool EnvironmentAsksForLog() {
 }
 }  // namespace
 
-bool DiagLogEnabled() { return g_enabled.load(std::memory_order_relaxed); }
+bool DiagLogEnabled() {
+    return g_enabled.load(std::memory_order_relaxed);
+}
 
-void SetDiagLogEnabled(bool enabled) { g_enabled = enabled; }
+void SetDiagLogEnabled(bool enabled) {
+    g_enabled = enabled;
+}
 
 void ApplyDiagLogEnvironment() {
     bool on = EnvironmentAsksForLog();

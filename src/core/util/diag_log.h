@@ -15,8 +15,8 @@ void DiagLogWrite(const char* unit, int line, const char* function, const wxStri
 
 }  // namespace lumo
 
-#define LUMO_LOG(unit, ...)                                                              \
-    do {                                                                                 \
-        if (::lumo::DiagLogEnabled())                                                    \
+#define LUMO_LOG(unit, ...)                                                                \
+    do {                                                                                   \
+        if (::lumo::DiagLogEnabled())                                                      \
             ::lumo::DiagLogWrite(unit, __LINE__, __func__, wxString::Format(__VA_ARGS__)); \
     } while (0)

@@ -1,0 +1,26 @@
+// The serial port chosen for the run, and the command that chooses it.
+#pragma once
+
+#include "shell/dialogs.h"
+#include "transfer/port_probe.h"
+
+namespace lumo {
+
+extern const char* const kOtherPortEntry;
+
+struct PortSelection {
+    wxString name = "none";  // the transfer commands refuse to run while it is "none"
+    int index = -1;
+    // Devices the user typed in this run (a /dev/serial/by-id link, a simulator's terminal);
+    // offered again next time.
+    std::vector<wxString> typedPorts;
+
+    bool IsChosen() const { return name != "none"; }
+};
+
+// Offers the available ports, the ports typed earlier and "Other device..."; tells the user
+// first when ports exist that they may not open. Returns true when a port was chosen.
+bool ChooseSerialPort(Dialogs& dialogs, PortSelection& selection,
+                      const std::vector<PortProbeResult>& probed);
+
+}  // namespace lumo
