@@ -1,5 +1,6 @@
 #include "edit/row_values.h"
 
+#include "edit/shadows.h"
 #include "edit/zones.h"
 
 #include <wx/crt.h>
@@ -17,6 +18,8 @@ wxString NumberedDescription(const wxString& description, int row, bool p25Page)
 
 void ApplyRowValuesToRow(Page& page, int row, const RowTexts& values, bool renumber,
                          bool allColumns) {
+    // A row that held a zone slot gives it back before its new values are counted.
+    if (page.IsP25()) ReleaseRowZone(page, row);
     RowTexts texts = values;
     texts[DESC] = NumberedDescription(values[DESC], row, page.IsP25());
     page.grid.SetRow(row, texts, 0, allColumns ? TFLG : SHD6);
@@ -26,9 +29,18 @@ void ApplyRowValuesToRow(Page& page, int row, const RowTexts& values, bool renum
 
 void ApplyRowValues(Page& page, const RowTexts& values, bool renumber, bool allColumns) {
     for (int row = 1; row <= page.Rows(); ++row)
-        if (page.grid.GetSelection().IsRowSelected(row))
+        if (page.grid.GetSelection().IsRowSelected(row)) {
+            if (page.IsP25() && page.IsRowUsed(row)) RemoveShadowLinks(page, row);
             ApplyRowValuesToRow(page, row, values, renumber, allColumns);
+        }
     page.grid.GetSelection().Clear();
+}
+
+void ClearRowData(Page& page, int row, bool releaseZone) {
+    if (releaseZone) ReleaseRowZone(page, row);
+    page.grid.ClearRowTexts(row);
+    for (int col = 0; col < kColumnCount; ++col)
+        if (col != SHAD) page.grid.SetReadOnly(row, col, false);
 }
 
 }  // namespace lumo

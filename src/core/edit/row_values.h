@@ -12,7 +12,11 @@ wxString NumberedDescription(const wxString& description, int row, bool p25Page)
 // P25 pages, gives it a zone.
 void ApplyRowValuesToRow(Page& page, int row, const RowTexts& values, bool renumber,
                          bool allColumns);
-// The same for every selected memory row; the selection is cleared afterwards.
+// The same for every selected memory row; on P25 pages a row's shadow links are removed first.
+// The selection is cleared afterwards.
 void ApplyRowValues(Page& page, const RowTexts& values, bool renumber, bool allColumns);
+// Empties all 32 cells of a row and makes them editable (SHAD stays locked); with releaseZone
+// the zone slot the row held is given back.
+void ClearRowData(Page& page, int row, bool releaseZone);
 
 }  // namespace lumo

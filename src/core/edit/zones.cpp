@@ -1,5 +1,6 @@
 #include "edit/zones.h"
 
+#include "edit/shadows.h"
 #include "util/diag_log.h"
 
 #include <algorithm>
@@ -39,6 +40,22 @@ bool ReleaseP25ZonePosition(Page& page, int zone) {
 
 bool ReleaseZoneOfLabel(Page& page, const wxString& label) {
     return ReleaseP25ZonePosition(page, ZoneIndex(label, page.Type()));
+}
+
+namespace {
+// The zone a row holds a slot in, or -1.
+int CountedZone(const Page& page, int row) {
+    if (!(ParseHexFlags(page.grid.Get(row, TFLG)) & kTflgZoneCounted) || IsShadowRow(page, row))
+        return -1;
+    return ZoneIndex(page.grid.Get(row, ZONE), page.Type());
+}
+}  // namespace
+
+bool ReleaseRowZone(Page& page, int row) {
+    int zone = CountedZone(page, row);
+    unsigned tflg = ParseHexFlags(page.grid.Get(row, TFLG));
+    if (tflg & kTflgZoneCounted) page.grid.Set(row, TFLG, FormatHexFlags(tflg & ~kTflgZoneCounted));
+    return ReleaseP25ZonePosition(page, zone);
 }
 
 int FirstNonFullZone(const Page& page) {
@@ -84,6 +101,52 @@ void RecountZoneCounters(Page& page) {
         if (zone < 0 || !TakeP25ZonePosition(page, zone))
             page.grid.Set(row, TFLG, FormatHexFlags(tflg & ~kTflgZoneCounted));
     }
+}
+
+std::vector<wxString> ZoneEditChoices(const Page& page, int row) {
+    std::vector<wxString> choices;
+    int own = CountedZone(page, row);
+    int last = ZoneCountOfPage(page);
+    if (page.grid.Get(row, SCAN) == "Y") last = std::min(last, 31);
+    for (int zone = 0; zone < last; ++zone)
+        if (page.zoneCounters[zone] < kZoneCapacity || zone == own)
+            choices.push_back(ZoneLabel(zone, page.Type()));
+    return choices;
+}
+
+bool ApplyZoneEdit(Page& page, int row, const wxString& chosenLabel) {
+    int old = CountedZone(page, row);
+    int chosen = ZoneIndex(chosenLabel, page.Type());
+    LUMO_LOG(kUnit, " > P25Z-AE - startZone: %s, selectedZone: %s", page.grid.Get(row, ZONE),
+             chosenLabel);
+    if (chosen < 0) return false;
+    if (chosen != old) {
+        if (!TakeP25ZonePosition(page, chosen)) {
+            LUMO_LOG(kUnit, "  ! Error: Could not take slot from Zone: %d", chosen + 1);
+            return false;
+        }
+        ReleaseP25ZonePosition(page, old);
+    }
+    page.grid.Set(row, ZONE, chosenLabel);
+    unsigned tflg = ParseHexFlags(page.grid.Get(row, TFLG));
+    page.grid.Set(row, TFLG, FormatHexFlags(tflg | kTflgZoneCounted));
+    unsigned mflg = ParseHexFlags(page.grid.Get(row, MFLG));
+    // The 32nd zone does not scan. A primary's SCAN stays locked whatever its zone.
+    if (chosen == 31)
+        page.grid.SetReadOnly(row, SCAN, true);
+    else if (!(mflg & kMflgRelationMask))
+        page.grid.SetReadOnly(row, SCAN, false);
+    if (!(mflg & kMflgPrimary)) return true;
+    for (int slot = SHD0; slot <= SHD6; ++slot) {
+        long number = 0;
+        if (!ParseDecimal(page.grid.Get(row, slot), number) || number == 0) continue;
+        int shadow = GetMnumRow(page, number);
+        if (shadow < 0 || shadow == row) continue;
+        LUMO_LOG(kUnit, " . Shadow %d; At: %d", slot - SHD0, shadow);
+        page.grid.Set(shadow, ZONE, chosenLabel);
+        LUMO_LOG(kUnit, "RFreq: %s", chosenLabel);
+    }
+    return true;
 }
 
 }  // namespace lumo

@@ -10,6 +10,9 @@ bool TakeP25ZonePosition(Page& page, int zone);
 bool ReleaseP25ZonePosition(Page& page, int zone);
 // Releases the slot of the zone a row's label names; a label not in the list releases nothing.
 bool ReleaseZoneOfLabel(Page& page, const wxString& label);
+// Gives back the slot a counted row holds (none for shadows and uncounted rows) and marks the
+// row uncounted. Returns true when a slot was released.
+bool ReleaseRowZone(Page& page, int row);
 // The first zone of the page's list with room, or -1 when every zone is full.
 int FirstNonFullZone(const Page& page);
 // The zone check of the row check: gives a used row a zone and counts it once.
@@ -18,6 +21,12 @@ void CheckZone(Page& page, int row);
 // A counted row whose label has no place on the page loses its count, so the next check
 // places it.
 void RecountZoneCounters(Page& page);
+// The zones a row may be moved to by the zone editor: every zone with room (the row's own zone
+// counts as having room for it), stopping before the 32nd zone when the row scans.
+std::vector<wxString> ZoneEditChoices(const Page& page, int row);
+// Moves a row to the chosen zone. The old slot is given back only once the new one is taken, so
+// a full zone leaves the row and every counter as they were. Returns false then.
+bool ApplyZoneEdit(Page& page, int row, const wxString& chosenLabel);
 // True when the row is a shadow (MFLG slot bits set).
 bool IsShadowRow(const Page& page, int row);
 

@@ -1,0 +1,116 @@
+#include "edit/cell_edits.h"
+
+#include "edit/shadows.h"
+#include "rules/frequency_rules.h"
+#include "rules/text_rules.h"
+#include "util/diag_log.h"
+
+#include <algorithm>
+
+namespace lumo {
+
+namespace {
+constexpr const char* kUnit = "LumoEditors";
+
+void Store(Page& page, int row, int col, const wxString& text) {
+    page.grid.Set(row, col, text);
+    page.grid.ResetBackground(row, col);
+}
+
+bool AnalogTonePage(int pageType) {
+    return pageType == kANFM || pageType == kANAM || pageType == kFMAM;
+}
+}  // namespace
+
+int RowBand(const Page& page, int row) {
+    if (page.Type() != kMODX) return page.params.band;
+    return std::max(0, FindBandNumber(page.grid.Get(row, BAND)));
+}
+
+void ApplyFrequencyEdit(Page& page, int row, int col, const wxString& text) {
+    Store(page, row, col, text);
+    bool receiveOnly = CheckRxOnlyFreq(text);
+    if (col == RFRQ && !receiveOnly) Store(page, row, TFRQ, text);
+    if (col == TFRQ && receiveOnly) {
+        page.grid.Set(row, TFRQ, "n/a");
+        LUMO_LOG(kUnit, " Rx Only!");
+    }
+    if (!page.IsP25()) return;
+    long number = 0;
+    if ((ParseHexFlags(page.grid.Get(row, MFLG)) & kMflgPrimary) &&
+        ParseDecimal(page.grid.Get(row, MNUM), number))
+        HandleP25Shadows(page, number);
+}
+
+void ApplyChoiceEdit(Page& page, int row, int col, const wxString& text) {
+    Store(page, row, col, text);
+    if (col == RTON || col == RCOD) Store(page, row, col + 6, text);
+    if (AnalogTonePage(page.Type())) {
+        switch (col) {
+            case RTON:
+                page.grid.Set(row, RCOD, "OFF");
+                page.grid.Set(row, TCOD, "OFF");
+                break;
+            case RCOD:
+                page.grid.Set(row, RTON, "OFF");
+                page.grid.Set(row, TTON, "OFF");
+                break;
+            case TTON: page.grid.Set(row, TCOD, "OFF"); break;
+            case TCOD: page.grid.Set(row, TTON, "OFF"); break;
+            default: break;
+        }
+    }
+    if (!page.IsP25()) return;
+    if (col == MODE) SetSquelchValues(page, row, text);
+    if (col == RSQL && (text == "x" || text == "t" || text == "c")) page.grid.Set(row, TSQL, text);
+}
+
+void ApplyHexEdit(Page& page, int row, int col, const wxString& text) {
+    int width = (col == RNAC || col == TNAC) ? 3 : 4;
+    wxString value = NormaliseHexField(text, width);
+    Store(page, row, col, value);
+    if (col == RTGP || col == RNAC) Store(page, row, col + 6, value);
+}
+
+void SetSquelchValues(Page& page, int row, const wxString& mode) {
+    page.grid.Set(row, RSQL, DefaultSquelch(Direction::Receive, mode));
+    page.grid.Set(row, TSQL, DefaultSquelch(Direction::Transmit, mode));
+}
+
+void ApplyModxBandEdit(Page& page, int row, const wxString& bandName) {
+    Store(page, row, BAND, bandName);
+    int newBand = std::max(0, FindBandNumber(bandName));
+    if (BandOfFrequency(page.grid.Get(row, RFRQ), kANFM) != newBand) {
+        page.grid.Set(row, RFRQ, wxString());
+        page.grid.Set(row, TFRQ, wxString());
+        ApplyToneCodeValues(page, row, newBand);
+    }
+}
+
+void ApplyToneCodeValues(Page& page, int row, int band) {
+    if (!page.IsRowUsed(row)) return;
+    bool modx = page.Type() == kMODX;
+    if (band == 6) {
+        for (int col : {MODE, RTON, TTON, RCOD, TCOD})
+            page.grid.Set(row, col, "n/a");
+        if (modx)
+            for (int col : {RTON, TTON})
+                page.grid.Set(row, col, "OFF");
+    } else if (band == 2 && modx) {
+        for (int col : {RTON, TTON, RCOD, TCOD})
+            page.grid.Set(row, col, "n/a");
+    } else if (band != 3 && modx) {
+        // Leaving a band without tones: "n/a" gives way to "OFF".
+        for (int col : {RTON, TTON, RCOD, TCOD})
+            if (page.grid.Get(row, col) == "n/a") page.grid.Set(row, col, "OFF");
+        if (page.grid.Get(row, MODE) == "n/a") page.grid.Set(row, MODE, page.grid.Get(0, MODE));
+    }
+}
+
+void ApplyPageToneCodeValues(Page& page) {
+    if (page.IsP25()) return;
+    for (int row = 0; row <= page.Rows(); ++row)
+        ApplyToneCodeValues(page, row, RowBand(page, row));
+}
+
+}  // namespace lumo

@@ -1,0 +1,30 @@
+// What happens when an editor stores a new value in a cell: the value's companions in the row
+// follow it, and a repaired cell loses its highlight.
+#pragma once
+
+#include "pages/page.h"
+
+namespace lumo {
+
+// A frequency: RFRQ is copied to TFRQ unless receive-only; a receive-only TFRQ becomes "n/a";
+// a P25 primary's shadows follow.
+void ApplyFrequencyEdit(Page& page, int row, int col, const wxString& text);
+// A choice (mode, tones, codes, squelch, scan, RONL): tone and code companions, squelch values
+// following MODE, RSQL copied to TSQL.
+void ApplyChoiceEdit(Page& page, int row, int col, const wxString& text);
+// A talkgroup or NAC, normalised to its width; RTGP and RNAC are copied to TTGP and TNAC.
+void ApplyHexEdit(Page& page, int row, int col, const wxString& text);
+// A module band on a MODX page: a frequency outside the new band is emptied and the row's tone
+// and code cells take the new band's values.
+void ApplyModxBandEdit(Page& page, int row, const wxString& bandName);
+// Sets RSQL and TSQL to the values a mode starts with.
+void SetSquelchValues(Page& page, int row, const wxString& mode);
+// The tone and code cells of a row on a band where they do not apply hold "n/a" ("OFF" for the
+// tones of an AM 225-400 module). Rows that hold nothing stay blank.
+void ApplyToneCodeValues(Page& page, int row, int band);
+// The same for every row of a page whose band has such cells.
+void ApplyPageToneCodeValues(Page& page);
+// The band of a row: the page's, or the module band named in a MODX row's BAND cell.
+int RowBand(const Page& page, int row);
+
+}  // namespace lumo

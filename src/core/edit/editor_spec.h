@@ -1,0 +1,71 @@
+// Which editor, renderer, alignment and lock each cell of a page has. The grid's attribute
+// provider asks this for every cell it draws, so a page needs no attribute objects of its own,
+// and a row's editors change as soon as its MODE or BAND does.
+#pragma once
+
+#include "pages/page.h"
+#include "rules/text_rules.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace lumo {
+
+enum class EditorKind : uint8_t {
+    Text,
+    Frequency,
+    HexField,
+    Description,
+    MemoryNumber,
+    Choice,
+    ModxBand,
+    Zone,
+    Scan,
+    Number,
+};
+
+enum class RendererKind : uint8_t { Plain, MemoryNumber, Scan, UnitId };
+
+enum class ChoiceList : uint8_t {
+    None,
+    YesNo,
+    P25Modes,
+    AnalogModes,
+    Ctcss,
+    P25Codes,
+    ToneChoices,
+    DcsCodes,
+    RxSquelchAnalog,
+    RxSquelchDigital,
+    TxSquelchAnalog,
+    TxSquelchDigital,
+    TxSquelchShadow,
+    ModuleBands3,
+    ModuleBands7,
+};
+
+struct CellEditorSpec {
+    EditorKind editor = EditorKind::Text;
+    RendererKind renderer = RendererKind::Plain;
+    ChoiceList choices = ChoiceList::None;
+    DescriptionSet descriptionSet = DescriptionSet::Restricted;
+    bool readOnly = false;
+    bool centred = false;
+    bool notApplicable = false;  // shows "n/a" while the cell is empty
+    int maxChars = 0;
+    int band = 0;
+    int step = 0;
+    long minValue = 0;
+    long maxValue = 0;
+
+    // Equal specs give equal keys; the provider shares one attribute per key.
+    uint64_t Key() const;
+};
+
+std::vector<wxString> ChoicesOf(ChoiceList list);
+CellEditorSpec EditorFor(const Page& page, int row, int col);
+// Brings a page's locks and "n/a" cells in line with its target: on pages other than P25 the
+// MNUM, ZONE, SCAN and frequency locks left from an earlier target are removed.
+void SetPageEditors(Page& page, int pageNumber);
+
+}  // namespace lumo

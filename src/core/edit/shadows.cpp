@@ -1,0 +1,162 @@
+#include "edit/shadows.h"
+
+#include "edit/row_values.h"
+#include "util/diag_log.h"
+
+namespace lumo {
+
+namespace {
+constexpr const char* kUnit = "LumoEdit";
+constexpr const char* kCaption = "Create Shadow - Error";
+
+long NumberIn(const Page& page, int row, int col) {
+    long value = 0;
+    return ParseDecimal(page.grid.Get(row, col), value) ? value : 0;
+}
+}  // namespace
+
+int GetMnumRow(const Page& page, long number) {
+    LUMO_LOG(kUnit, " . Get Row with MNum: %03ld; ", number);
+    for (int row = 1; row <= page.Rows(); ++row) {
+        long value = 0;
+        if (ParseDecimal(page.grid.Get(row, MNUM), value) && value == number) {
+            LUMO_LOG(kUnit, "  . Found MNum %03ld at Row %03d; ", number, row);
+            return row;
+        }
+    }
+    LUMO_LOG(kUnit, "  . Did NOT Find MNum %03ld in Page", number);
+    return -1;
+}
+
+void RemovePrimary(Page& page, int row) {
+    LUMO_LOG(kUnit, " . Remove Primary %03d; ", row);
+    for (int slot = SHD0; slot <= SHD6; ++slot) {
+        long number = NumberIn(page, row, slot);
+        if (number == 0) continue;
+        int shadow = GetMnumRow(page, number);
+        // A number that names no row is skipped: it must never be taken as a row.
+        if (shadow > 0 && shadow != row) ClearRowData(page, shadow, false);
+    }
+}
+
+void RemoveShadow(Page& page, int row) {
+    long primaryNumber = NumberIn(page, row, PRIM);
+    LUMO_LOG(kUnit, "  . Remove Shadow @ %03d from Prim: %03ld; ", row, primaryNumber);
+    long ownNumber = NumberIn(page, row, MNUM);
+    int primary = GetMnumRow(page, primaryNumber);
+    if (primary > 0 && primary != row) {
+        for (int slot = SHD0; slot <= SHD6; ++slot)
+            if (NumberIn(page, primary, slot) == ownNumber) page.grid.Set(primary, slot, "0");
+    }
+    ClearRowData(page, row, false);
+}
+
+void RemoveShadowLinks(Page& page, int row) {
+    unsigned mflg = ParseHexFlags(page.grid.Get(row, MFLG));
+    if (mflg & kMflgPrimary)
+        RemovePrimary(page, row);
+    else if (mflg & kMflgShadowSlotMask)
+        RemoveShadow(page, row);
+}
+
+void HandleP25Shadows(Page& page, long number) {
+    LUMO_LOG(kUnit, " . Frequency Edit - P25 with Shadows Row: %03ld", number);
+    int primary = GetMnumRow(page, number);
+    if (primary < 0) return;
+    for (int slot = SHD0; slot <= SHD6; ++slot) {
+        long shadowNumber = NumberIn(page, primary, slot);
+        LUMO_LOG(kUnit, "Prime: %ld; Shadow %d; At Mem: %ld", number, slot - SHD0, shadowNumber);
+        if (shadowNumber == 0) continue;
+        int shadow = GetMnumRow(page, shadowNumber);
+        if (shadow < 0 || shadow == primary) continue;
+        page.grid.Set(shadow, RFRQ, page.grid.Get(primary, RFRQ));
+        page.grid.Set(shadow, TFRQ, page.grid.Get(primary, TFRQ));
+        LUMO_LOG(kUnit, "RFreq: %s", page.grid.Get(shadow, RFRQ));
+        LUMO_LOG(kUnit, "TFreq: %s", page.grid.Get(shadow, TFRQ));
+    }
+}
+
+void RenumberShadowsOf(Page& page, int primaryRow, long newNumber) {
+    wxString number = wxString::Format("%03ld", newNumber);
+    for (int slot = SHD0; slot <= SHD6; ++slot) {
+        long shadowNumber = NumberIn(page, primaryRow, slot);
+        if (shadowNumber == 0) continue;
+        int shadow = GetMnumRow(page, shadowNumber);
+        if (shadow < 0 || shadow == primaryRow) continue;
+        page.grid.Set(shadow, PRIM, number);
+        page.grid.Set(shadow, SHAD, "S-" + number);
+    }
+}
+
+void LockShadowCells(Page& page, int row, int kind) {
+    page.grid.SetReadOnly(row, MNUM);
+    page.grid.SetReadOnly(row, SHAD);
+    page.grid.Set(row, SCAN, "N");
+    page.grid.SetReadOnly(row, SCAN);
+    if (kind == 2)
+        for (int col : {ZONE, RFRQ, TFRQ})
+            page.grid.SetReadOnly(row, col);
+}
+
+int CreateShadow(Page& page, Dialogs& dialogs, int currentRow) {
+    LUMO_LOG(kUnit, ">-- OnCreateShadow ----------------------------------------<");
+    int p = currentRow;
+    if (p < 1 || p > page.Rows() || !page.IsRowUsed(p) || !page.IsRowComplete(p)) {
+        dialogs.Message("Cannot Create Shadow!\nMemory record is empty or incomplete.", kCaption);
+        return -1;
+    }
+    long primaryNumber = NumberIn(page, p, MNUM);
+    int freeSlot = -1;
+    for (int k = 0; k < 7 && freeSlot < 0; ++k) {
+        LUMO_LOG(kUnit, " . Prime: %ld; Shadow %d; At Mem: %s", primaryNumber, k,
+                 page.grid.Get(p, SHD0 + k));
+        if (NumberIn(page, p, SHD0 + k) == 0) freeSlot = k;
+    }
+    if (freeSlot < 0) {
+        dialogs.Message("Cannot Create Shadow!\nShadow List is full for selected primary.",
+                        kCaption);
+        return -1;
+    }
+    std::optional<wxString> typed = dialogs.AskText(
+        wxString::Format("For Primary: %03ld create Shadow: %d", primaryNumber, freeSlot + 1),
+        "Shadow Memory Num:");
+    if (!typed) return -1;
+    long s = 0;
+    // The shadow lives in row S, so S must be a memory row of the page that holds nothing.
+    if (!ParseDecimal(*typed, s) || s < 1 || s > page.LastMemoryRow()) {
+        dialogs.Message(
+            wxString::Format("Shadow memory number must be 1 to %d.", page.LastMemoryRow()),
+            kCaption);
+        return -1;
+    }
+    if (GetMnumRow(page, s) > 0 || page.IsRowUsed(s)) {
+        dialogs.Message("Selected memory is already in use.", kCaption);
+        return -1;
+    }
+    int row = static_cast<int>(s);
+    wxString shadowText = wxString::Format("%03ld", s);
+    wxString primaryText = wxString::Format("%03ld", primaryNumber);
+
+    page.grid.Set(p, SHAD, wxString::Format("P-%d", freeSlot + 1));
+    page.grid.Set(p, SHD0 + freeSlot, shadowText);
+    page.grid.Set(p, MFLG, FormatHexFlags(ParseHexFlags(page.grid.Get(p, MFLG)) | kMflgPrimary));
+    LockShadowCells(page, p, 1);
+
+    unsigned shadowFlags = ParseHexFlags(page.grid.Get(row, MFLG));
+    page.grid.Set(row, MNUM, shadowText);
+    page.grid.Set(row, SHAD, "S-" + primaryText);
+    page.grid.Set(row, PRIM, primaryText);
+    for (int col = ZONE; col <= TIDC; ++col)
+        page.grid.Set(row, col, page.grid.Get(p, col));
+    for (int col = SHD0; col <= SHD6; ++col)
+        page.grid.Set(row, col, "0");
+    LockShadowCells(page, row, 2);
+    page.grid.Set(row, MFLG, FormatHexFlags((shadowFlags & 0x67) | (freeSlot + 1)));
+    page.grid.Set(row, TFLG, kDefaultTflg);
+    LUMO_LOG(kUnit, " . PRIM: %03ld; SHAD %d; @: %03ld; MFLG: %s; TFLGs: %s", primaryNumber,
+             freeSlot, s, page.grid.Get(row, MFLG), page.grid.Get(row, TFLG));
+    page.grid.GetSelection().Clear();
+    return row;
+}
+
+}  // namespace lumo

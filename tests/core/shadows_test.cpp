@@ -1,0 +1,152 @@
+#include "edit/shadows.h"
+#include "edit/cell_edits.h"
+#include "edit/row_check.h"
+#include "support/page_fixtures.h"
+#include "support/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+using namespace lumo;
+
+namespace {
+int MakeShadow(Page& page, ScriptedDialogs& dialogs, int primary, int shadow) {
+    dialogs.texts.push_back(wxString::Format("%d", shadow));
+    return CreateShadow(page, dialogs, primary);
+}
+}  // namespace
+
+TEST(Shadows, CreatingAShadowLinksBothEnds) {
+    Page page = MakePage(6);
+    FillFromDefaults(page, 5);
+    ScriptedDialogs dialogs;
+    ASSERT_EQ(MakeShadow(page, dialogs, 5, 10), 10);
+    EXPECT_EQ(dialogs.shown[0].caption, "For Primary: 005 create Shadow: 1");
+    EXPECT_EQ(dialogs.shown[0].text, "Shadow Memory Num:");
+    EXPECT_EQ(page.grid.Get(5, SHAD), "P-1");
+    EXPECT_EQ(page.grid.Get(5, SHD0), "010");
+    EXPECT_EQ(page.grid.Get(5, MFLG), "10");
+    EXPECT_EQ(page.grid.Get(10, SHAD), "S-005");
+    EXPECT_EQ(page.grid.Get(10, PRIM), "005");
+    EXPECT_EQ(page.grid.Get(10, MFLG), "01");
+    EXPECT_EQ(page.grid.Get(10, TFLG), "A0");
+    EXPECT_EQ(page.grid.Get(10, SCAN), "N");
+    for (int col : {ZONE, RFRQ, TFRQ, MNUM, SHAD, SCAN})
+        EXPECT_TRUE(page.grid.IsReadOnly(10, col));
+    EXPECT_TRUE(page.grid.IsReadOnly(5, SCAN));
+    EXPECT_FALSE(page.grid.IsReadOnly(5, ZONE));
+    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+}
+
+TEST(Shadows, RefusalsLeaveThePageUnchanged) {
+    Page page = MakePage(6);
+    FillFromDefaults(page, 5);
+    FillFromDefaults(page, 8);
+    ScriptedDialogs dialogs;
+    EXPECT_EQ(CreateShadow(page, dialogs, 6), -1);  // empty row
+    EXPECT_EQ(dialogs.Messages().back(),
+              "Cannot Create Shadow!\nMemory record is empty or incomplete.");
+    EXPECT_EQ(dialogs.shown.back().caption, "Create Shadow - Error");
+    uint64_t before = page.grid.Revision();
+    EXPECT_EQ(MakeShadow(page, dialogs, 5, 8), -1);
+    EXPECT_EQ(dialogs.Messages().back(), "Selected memory is already in use.");
+    EXPECT_EQ(MakeShadow(page, dialogs, 5, 0), -1);
+    EXPECT_EQ(MakeShadow(page, dialogs, 5, 231), -1) << "a guard memory is no shadow";
+    EXPECT_EQ(MakeShadow(page, dialogs, 5, 999), -1);
+    EXPECT_EQ(dialogs.Messages().back(), "Shadow memory number must be 1 to 230.");
+    EXPECT_EQ(page.grid.Revision(), before);
+}
+
+TEST(Shadows, TheEighthShadowIsRefused) {
+    Page page = MakePage(6);
+    FillFromDefaults(page, 5);
+    ScriptedDialogs dialogs;
+    for (int k = 0; k < 7; ++k)
+        ASSERT_EQ(MakeShadow(page, dialogs, 5, 20 + k), 20 + k);
+    EXPECT_EQ(page.grid.Get(5, SHAD), "P-7");
+    EXPECT_EQ(page.grid.Get(26, MFLG), "07");
+    EXPECT_EQ(MakeShadow(page, dialogs, 5, 40), -1);
+    EXPECT_EQ(dialogs.Messages().back(),
+              "Cannot Create Shadow!\nShadow List is full for selected primary.");
+    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+}
+
+TEST(Shadows, FrequencyAndZoneEditsReachTheShadows) {
+    Page page = MakePage(6);
+    FillFromDefaults(page, 5);
+    ScriptedDialogs dialogs;
+    MakeShadow(page, dialogs, 5, 10);
+    MakeShadow(page, dialogs, 5, 11);
+    ApplyFrequencyEdit(page, 5, RFRQ, "151.0000");
+    EXPECT_EQ(page.grid.Get(10, RFRQ), "151.0000");
+    EXPECT_EQ(page.grid.Get(11, TFRQ), "151.0000");
+    ASSERT_TRUE(ApplyZoneEdit(page, 5, "4"));
+    EXPECT_EQ(page.grid.Get(10, ZONE), "4");
+    EXPECT_EQ(page.grid.Get(11, ZONE), "4");
+    EXPECT_TRUE(ZoneCountersMatchRows(page));
+}
+
+TEST(Shadows, DeletingAShadowClosesItsSlot) {
+    Page page = MakePage(6);
+    FillFromDefaults(page, 5);
+    ScriptedDialogs dialogs;
+    MakeShadow(page, dialogs, 5, 10);
+    RemoveShadow(page, 10);
+    EXPECT_EQ(page.grid.Get(5, SHD0), "0");
+    EXPECT_FALSE(page.IsRowUsed(10));
+    EXPECT_FALSE(page.grid.IsReadOnly(10, ZONE));
+    EXPECT_TRUE(page.grid.IsReadOnly(10, SHAD)) << "SHAD stays locked";
+    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+}
+
+TEST(Shadows, NumbersThatNameNoRowAreSkipped) {
+    Page page = MakePage(6);
+    FillFromDefaults(page, 5);
+    page.grid.Set(5, MFLG, "10");
+    page.grid.Set(5, SHD0, "999");
+    page.grid.Set(5, SHD1, "abc");
+    RowTexts lastRow = page.grid.GetRow(page.Rows());
+    RemovePrimary(page, 5);
+    HandleP25Shadows(page, 5);
+    EXPECT_EQ(page.grid.GetRow(page.Rows()), lastRow) << "nothing is written outside the rows";
+    EXPECT_EQ(GetMnumRow(page, 999), -1);
+    FillFromDefaults(page, 7);
+    page.grid.Set(7, MFLG, "02");
+    page.grid.Set(7, PRIM, "444");
+    RemoveShadow(page, 7);
+    EXPECT_FALSE(page.IsRowUsed(7));
+    EXPECT_EQ(page.grid.GetRow(page.Rows()), lastRow);
+}
+
+TEST(Shadows, ValidatedShadowsCanStillBeRemoved) {
+    Page page = MakePage(7);
+    FillFromDefaults(page, 5);
+    ScriptedDialogs dialogs;
+    MakeShadow(page, dialogs, 5, 10);
+    CheckPage(page, dialogs, 0);
+    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+    RemoveShadow(page, 10);
+    EXPECT_EQ(page.grid.Get(5, SHD0), "0");
+    EXPECT_TRUE(ZoneCountersMatchRows(page));
+}
+
+TEST(ZoneEditor, OffersZonesWithRoomAndKeepsCountsOnFailure) {
+    Page page = MakePage(7);
+    FillFromDefaults(page, 2);
+    page.zoneCounters[3] = 16;
+    std::vector<wxString> choices = ZoneEditChoices(page, 2);
+    EXPECT_EQ(std::count(choices.begin(), choices.end(), "4"), 0);
+    EXPECT_EQ(choices.back(), "X");
+    page.grid.Set(2, SCAN, "Y");
+    EXPECT_EQ(ZoneEditChoices(page, 2).back(), "W") << "a scanning row may not use zone 32";
+    page.zoneCounters[0] = 16;  // its own zone is full, yet it may stay there
+    EXPECT_EQ(ZoneEditChoices(page, 2).front(), "1");
+    auto before = page.zoneCounters;
+    EXPECT_FALSE(ApplyZoneEdit(page, 2, "4"));
+    EXPECT_EQ(page.zoneCounters, before) << "a failed edit gives nothing away";
+    EXPECT_EQ(page.grid.Get(2, ZONE), "1");
+    page.zoneCounters[0] = 2;  // rows 1 and 2
+    ASSERT_TRUE(ApplyZoneEdit(page, 2, "X"));
+    EXPECT_TRUE(page.grid.IsReadOnly(2, SCAN));
+    EXPECT_EQ(page.zoneCounters[0], 1);
+    EXPECT_EQ(page.zoneCounters[31], 3);
+}

@@ -1,0 +1,87 @@
+// Pages for core tests, and the invariants every P25 page keeps.
+#pragma once
+
+#include "edit/zones.h"
+#include "pages/page.h"
+
+#include <gtest/gtest.h>
+
+inline lumo::Page MakePage(int radio, int bandChoice = 0) {
+    lumo::Page page;
+    lumo::SetPageParameters(page, 0, radio, bandChoice);
+    lumo::SetupPageStore(page);
+    lumo::SetPageDefaults(page, 0);
+    return page;
+}
+
+// Fills a row from the default row, numbered after it (as typing into a blank row does).
+inline void FillFromDefaults(lumo::Page& page, int row) {
+    lumo::RowTexts values = page.grid.GetRow(0);
+    page.grid.SetRow(row, values);
+    page.grid.Set(row, lumo::MNUM, wxString::Format("%03d", row));
+    if (page.IsP25()) {
+        page.grid.Set(row, lumo::PRIM, wxString::Format("%03d", row));
+        lumo::CheckZone(page, row);
+    }
+}
+
+// Every zone counter equals the number of non-shadow rows whose ZONE names that zone.
+inline ::testing::AssertionResult ZoneCountersMatchRows(const lumo::Page& page) {
+    std::array<int, lumo::kZoneCount> counted{};
+    for (int row = 1; row <= page.Rows(); ++row) {
+        if (!page.IsRowUsed(row) || lumo::IsShadowRow(page, row)) continue;
+        int zone = lumo::ZoneIndex(page.grid.Get(row, lumo::ZONE), page.Type());
+        if (zone >= 0) ++counted[zone];
+    }
+    for (int zone = 0; zone < lumo::kZoneCount; ++zone) {
+        if (page.zoneCounters[zone] != counted[zone])
+            return ::testing::AssertionFailure()
+                   << "zone " << zone << ": counter " << page.zoneCounters[zone] << ", rows "
+                   << counted[zone];
+        if (counted[zone] > lumo::kZoneCapacity)
+            return ::testing::AssertionFailure() << "zone " << zone << " holds " << counted[zone];
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Every shadow names a primary that lists it, and every listed shadow names its primary.
+inline ::testing::AssertionResult ShadowLinksHaveBothEnds(const lumo::Page& page) {
+    using namespace lumo;
+    auto rowOf = [&](long number) {
+        for (int row = 1; row <= page.Rows(); ++row) {
+            long value = 0;
+            if (ParseDecimal(page.grid.Get(row, MNUM), value) && value == number) return row;
+        }
+        return -1;
+    };
+    for (int row = 1; row <= page.Rows(); ++row) {
+        if (!page.IsRowUsed(row)) continue;
+        long own = 0, primaryNumber = 0;
+        ParseDecimal(page.grid.Get(row, MNUM), own);
+        if (IsShadowRow(page, row)) {
+            ParseDecimal(page.grid.Get(row, PRIM), primaryNumber);
+            int primary = rowOf(primaryNumber);
+            if (primary < 0)
+                return ::testing::AssertionFailure() << "shadow row " << row << " has no primary";
+            bool listed = false;
+            for (int slot = SHD0; slot <= SHD6; ++slot) {
+                long value = 0;
+                listed |= ParseDecimal(page.grid.Get(primary, slot), value) && value == own;
+            }
+            if (!listed)
+                return ::testing::AssertionFailure()
+                       << "primary row " << primary << " does not list shadow row " << row;
+            if (page.grid.Get(row, SHAD) != wxString::Format("S-%03ld", primaryNumber))
+                return ::testing::AssertionFailure() << "shadow row " << row << " SHAD";
+        }
+        for (int slot = SHD0; slot <= SHD6; ++slot) {
+            long value = 0;
+            if (!ParseDecimal(page.grid.Get(row, slot), value) || value == 0) continue;
+            int shadow = rowOf(value);
+            if (shadow < 0 || page.grid.Get(shadow, SHAD) != wxString::Format("S-%03ld", own))
+                return ::testing::AssertionFailure()
+                       << "row " << row << " lists " << value << " which does not name it";
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
