@@ -1,6 +1,10 @@
 // Core figures: creating a page for each radio, and the cost of a fresh page's defaults.
+#include "edit/editor_spec.h"
+#include "edit/row_check.h"
+#include "edit/row_commands.h"
 #include "model/catalogue.h"
 #include "pages/page.h"
+#include "rules/frequency_rules.h"
 #include "shell/target_selection.h"
 #include "support/scripted_dialogs.h"
 
@@ -44,6 +48,76 @@ static void BM_RetargetLargestToSmallestAndBack(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RetargetLargestToSmallestAndBack)->Unit(benchmark::kMicrosecond);
+
+namespace {
+Page FullEp25Page() {
+    Page page;
+    SetPageParameters(page, 0, 7, 0);
+    SetupPageStore(page);
+    SetPageDefaults(page, 0);
+    for (int row = 1; row <= page.Rows(); ++row) {
+        RowTexts values = page.grid.GetRow(0);
+        values[MNUM] = wxString::Format("%03d", row);
+        values[PRIM] = values[MNUM];
+        values[ZONE] = ZoneLabel((row - 1) / 16 % 31, kEP25);
+        values[RFRQ] = wxString::Format("%d.%04d", 136 + row % 38, (row * 125) % 10000);
+        page.grid.SetRow(row, values);
+    }
+    return page;
+}
+}  // namespace
+
+// What a full repaint asks of the attribute provider: the spec of every cell and its key.
+static void BM_EditorSpecOfEveryCell(benchmark::State& state) {
+    Page page = FullEp25Page();
+    for (auto _ : state) {
+        uint64_t keys = 0;
+        for (int row = 0; row <= page.Rows(); ++row)
+            for (int col = 0; col < kColumnCount; ++col)
+                keys ^= EditorFor(page, row, col).Key();
+        benchmark::DoNotOptimize(keys);
+    }
+    state.counters["cells"] = (page.Rows() + 1) * kColumnCount;
+}
+BENCHMARK(BM_EditorSpecOfEveryCell)->Unit(benchmark::kMillisecond);
+
+static void BM_IsOkFreq(benchmark::State& state) {
+    const wxString texts[] = {"150.0025", "118.005", "150.00375", "136.1250", "174.0000"};
+    const FrequencyRule rules[] = {{4, 2500}, {3, 8333}, {4, 1250}, {5, 12500}, {4, 2500}};
+    size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(IsOkFreq(texts[i % 5], rules[i % 5]));
+        ++i;
+    }
+}
+BENCHMARK(BM_IsOkFreq);
+
+static void BM_CheckPageFullEp25(benchmark::State& state) {
+    ScriptedDialogs dialogs;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Page page = FullEp25Page();
+        state.ResumeTiming();
+        CheckPage(page, dialogs, 0);
+        benchmark::DoNotOptimize(page.zoneCounters[0]);
+    }
+}
+BENCHMARK(BM_CheckPageFullEp25)->Unit(benchmark::kMillisecond);
+
+static void BM_DeleteHundredRowsOfFullEp25(benchmark::State& state) {
+    ScriptedDialogs dialogs;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Page page = FullEp25Page();
+        for (int row = 100; row < 300; row += 2)
+            page.grid.GetSelection().AddRow(row);
+        state.ResumeTiming();
+        RowCommand cmd{page, dialogs, 100};
+        DeleteRows(cmd);
+        benchmark::DoNotOptimize(page.grid.RowCount());
+    }
+}
+BENCHMARK(BM_DeleteHundredRowsOfFullEp25)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     wxInitializer wx;

@@ -2,6 +2,7 @@
 // base class's empty bodies.
 #pragma once
 
+#include "edit/row_commands.h"
 #include "norv_lum_frame.h"
 #include "shell/port_selection.h"
 
@@ -26,7 +27,27 @@ class LumoFrame : public NorvLumFrame {
     void OnSetTarget(wxCommandEvent& event) override;
     void OnSetPort(wxCommandEvent& event) override;
 
+    // Checks and row commands (lumo_frame_edit.cpp).
+    void OnValidatePage(wxCommandEvent& event) override;
+    void OnClearHighlight(wxCommandEvent& event) override;
+    void OnSelectAll(wxCommandEvent& event) override;
+    void OnDeSelectAll(wxCommandEvent& event) override;
+    void OnCreateShadow(wxCommandEvent& event) override;
+    void OnDefaultRow(wxCommandEvent& event) override;
+    void OnCopyRow(wxCommandEvent& event) override;
+    void OnPasteRow(wxCommandEvent& event) override;
+    void OnInsertRow(wxCommandEvent& event) override;
+    void OnClearRow(wxCommandEvent& event) override;
+    void OnDeleteRow(wxCommandEvent& event) override;
+    void OnMarkRow(wxCommandEvent& event) override;
+    void OnDefaultCol(wxCommandEvent& event) override;
+    void OnDefaultMarked(wxCommandEvent& event) override;
+    void OnRenumberToRowNum(wxCommandEvent& event) override;
+    void OnRenumberSequencial(wxCommandEvent& event) override;
+    void OnDefaultFile(wxCommandEvent& event) override;
+
     const lumo::PortSelection& Port() const { return port_; }
+    const lumo::PasteBuffer& CopyBuffer() const { return pasteBuffer_; }
     // Re-lays out the current page's grid after its target changed.
     void AdjustEditGrid();
     // Writes the page's parameters to the diagnostic log.
@@ -38,7 +59,13 @@ class LumoFrame : public NorvLumFrame {
     }
 
   private:
+    // Runs a command on the current page with the grid's selection copied into the store and
+    // back, then shows what changed.
+    void RunOnPage(const std::function<void(lumo::Page&)>& command);
+    void RunRowCommand(bool (*command)(lumo::RowCommand&));
+
     std::function<bool(const wxString&)> launchDocument_;
+    lumo::PasteBuffer pasteBuffer_;
     lumo::PortSelection port_;
 };
 

@@ -2,6 +2,8 @@
 // page's target, choose the serial port.
 #include "lumo_frame.h"
 
+#include "edit/editor_spec.h"
+#include "edit/row_check.h"
 #include "page_view.h"
 #include "shell/target_selection.h"
 #include "transfer/port_probe.h"
@@ -91,6 +93,7 @@ void LumoFrame::AdjustEditGrid() {
     PageView* view = CurrentView();
     LUMO_LOG(kUnit, " . AdjustEditGrid Page: %d", pages_.Current());
     view->SetPageColumns();
+    SetPageEditors(view->GetPage(), pages_.Current());
     view->Grid()->SetRowLabelSize(wxGRID_AUTOSIZE);
     view->Refresh();
 }
@@ -105,6 +108,8 @@ void LumoFrame::OnSetTarget(wxCommandEvent&) {
     AdjustEditGrid();
     view->SelectionFromStore();
     ShowPageStatus(pages_.Current());
+    CheckPage(view->GetPage(), Dialogs(), pages_.Current());
+    view->Refresh();
 }
 
 void LumoFrame::OnSetPort(wxCommandEvent&) {

@@ -1,5 +1,6 @@
 #include "norv_lum_frame.h"
 
+#include "edit/editor_spec.h"
 #include "edit/zones.h"
 #include "model/catalogue.h"
 #include "page_view.h"
@@ -168,9 +169,10 @@ void NorvLumFrame::CreateNewPage(int slot) {
     LUMO_LOG(kUnit, "> Create New Page: %d ----------------------------------->", slot + 1);
     Page& page = pages_.Slot(slot);
     SetupPageStore(page);
-    auto* view = new PageView(notebook_, page);
+    auto* view = new PageView(notebook_, page, [this] { return dialogs_.get(); });
     views_[slot] = view;
     notebook_->AddPage(view, page.strings.radioName, true);
+    SetPageEditors(page, slot);
     SetPageDefaults(page, slot);
     view->Grid()->Bind(wxEVT_GRID_CELL_CHANGING, [this](wxGridEvent& e) { OnGridCellChanging(e); });
     view->Grid()->Bind(wxEVT_CONTEXT_MENU, &NorvLumFrame::OnGridContextMenu, this);

@@ -1,46 +1,85 @@
 #include "page_attr_provider.h"
 
-#include "memory_number_renderer.h"
+#include "cell_renderers.h"
+
+using namespace lumo;
 
 namespace {
-// Key layout: bit 0 read-only, bit 1 coloured, bits 2-25 colour, bits 26-29 cell kind.
-enum CellKind : uint64_t { kPlain = 0, kMemoryNumber = 1 };
+uint32_t ColourKey(std::optional<Rgb> colour) {
+    if (!colour) return 0;
+    return (1u << 24) | (uint32_t(colour->r) << 16) | (uint32_t(colour->g) << 8) | colour->b;
+}
 
-uint64_t ColourBits(const lumo::Rgb& c) {
-    return (uint64_t(c.r) << 16) | (uint64_t(c.g) << 8) | c.b;
+wxArrayString ToArray(const std::vector<wxString>& list) {
+    wxArrayString array;
+    for (const wxString& text : list)
+        array.Add(text);
+    return array;
 }
 }  // namespace
 
-PageAttrProvider::PageAttrProvider(lumo::Page& page) : page_(page) {}
+PageAttrProvider::PageAttrProvider(const EditorContext& context) : context_(context) {}
 
 PageAttrProvider::~PageAttrProvider() {
     for (auto& entry : cache_)
         entry.second->DecRef();
 }
 
-uint64_t PageAttrProvider::KeyFor(int row, int col) const {
-    uint64_t key = page_.grid.IsReadOnly(row, col) ? 1 : 0;
-    if (auto colour = page_.grid.Background(row, col)) key |= 2 | (ColourBits(*colour) << 2);
-    CellKind kind = col == lumo::MNUM ? kMemoryNumber : kPlain;
-    return key | (uint64_t(kind) << 26);
+wxGridCellEditor* PageAttrProvider::MakeEditor(const CellEditorSpec& spec) const {
+    switch (spec.editor) {
+        case EditorKind::Text: return new wxGridCellTextEditor(spec.maxChars);
+        case EditorKind::Frequency: return new FrequencyEditor(context_, spec.band, spec.step);
+        case EditorKind::HexField:
+            return new DigitalSquelchEditor(context_, spec.maxChars, 0,
+                                            spec.maxChars == 3 ? 4095 : 65535);
+        case EditorKind::Description:
+            return new LumoDescriptionEditor(context_, spec.maxChars, spec.descriptionSet);
+        case EditorKind::MemoryNumber:
+            return new LumoMemoryNumberEditor(context_, static_cast<int>(spec.minValue),
+                                              static_cast<int>(spec.maxValue));
+        case EditorKind::Choice:
+            return new LumoChoiceEditor(context_, ToArray(ChoicesOf(spec.choices)));
+        case EditorKind::ModxBand:
+            return new MODXBandChoiceEditor(context_, ToArray(ChoicesOf(spec.choices)));
+        case EditorKind::Zone: return new P25ZoneEditor(context_);
+        case EditorKind::Scan: return new ScanlistEditor(context_);
+        case EditorKind::Number:
+            return new wxGridCellNumberEditor(static_cast<int>(spec.minValue),
+                                              static_cast<int>(spec.maxValue));
+    }
+    return nullptr;
 }
 
-wxGridCellAttr* PageAttrProvider::Build(uint64_t key) const {
-    auto* attr = new wxGridCellAttr;
-    if (key & 1) attr->SetReadOnly();
-    if (key & 2) {
-        uint64_t c = (key >> 2) & 0xFFFFFF;
-        attr->SetBackgroundColour(wxColour((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF));
+wxGridCellRenderer* PageAttrProvider::MakeRenderer(const CellEditorSpec& spec) const {
+    if (spec.notApplicable) return new NotApplicableRenderer(*context_.page);
+    switch (spec.renderer) {
+        case RendererKind::MemoryNumber: return new MemoryNumberRenderer(*context_.page);
+        case RendererKind::Scan: return new ScanlistRenderer(*context_.page);
+        case RendererKind::UnitId: return new IDCNumberRenderer(*context_.page);
+        case RendererKind::Plain: break;
     }
-    if (((key >> 26) & 0xF) == kMemoryNumber) attr->SetRenderer(new MemoryNumberRenderer(page_));
+    return nullptr;
+}
+
+wxGridCellAttr* PageAttrProvider::Build(const CellEditorSpec& spec,
+                                        std::optional<Rgb> colour) const {
+    auto* attr = new wxGridCellAttr;
+    if (spec.readOnly) attr->SetReadOnly();
+    if (colour) attr->SetBackgroundColour(wxColour(colour->r, colour->g, colour->b));
+    if (spec.centred) attr->SetAlignment(wxALIGN_CENTRE, wxALIGN_CENTRE);
+    attr->SetEditor(MakeEditor(spec));
+    if (wxGridCellRenderer* renderer = MakeRenderer(spec)) attr->SetRenderer(renderer);
     return attr;
 }
 
 wxGridCellAttr* PageAttrProvider::GetAttr(int row, int col, wxGridCellAttr::wxAttrKind) const {
-    if (!page_.grid.IsValid(row, col)) return nullptr;
-    uint64_t key = KeyFor(row, col);
+    const Page& page = *context_.page;
+    if (!page.grid.IsValid(row, col)) return nullptr;
+    CellEditorSpec spec = EditorFor(page, row, col);
+    std::optional<Rgb> colour = page.grid.Background(row, col);
+    auto key = std::make_pair(spec.Key(), ColourKey(colour));
     auto it = cache_.find(key);
-    if (it == cache_.end()) it = cache_.emplace(key, Build(key)).first;
+    if (it == cache_.end()) it = cache_.emplace(key, Build(spec, colour)).first;
     it->second->IncRef();
     return it->second;
 }

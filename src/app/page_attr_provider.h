@@ -1,28 +1,32 @@
-// Computes each cell's attributes (read-only, colour, alignment, renderer) from the page's
-// state. Attributes are shared among all cells that look alike; no cell owns one.
+// Computes each cell's attributes (editor, renderer, alignment, read-only, colour) from the
+// page's state. Cells that look alike share one attribute; no cell owns one.
 #pragma once
 
-#include "pages/page.h"
+#include "cell_editors.h"
+#include "edit/editor_spec.h"
 
 #include <wx/grid.h>
 
 #include <cstdint>
 #include <map>
+#include <utility>
 
 class PageAttrProvider : public wxGridCellAttrProvider {
   public:
-    explicit PageAttrProvider(lumo::Page& page);
+    explicit PageAttrProvider(const EditorContext& context);
     ~PageAttrProvider() override;
 
     wxGridCellAttr* GetAttr(int row, int col, wxGridCellAttr::wxAttrKind kind) const override;
 
-    // How many distinct attributes have been built (they are cached for the page's life).
+    // How many distinct attributes have been built (they are kept for the page's life).
     size_t CachedAttrCount() const { return cache_.size(); }
 
   private:
-    uint64_t KeyFor(int row, int col) const;
-    wxGridCellAttr* Build(uint64_t key) const;
+    wxGridCellAttr* Build(const lumo::CellEditorSpec& spec, std::optional<lumo::Rgb> colour) const;
+    wxGridCellEditor* MakeEditor(const lumo::CellEditorSpec& spec) const;
+    wxGridCellRenderer* MakeRenderer(const lumo::CellEditorSpec& spec) const;
 
-    lumo::Page& page_;
-    mutable std::map<uint64_t, wxGridCellAttr*> cache_;
+    EditorContext context_;
+    // Keyed by the editor spec and the colour (with a bit for "has colour").
+    mutable std::map<std::pair<uint64_t, uint32_t>, wxGridCellAttr*> cache_;
 };

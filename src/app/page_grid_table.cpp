@@ -2,9 +2,9 @@
 
 #include "page_attr_provider.h"
 
-PageGridTable::PageGridTable(lumo::Page& page) : page_(page) {
+PageGridTable::PageGridTable(const EditorContext& context) : page_(*context.page) {
     page_.grid.SetObserver(this);
-    SetAttrProvider(new PageAttrProvider(page_));
+    SetAttrProvider(new PageAttrProvider(context));
 }
 
 PageGridTable::~PageGridTable() {

@@ -2,6 +2,7 @@
 // in the store are announced to the grid; cell texts are never copied.
 #pragma once
 
+#include "cell_editors.h"
 #include "model/cell_store.h"
 #include "pages/page.h"
 
@@ -9,7 +10,7 @@
 
 class PageGridTable : public wxGridTableBase, public lumo::CellStoreObserver {
   public:
-    explicit PageGridTable(lumo::Page& page);
+    explicit PageGridTable(const EditorContext& context);
     ~PageGridTable() override;
 
     lumo::Page& GetPage() { return page_; }

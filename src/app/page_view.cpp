@@ -7,18 +7,19 @@
 
 using namespace lumo;
 
-PageView::PageView(wxWindow* notebook, Page& page)
+PageView::PageView(wxWindow* notebook, Page& page, DialogsSource dialogs)
     : wxPanel(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER),
-      page_(&page) {
+      page_(&page),
+      dialogs_(std::move(dialogs)) {
     auto* sizer = new wxBoxSizer(wxVERTICAL);
-    grid_ = new wxGrid(this, wxID_ANY);
+    grid_ = new PageGrid(this, wxID_ANY);
     SetupGrid();
     sizer->Add(grid_, 1, wxALL | wxEXPAND, 5);
     SetSizer(sizer);
 }
 
 void PageView::SetupGrid() {
-    grid_->SetTable(new PageGridTable(*page_), true, wxGrid::wxGridSelectCells);
+    grid_->SetTable(new PageGridTable({page_, dialogs_}), true, wxGrid::wxGridSelectCells);
     grid_->EnableEditing(true);
     grid_->EnableGridLines(true);
     grid_->EnableDragGridSize(false);
@@ -43,8 +44,13 @@ void PageView::SetPageColumns() {
     grid_->EndBatch();
 }
 
+void RefreshPageGrid(wxGrid* grid) {
+    if (auto* pageGrid = dynamic_cast<PageGrid*>(grid)) pageGrid->ForgetCachedAttributes();
+    grid->ForceRefresh();
+}
+
 void PageView::Refresh() {
-    grid_->ForceRefresh();
+    RefreshPageGrid(grid_);
 }
 
 void PageView::SelectionToStore() {

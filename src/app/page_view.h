@@ -1,18 +1,30 @@
 // A notebook page on screen: a panel holding the grid that shows one page's cell store.
 #pragma once
 
+#include "cell_validators.h"
 #include "pages/page.h"
 
+#include <wx/grid.h>
 #include <wx/panel.h>
 
-class wxGrid;
 class PageGridTable;
+
+// The grid of a page. wxGrid keeps the attribute of the last cell it looked up; when a command
+// changes the store behind it (a colour, a lock), that cached attribute must be dropped too.
+class PageGrid : public wxGrid {
+  public:
+    using wxGrid::wxGrid;
+    void ForgetCachedAttributes() { ClearAttrCache(); }
+};
+
+// Redraws a page's grid after its store changed.
+void RefreshPageGrid(wxGrid* grid);
 
 class PageView : public wxPanel {
   public:
-    PageView(wxWindow* notebook, lumo::Page& page);
+    PageView(wxWindow* notebook, lumo::Page& page, DialogsSource dialogs);
 
-    wxGrid* Grid() const { return grid_; }
+    PageGrid* Grid() const { return grid_; }
     lumo::Page& GetPage() const { return *page_; }
 
     // Widths, minimal widths and labels of the 32 columns for the page's type.
@@ -28,5 +40,6 @@ class PageView : public wxPanel {
     void SetupGrid();
 
     lumo::Page* page_;
-    wxGrid* grid_;
+    DialogsSource dialogs_;
+    PageGrid* grid_;
 };
