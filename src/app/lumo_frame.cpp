@@ -1,6 +1,7 @@
 #include "lumo_frame.h"
 
 #include "edit/row_values.h"
+#include "files/file_commands.h"
 #include "page_view.h"
 #include "shell/commands.h"
 #include "shell/resources.h"
@@ -31,13 +32,19 @@ LumoFrame::LumoFrame()
     SetStatusText("Select function", 0);
 }
 
-void LumoFrame::OnClose(wxCloseEvent&) {
+void LumoFrame::OnClose(wxCloseEvent& event) {
     LUMO_LOG(kUnit, "\n>----------- OnClose ------------------------------------------------<");
+    // Changes that were never saved are not dropped without asking.
+    if (event.CanVeto() && !ConfirmUnsavedPages(Dialogs(), pages_)) {
+        event.Veto();
+        return;
+    }
     Destroy();
 }
 
 void LumoFrame::OnQuit(wxCommandEvent&) {
     LUMO_LOG(kUnit, "\n>----------- OnQuit -------------------------------------------------<");
+    if (!ConfirmUnsavedPages(Dialogs(), pages_)) return;
     Destroy();
 }
 

@@ -20,6 +20,11 @@ class LumoFrame : public NorvLumFrame {
     void OnSaveDefault(wxCommandEvent& event) override;
     void OnLoadDefault(wxCommandEvent& event) override;
 
+    // Data files (lumo_frame_files.cpp).
+    void OnOpen(wxCommandEvent& event) override;
+    void OnSave(wxCommandEvent& event) override;
+    void OnSaveAs(wxCommandEvent& event) override;
+
     // Pages and targets (lumo_frame_pages.cpp).
     void OnPageAdd(wxCommandEvent& event) override;
     void OnPageDelete(wxCommandEvent& event) override;

@@ -178,6 +178,7 @@ void NorvLumFrame::CreateNewPage(int slot) {
     view->Grid()->Bind(wxEVT_CONTEXT_MENU, &NorvLumFrame::OnGridContextMenu, this);
     pages_.AddSlot();
     pages_.SetCurrent(slot);
+    page.MarkSaved();  // a new page holds nothing to lose
     view->Refresh();
 }
 

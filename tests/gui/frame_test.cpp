@@ -109,12 +109,23 @@ TEST_F(FrameTest, DefaultDataCommandsSayTheyAreNotThereYet) {
     EXPECT_EQ(dialogs->shown[1].text, " ! Currently UnImplemented !");
 }
 
-TEST_F(FrameTest, QuitClosesTheWindowWithoutAQuestion) {
-    CurrentPage().grid.Set(3, DESC, "UNSAVED");
+TEST_F(FrameTest, QuitWithoutChangesClosesAtOnce) {
     ScriptedDialogs* asked = dialogs;
-    EXPECT_TRUE(asked->shown.empty());
     Command(ID_QUIT);
-    EXPECT_TRUE(asked->shown.empty()) << "nothing is asked on the way out";
+    EXPECT_TRUE(asked->shown.empty()) << "a page without changes is not asked about";
     EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); }));
+    frame = nullptr;
+}
+
+TEST_F(FrameTest, ClosingWithUnsavedChangesAsksFirst) {
+    CurrentPage().grid.Set(3, DESC, "UNSAVED");
+    dialogs->answers = {DialogAnswer::Cancel};
+    EXPECT_FALSE(frame->Close());
+    EXPECT_EQ(dialogs->shown.back().caption, "Save Changes?");
+    EXPECT_TRUE(frame->IsShown()) << "Cancel keeps the program open";
+    ScriptedDialogs* asked = dialogs;
+    asked->answers = {DialogAnswer::No};
+    Command(ID_QUIT);
+    EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); })) << "No closes";
     frame = nullptr;
 }

@@ -152,3 +152,14 @@ TEST_F(PagesTest, ChosenPortIsShownInTheStatusBar) {
     EXPECT_EQ(frame->Port().name, name);
     close(master);
 }
+
+TEST_F(PagesTest, OpeningAFileRetargetsThePage) {
+    dialogs->texts = {wxString(LUMO_TEST_DATA) + "/twelve-in-zone-one.lumo"};
+    Command(ID_OPEN);
+    EXPECT_EQ(dialogs->shown[0].caption, "Open File?");
+    EXPECT_EQ(Grid()->GetNumberRows(), 233);
+    EXPECT_EQ(Grid()->GetColLabelValue(ZONE), "Zone");
+    EXPECT_EQ(Status(1), "VRD-21");
+    EXPECT_EQ(Grid()->GetCellValue(12, DESC), "CH 12");
+    EXPECT_TRUE(Grid()->IsReadOnly(20, ZONE));
+}

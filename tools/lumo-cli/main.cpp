@@ -1,26 +1,152 @@
-// lumo-cli: the headless front end over Lumo's core.
+// lumo-cli: the headless front end over Lumo's core. Every error is one line on standard error
+// and a non-zero exit code.
+#include "cli_dialogs.h"
+#include "edit/editor_spec.h"
+#include "edit/row_check.h"
+#include "files/lumo_file.h"
 #include "model/catalogue.h"
 #include "shell/commands.h"
 
 #include <wx/init.h>
 
 #include <cstdio>
-#include <cstring>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace lumo;
 
 namespace {
 
 const char* const kUsage =
-    "Usage: lumo-cli [--version] [--help]\n"
+    "Usage: lumo-cli COMMAND [ARGUMENTS]\n"
     "\n"
     "Lumo loads channel data into Norv radios. This is its command-line front end.\n"
     "\n"
-    "Options:\n"
-    "  --version   print the program's version and exit\n"
-    "  --help      print this text and exit\n";
+    "Commands:\n"
+    "  new RADIO [BAND] -o OUT.lumo   save a new page for a radio (e.g. \"VRD-21\") and band\n"
+    "                                 (e.g. \"FM 138-174\"; the radio's first band if omitted)\n"
+    "  dump IN.lumo                   print the page's used rows as tab-separated text\n"
+    "  check IN.lumo [-o OUT.lumo] [--dump]\n"
+    "                                 check the page; print its messages and repaired cells\n"
+    "  --version                      print the program's version\n"
+    "  --help                         print this text\n";
 
-int Usage(FILE* out, int code) {
-    std::fputs(kUsage, out);
-    return code;
+struct Arguments {
+    std::vector<wxString> positional;
+    wxString output;
+    bool dump = false;
+};
+
+class UsageError : public std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+Arguments Parse(int argc, char** argv, int first) {
+    Arguments args;
+    for (int i = first; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "-o") {
+            if (i + 1 >= argc) throw UsageError("-o needs a file name");
+            args.output = wxString::FromUTF8(argv[++i]);
+        } else if (arg == "--dump") {
+            args.dump = true;
+        } else if (!arg.empty() && arg[0] == '-') {
+            throw UsageError("unknown option '" + arg + "'");
+        } else {
+            args.positional.push_back(wxString::FromUTF8(arg.c_str()));
+        }
+    }
+    return args;
+}
+
+int Fail(const wxString& message) {
+    wxString line = message;
+    line.Replace("\n", ": ");
+    std::fprintf(stderr, "%s\n", static_cast<const char*>(line.utf8_str()));
+    return 1;
+}
+
+void Print(const wxString& text) {
+    std::fputs(static_cast<const char*>(text.utf8_str()), stdout);
+}
+
+// The page Lumo starts with, before a file re-targets it.
+Page StartingPage() {
+    Page page;
+    SetPageParameters(page, 0, 1, 0);
+    SetupPageStore(page);
+    SetPageDefaults(page, 0);
+    return page;
+}
+
+bool OpenInto(const wxString& path, Page& page, wxString& message) {
+    return OpenLumoFileAt(path, page, 0, &message) == kFileOk;
+}
+
+void Dump(const Page& page) {
+    wxString header = "row";
+    for (const char* key : ColumnKeys)
+        header << "\t" << key;
+    Print(header + "\n");
+    for (int row = 0; row <= page.Rows(); ++row) {
+        if (!page.IsRowUsed(row)) continue;
+        wxString line = wxString::Format("%d", row);
+        for (int col = 0; col < kColumnCount; ++col)
+            line << "\t" << page.grid.Get(row, col);
+        Print(line + "\n");
+    }
+}
+
+int NewCommand(const Arguments& args) {
+    if (args.positional.empty() || args.positional.size() > 2 || args.output.empty())
+        throw UsageError("new needs RADIO [BAND] -o OUT.lumo");
+    int radio = FindRadioNumber(args.positional[0]);
+    if (radio < 0) return Fail("Unknown radio: \"" + args.positional[0] + "\"");
+    int choice = 0;
+    if (args.positional.size() == 2) {
+        choice = FindBandChoice(radio, FindBandNumber(args.positional[1]));
+        if (choice < 0) return Fail("Unknown band for this radio: \"" + args.positional[1] + "\"");
+    }
+    Page page;
+    SetPageParameters(page, 0, radio, choice);
+    SetupPageStore(page);
+    SetPageEditors(page, 0);
+    SetPageDefaults(page, 0);
+    wxString error;
+    if (!SaveLumoFile(page, args.output, &error)) return Fail(error);
+    return 0;
+}
+
+int DumpCommand(const Arguments& args) {
+    if (args.positional.size() != 1) throw UsageError("dump needs IN.lumo");
+    Page page = StartingPage();
+    wxString message;
+    if (!OpenInto(args.positional[0], page, message)) return Fail(message);
+    Dump(page);
+    return 0;
+}
+
+int CheckCommand(const Arguments& args) {
+    if (args.positional.size() != 1) throw UsageError("check needs IN.lumo");
+    Page page = StartingPage();
+    wxString message;
+    if (!OpenInto(args.positional[0], page, message)) return Fail(message);
+    CliDialogs dialogs;
+    CheckReport report;
+    CheckPage(page, dialogs, 0, &report);
+    for (const wxString& text : dialogs.messages) {
+        wxString line = text;
+        line.Replace("\n", " ");
+        Print("Error: " + line + "\n");
+    }
+    for (const auto& [row, col] : report.highlighted)
+        Print(wxString::Format("highlight %d %s\n", row, ColumnKeys[col]));
+    if (args.dump) Dump(page);
+    wxString error;
+    if (!args.output.empty() && !SaveLumoFile(page, args.output, &error)) return Fail(error);
+    return 0;
 }
 
 }  // namespace
@@ -31,14 +157,28 @@ int main(int argc, char** argv) {
         std::fputs("lumo-cli: could not initialise the toolkit\n", stderr);
         return 2;
     }
-    lumo::InitCatalogueLists();
-    if (argc < 2) return Usage(stderr, 2);
-    const char* arg = argv[1];
-    if (std::strcmp(arg, "--version") == 0) {
-        std::printf("lumo-cli %s\n", static_cast<const char*>(lumo::VersionText().utf8_str()));
+    InitCatalogueLists();
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    std::string command = argv[1];
+    if (command == "--version") {
+        Print("lumo-cli " + VersionText() + "\n");
         return 0;
     }
-    if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) return Usage(stdout, 0);
-    std::fprintf(stderr, "lumo-cli: unknown command '%s'\n", arg);
-    return Usage(stderr, 2);
+    if (command == "--help" || command == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    const std::map<std::string, std::function<int(const Arguments&)>> verbs = {
+        {"new", NewCommand}, {"dump", DumpCommand}, {"check", CheckCommand}};
+    auto verb = verbs.find(command);
+    try {
+        if (verb == verbs.end()) throw UsageError("unknown command '" + command + "'");
+        return verb->second(Parse(argc, argv, 2));
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "lumo-cli: %s (see lumo-cli --help)\n", error.what());
+        return 2;
+    }
 }

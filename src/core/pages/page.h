@@ -41,6 +41,8 @@ struct Page {
     std::array<int, kZoneCount> zoneCounters{};
     int operatingModes = kDefaultOperatingModes;
     CellStore grid;
+    // The store's revision when the page was last opened, saved or created.
+    uint64_t savedRevision = 0;
 
     int Rows() const { return params.rows; }
     int Type() const { return params.pageType; }
@@ -54,6 +56,8 @@ struct Page {
     bool IsRowUsed(int row) const { return grid.IsRowUsed(row); }
     // Every cell of a shown column holds text.
     bool IsRowComplete(int row) const;
+    bool HasUnsavedChanges() const { return grid.Revision() != savedRevision; }
+    void MarkSaved() { savedRevision = grid.Revision(); }
     const std::vector<wxString>& ZoneList() const { return ZoneListForPageType(params.pageType); }
 };
 

@@ -1,0 +1,26 @@
+// The data-file commands of the main frame.
+#include "lumo_frame.h"
+
+#include "files/file_commands.h"
+#include "page_view.h"
+
+using namespace lumo;
+
+void LumoFrame::OnOpen(wxCommandEvent&) {
+    PageView* view = CurrentView();
+    if (!view) return;
+    view->Grid()->DisableCellEditControl();
+    if (!OpenFileCommand(Dialogs(), pages_, pages_.Current())) return;
+    AdjustEditGrid();
+    ShowPageStatus(pages_.Current());
+}
+
+void LumoFrame::OnSave(wxCommandEvent&) {
+    if (PageView* view = CurrentView()) view->Grid()->DisableCellEditControl();
+    SaveFileCommand(Dialogs(), pages_.CurrentPage(), pages_.Current(), false);
+}
+
+void LumoFrame::OnSaveAs(wxCommandEvent&) {
+    if (PageView* view = CurrentView()) view->Grid()->DisableCellEditControl();
+    SaveFileCommand(Dialogs(), pages_.CurrentPage(), pages_.Current(), true);
+}

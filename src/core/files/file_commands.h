@@ -1,0 +1,19 @@
+// The Open, Save and Save As commands as the user meets them: questions, file dialogs,
+// messages, and the page's file name. The frame adds only the redrawing.
+#pragma once
+
+#include "pages/page_table.h"
+#include "shell/dialogs.h"
+
+namespace lumo {
+
+// Returns true when the page now holds the chosen file.
+bool OpenFileCommand(Dialogs& dialogs, PageTable& pages, int pageNumber);
+// Returns true when the page was written; a failed write is reported and the page keeps its
+// previous file name.
+bool SaveFileCommand(Dialogs& dialogs, Page& page, int pageNumber, bool saveAs);
+// Before the program closes: for each page with unsaved changes asks whether to save them.
+// Returns false when the program must stay open (Cancel, or a save that did not happen).
+bool ConfirmUnsavedPages(Dialogs& dialogs, PageTable& pages);
+
+}  // namespace lumo

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Runs lumo-cli's verbs and checks what they print and how they end.
+set -u
+CLI=$1
+DATA=$2
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+failures=0
+checks=0
+check() {  # check NAME CONDITION...
+  local name=$1; shift
+  checks=$((checks + 1))
+  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
+}
+
+"$CLI" new VRD-21 -o "$WORK/p25.lumo"
+check "new writes a file" test -s "$WORK/p25.lumo"
+"$CLI" dump "$WORK/p25.lumo" > "$WORK/dump.txt"
+check "dump header" grep -q $'^row\tMFLG\tMNUM\tPRIM' "$WORK/dump.txt"
+check "dump rows 0, 1 and the guards" test "$(cut -f1 "$WORK/dump.txt" | tail -n +2 | tr '\n' ' ')" = "0 1 231 232 "
+
+"$CLI" new VR-35 "FM 403-512" -o "$WORK/uhf.lumo"
+check "new with a band" grep -q "<FBand>FM 403-512</FBand>" "$WORK/uhf.lumo"
+"$CLI" new VR-35 "FM 66-88" -o "$WORK/bad.lumo" 2> "$WORK/err.txt"
+check "band the radio lacks fails" test $? -ne 0
+check "one-line message" test "$(wc -l < "$WORK/err.txt")" -eq 1
+"$CLI" new VR-99 -o "$WORK/bad.lumo" 2> "$WORK/err.txt"
+check "unknown radio fails" test $? -ne 0
+
+printf '<LumoMem><Version/><Date/><Time/><Type/></LumoMem>' > "$WORK/106.lumo"
+"$CLI" dump "$WORK/106.lumo" 2> "$WORK/err.txt"
+check "code 106 fails" test $? -ne 0
+check "code 106 message" test "$(cat "$WORK/err.txt")" = "Open File returned: 106"
+printf '<LumoMem><oops>' > "$WORK/broken.lumo"
+"$CLI" check "$WORK/broken.lumo" 2> "$WORK/err.txt"
+check "broken XML fails" test $? -ne 0
+check "broken XML message" test "$(cat "$WORK/err.txt")" = "Not valid XML Document"
+
+sed -e 's|<MN>002</MN>|<MN>001</MN>|' -e 's|<MN>005</MN>|<MN>099</MN>|' \
+    -e 's|<RF>150.0000</RF><RS>x</RS><RT>67.0</RT><RC>023</RC><RG>0001</RG>|<RF>50.0000</RF><RS>x</RS><RT>67.0</RT><RC>023</RC><RG>0001</RG>|' \
+    "$DATA/twelve-in-zone-one.lumo" > "$WORK/faults.lumo"
+"$CLI" check "$WORK/faults.lumo" -o "$WORK/checked.lumo" --dump > "$WORK/check.txt"
+check "check succeeds" test $? -eq 0
+check "duplicate reported" grep -qx "Error: Number already used at row: 002" "$WORK/check.txt"
+check "highlights listed" grep -qx "highlight 1 RFRQ" "$WORK/check.txt"
+check "dump follows" grep -q $'^row\tMFLG' "$WORK/check.txt"
+check "checked page saved" test -s "$WORK/checked.lumo"
+"$CLI" dump "$WORK/checked.lumo" > "$WORK/after.txt"
+check "repair saved" grep -q $'^1\t.*\t136.0000\t' "$WORK/after.txt"
+
+echo "$((checks - failures)) passed, $failures failed"
+exit $((failures > 0))

@@ -1,0 +1,337 @@
+#include "files/lumo_file.h"
+#include "edit/row_check.h"
+#include "edit/shadows.h"
+#include "files/file_commands.h"
+#include "support/page_fixtures.h"
+#include "support/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+#include <wx/filename.h>
+#include <wx/sstream.h>
+#include <wx/xml/xml.h>
+
+#include <sys/stat.h>
+#include <random>
+
+using namespace lumo;
+
+namespace {
+const wxString kData = wxString(LUMO_TEST_DATA) + "/";
+
+class TempDir {
+  public:
+    TempDir() {
+        char pattern[] = "/tmp/lumo-file-XXXXXX";
+        path_ = mkdtemp(pattern);
+    }
+    ~TempDir() {
+        chmod(path_.fn_str(), 0700);
+        wxFileName::Rmdir(path_, wxPATH_RMDIR_RECURSIVE);
+    }
+    wxString Path(const wxString& name = "") const { return path_ + "/" + name; }
+
+  private:
+    wxString path_;
+};
+
+wxXmlDocument Parse(const wxString& xml) {
+    wxXmlDocument document;
+    wxStringInputStream stream(xml);
+    document.Load(stream, "UTF-8");
+    return document;
+}
+
+wxString Header(const char* type = "ANFM", const char* radio = "VR-11",
+                const char* band = "FM 30-50") {
+    return wxString::Format(
+        "<LumoMem><Version>R.C.4</Version><Date>d</Date><Time>t</Time><FType>%s</FType>"
+        "<FRadio>%s</FRadio><FBand>%s</FBand>",
+        type, radio, band);
+}
+
+// A page of a radio with every shown and written cell filled with a value of its column.
+Page FilledPage(int radio, int choice, std::mt19937& random) {
+    Page page = MakePage(radio, choice);
+    for (int row = 1; row <= page.Rows(); row += 1 + static_cast<int>(random() % 7)) {
+        for (int col = 0; col < RONL + 1; ++col) {
+            if (!IsFieldWritten(page.Type(), col)) continue;
+            page.grid.Set(row, col,
+                          wxString::Format("v%d-%u", col, static_cast<unsigned>(random() % 1000)));
+        }
+        page.grid.Set(row, MNUM, wxString::Format("%03d", row));
+        page.grid.Set(row, MFLG, page.IsP25() ? "00" : "");
+        page.grid.Set(row, SHAD, page.IsP25() ? "N" : "");
+        page.grid.Set(row, ZONE, page.IsP25() ? ZoneLabel(row % 16, page.Type()) : "");
+        page.grid.Set(row, TFLG, "A0");
+    }
+    return page;
+}
+}  // namespace
+
+TEST(DataFile, RoundTripsEveryPageTypeCellByCell) {
+    std::mt19937 random(7);
+    const std::pair<int, int> targets[] = {{1, 0}, {6, 0}, {7, 0},  {17, 5},
+                                           {2, 0}, {8, 0}, {10, 1}, {16, 1}};
+    for (auto [radio, choice] : targets) {
+        Page page = FilledPage(radio, choice, random);
+        TempDir dir;
+        ASSERT_TRUE(SaveLumoFile(page, dir.Path("page.lumo")));
+        Page read = MakePage(1);
+        wxString message;
+        ASSERT_EQ(OpenLumoFileAt(dir.Path("page.lumo"), read, 0, &message), 0) << message;
+        EXPECT_EQ(read.params.radio, radio);
+        EXPECT_EQ(read.params.bandChoice, choice);
+        EXPECT_EQ(read.grid.RowCount(), page.grid.RowCount());
+        for (int row = 1; row <= page.Rows(); ++row)
+            for (int col = 0; col <= RONL; ++col) {
+                if (!IsFieldWritten(page.Type(), col) || col == ZONE) continue;
+                ASSERT_EQ(read.grid.Get(row, col), page.grid.Get(row, col))
+                    << RadioNames[radio] << " row " << row << " " << ColumnKeys[col];
+            }
+        if (page.IsP25()) {
+            EXPECT_TRUE(ZoneCountersMatchRows(read)) << RadioNames[radio];
+        }
+    }
+}
+
+TEST(DataFile, ExampleFileElementByElement) {
+    Page page = MakePage(0);  // a new VR-11 page
+    wxXmlDocument document;
+    BuildLumoDocument(page, wxDateTime(5, wxDateTime::Dec, 2026, 21, 18, 25), document);
+    const wxXmlNode* node = document.GetRoot()->GetChildren();
+    std::vector<std::pair<wxString, wxString>> header;
+    for (int i = 0; i < 6; node = node->GetNext(), ++i)
+        header.emplace_back(node->GetName(), node->GetNodeContent());
+    EXPECT_EQ(header[0], std::make_pair(wxString("Version"), wxString("R.C.4")));
+    EXPECT_EQ(header[1].second, "05-Dec-2026");
+    EXPECT_EQ(header[2].second, "21:18:25");
+    EXPECT_EQ(header[3], std::make_pair(wxString("FType"), wxString("ANFM")));
+    EXPECT_EQ(header[4], std::make_pair(wxString("FRadio"), wxString("VR-11")));
+    EXPECT_EQ(header[5], std::make_pair(wxString("FBand"), wxString("FM 30-50")));
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->GetName(), "MEMORY");
+    EXPECT_EQ(node->GetAttribute("row"), "0");
+    std::vector<wxString> fields;
+    for (const wxXmlNode* f = node->GetChildren(); f; f = f->GetNext())
+        fields.push_back(f->GetName() + "=" + f->GetNodeContent());
+    EXPECT_EQ(fields,
+              (std::vector<wxString>{"MN=000", "SC=0", "DS=LOW    30", "MD=W", "RF=30.0000",
+                                     "RT=OFF", "RC=OFF", "TF=50.0000", "TT=OFF", "TC=OFF"}));
+    EXPECT_EQ(node->GetChildren()->GetNext()->GetAttribute("type"), "ANFM");
+    EXPECT_EQ(node->GetNext(), nullptr);
+}
+
+TEST(DataFile, LongAndShortNamesReadTheSame) {
+    Page a = MakePage(1), b = MakePage(1);
+    wxString message;
+    ASSERT_EQ(OpenLumoFileAt(kData + "long-names.lumo", a, 0, &message), 0) << message;
+    ASSERT_EQ(OpenLumoFileAt(kData + "short-names.lumo", b, 0, &message), 0) << message;
+    for (int row = 0; row <= a.Rows(); ++row)
+        EXPECT_EQ(a.grid.GetRow(row), b.grid.GetRow(row));
+    EXPECT_EQ(a.grid.Get(7, DESC), "TAC 7");
+    EXPECT_EQ(a.grid.Get(7, TFLG), "A0");
+    EXPECT_EQ(a.strings.radioName, "VR-11");
+}
+
+TEST(DataFile, EveryStructuralFailureHasItsCodeAndLeavesThePage) {
+    const std::pair<wxString, int> cases[] = {
+        {"<Other/>", 102},
+        {"<LumoMem><Date/></LumoMem>", 103},
+        {"<LumoMem><Version/><Time/></LumoMem>", 104},
+        {"<LumoMem><Version/><Date/><Date/></LumoMem>", 105},
+        {"<LumoMem><Version/><Date/><Time/><Type/></LumoMem>", 106},
+        {"<LumoMem><Version/><Date/><Time/><FType>ANFM</FType><Radio/></LumoMem>", 107},
+        {"<LumoMem><Version/><Date/><Time/><FType>ANFM</FType><FRadio>VR-11</FRadio></LumoMem>",
+         108},
+        {Header() + "<MEMORY row=\"1\"><MN>1</MN></MEMORY><Channel/></LumoMem>", 109},
+        {Header("XXXX") + "</LumoMem>", kFileUnknownType},
+        {Header("ANFM", "VR-99") + "</LumoMem>", kFileUnknownRadio},
+        {Header("ANFM", "VR-11", "FM 138-174") + "</LumoMem>", kFileUnknownBand},
+    };
+    for (const auto& [xml, code] : cases) {
+        Page page = MakePage(1);
+        FillFromDefaults(page, 3);
+        RowTexts before = page.grid.GetRow(3);
+        wxString detail;
+        EXPECT_EQ(OpenLumoFile(Parse(xml), page, 0, &detail), code) << xml;
+        EXPECT_EQ(page.grid.GetRow(3), before) << "the page is untouched: " << xml;
+        EXPECT_EQ(page.params.radio, 1);
+    }
+    wxXmlDocument empty;
+    Page page = MakePage(1);
+    EXPECT_EQ(OpenLumoFile(empty, page, 0), 101);
+    EXPECT_EQ(OpenFileMessage(106), "Open File returned: 106");
+    EXPECT_EQ(OpenFileMessage(111, "VR-99"), "Open File returned: 111\nUnknown radio: \"VR-99\"");
+}
+
+TEST(DataFile, HeaderOnlyFileGivesAnEmptyPageOfItsTarget) {
+    Page page = MakePage(1);
+    FillFromDefaults(page, 3);
+    ASSERT_EQ(OpenLumoFile(Parse(Header("RP25", "VRD-21", "FM 136-174") + "</LumoMem>"), page, 0),
+              0);
+    EXPECT_EQ(page.grid.RowCount(), 233);
+    for (int row = 1; row <= page.Rows(); ++row)
+        EXPECT_FALSE(page.IsRowUsed(row)) << row;
+    EXPECT_EQ(page.grid.Get(0, DESC), "VHF  136");
+}
+
+TEST(DataFile, RowsOutsideTheGridAndUnknownFieldsAreSkipped) {
+    wxString xml = Header() +
+                   "<MEMORY row=\"500\"><MN>500</MN></MEMORY>"
+                   "<MEMORY row=\"-3\"><MN>1</MN></MEMORY>"
+                   "<MEMORY row=\"4\"><XX>1</XX><MN>4</MN><MF>10</MF><ZN>3</ZN></MEMORY>"
+                   "<MEMORY><DS>DEFAULT</DS></MEMORY></LumoMem>";
+    Page page = MakePage(1);
+    ASSERT_EQ(OpenLumoFile(Parse(xml), page, 0), 0);
+    EXPECT_EQ(page.grid.RowCount(), 123);
+    EXPECT_EQ(page.grid.Get(4, MNUM), "4");
+    EXPECT_EQ(page.grid.Get(4, MFLG), "") << "MF is not read from an ANFM file";
+    EXPECT_EQ(page.grid.Get(4, ZONE), "");
+    EXPECT_EQ(page.grid.Get(0, DESC), "DEFAULT") << "a row element without a row is row 0";
+}
+
+TEST(DataFile, WriteConversionsAreNotUndoneOnReading) {
+    Page page = MakePage(1);
+    FillFromDefaults(page, 2);
+    page.grid.Set(2, MNUM, "7");
+    page.grid.Set(2, RTON, "64");
+    page.grid.Set(2, TTON, "00");
+    page.grid.Set(2, TCOD, "000");
+    TempDir dir;
+    ASSERT_TRUE(SaveLumoFile(page, dir.Path("c.lumo")));
+    Page read = MakePage(1);
+    ASSERT_EQ(OpenLumoFileAt(dir.Path("c.lumo"), read, 0, nullptr), 0);
+    EXPECT_EQ(read.grid.Get(2, MNUM), "007");
+    EXPECT_EQ(read.grid.Get(2, RTON), "OFF");
+    EXPECT_EQ(read.grid.Get(2, TTON), "OFF");
+    EXPECT_EQ(read.grid.Get(2, TCOD), "OFF");
+}
+
+TEST(DataFile, RowsWithSomeDataAreSavedWithTheFieldsTheyHave) {
+    Page page = MakePage(2);  // R19: shown column 30 is emptied by the check
+    page.grid.Set(3, MNUM, "003");
+    page.grid.Set(3, RFRQ, "121.500");
+    page.grid.Set(3, TFLG, "A0");
+    Page p25 = MakePage(6);
+    FillFromDefaults(p25, 5);
+    ScriptedDialogs dialogs;
+    dialogs.texts = {wxString("9")};
+    ASSERT_EQ(CreateShadow(p25, dialogs, 5), 9);
+    CheckPage(p25, dialogs, 0);
+    ASSERT_EQ(p25.grid.Get(9, ZONE), "") << "a checked shadow has no zone";
+    TempDir dir;
+    for (Page* source : {&page, &p25}) {
+        ASSERT_TRUE(SaveLumoFile(*source, dir.Path("s.lumo")));
+        Page read = MakePage(1);
+        ASSERT_EQ(OpenLumoFileAt(dir.Path("s.lumo"), read, 0, nullptr), 0);
+        int row = source == &page ? 3 : 9;
+        EXPECT_EQ(read.grid.Get(row, MNUM), source->grid.Get(row, MNUM));
+        EXPECT_EQ(read.grid.Get(row, RFRQ), source->grid.Get(row, RFRQ));
+        if (source == &p25) {
+            EXPECT_TRUE(ShadowLinksHaveBothEnds(read));
+        }
+    }
+}
+
+TEST(DataFile, TwelveRowsInZoneOneStayInZoneOne) {
+    Page page = MakePage(1);
+    ASSERT_EQ(OpenLumoFileAt(kData + "twelve-in-zone-one.lumo", page, 0, nullptr), 0);
+    EXPECT_EQ(page.params.pageFlags & kPageFlagRelations, kPageFlagRelations);
+    EXPECT_TRUE(page.grid.IsReadOnly(20, ZONE));
+    EXPECT_EQ(page.grid.Get(20, SCAN), "N");
+    ScriptedDialogs dialogs;
+    CheckPage(page, dialogs, 0);
+    for (int row = 1; row <= 12; ++row)
+        EXPECT_EQ(page.grid.Get(row, ZONE), "1") << row;
+    EXPECT_EQ(page.zoneCounters[0], 12);
+    EXPECT_TRUE(ZoneCountersMatchRows(page));
+    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+    RemoveShadow(page, 20);
+    EXPECT_EQ(page.grid.Get(2, SHD0), "0");
+}
+
+TEST(DataFile, SaveIntoAnUnwritableFolderIsReportedAndKeepsTheOldFile) {
+    if (geteuid() == 0) {
+        // root writes anywhere: a folder that does not exist stands in for a locked one
+        Page page = MakePage(1);
+        wxString error;
+        EXPECT_FALSE(SaveLumoFile(page, "/nonexistent-lumo-folder/x.lumo", &error));
+        EXPECT_TRUE(error.StartsWith("Could not save the file"));
+        return;
+    }
+    TempDir dir;
+    Page page = MakePage(1);
+    ASSERT_TRUE(SaveLumoFile(page, dir.Path("keep.lumo")));
+    chmod(dir.Path().fn_str(), 0500);
+    page.grid.Set(3, DESC, "NEW");
+    wxString error;
+    EXPECT_FALSE(SaveLumoFile(page, dir.Path("keep.lumo"), &error));
+    Page read = MakePage(1);
+    EXPECT_EQ(OpenLumoFileAt(dir.Path("keep.lumo"), read, 0, nullptr), 0);
+    EXPECT_FALSE(read.IsRowUsed(3));
+}
+
+TEST(FileCommands, FailedSaveKeepsTheFileNameAndTheChanges) {
+    PageTable pages;
+    pages.AddSlot();
+    Page& page = pages.Slot(0);
+    page = MakePage(1);
+    page.grid.Set(3, DESC, "X");
+    ScriptedDialogs dialogs;
+    dialogs.texts = {wxString("/nonexistent-lumo-folder/fleet.lumo")};
+    EXPECT_FALSE(SaveFileCommand(dialogs, page, 0, true));
+    EXPECT_EQ(dialogs.Messages().back(),
+              "Could not save the file\n/nonexistent-lumo-folder/fleet.lumo");
+    EXPECT_EQ(page.strings.fileName, "");
+    EXPECT_TRUE(page.HasUnsavedChanges());
+    TempDir dir;
+    dialogs.texts = {dir.Path("fleet.lumo")};
+    EXPECT_TRUE(SaveFileCommand(dialogs, page, 0, true));
+    EXPECT_EQ(page.strings.fileName, "fleet");
+    EXPECT_FALSE(page.HasUnsavedChanges());
+    EXPECT_TRUE(wxFileExists(dir.Path("fleet.lumo")));
+    page.grid.Set(4, DESC, "Y");
+    EXPECT_TRUE(SaveFileCommand(dialogs, page, 0, false)) << "a named page saves without a dialog";
+    struct stat st;
+    ASSERT_EQ(stat(dir.Path("fleet.lumo").fn_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0044, 0044u) << "the saved file is readable as files usually are";
+}
+
+TEST(FileCommands, UnsavedPagesAreOfferedForSavingBeforeClosing) {
+    PageTable pages;
+    pages.AddSlot();
+    pages.Slot(0) = MakePage(1);
+    pages.Slot(0).MarkSaved();
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(ConfirmUnsavedPages(dialogs, pages));
+    EXPECT_TRUE(dialogs.shown.empty()) << "nothing to lose, nothing asked";
+    pages.Slot(0).grid.Set(2, DESC, "CHANGED");
+    dialogs.answers = {DialogAnswer::Cancel};
+    EXPECT_FALSE(ConfirmUnsavedPages(dialogs, pages));
+    EXPECT_EQ(dialogs.shown.back().caption, "Save Changes?");
+    dialogs.answers = {DialogAnswer::No};
+    EXPECT_TRUE(ConfirmUnsavedPages(dialogs, pages));
+    dialogs.answers = {DialogAnswer::Yes};  // and then the save dialog is cancelled
+    EXPECT_FALSE(ConfirmUnsavedPages(dialogs, pages));
+}
+
+TEST(FileCommands, OpenReportsBadFilesAndKeepsThePage) {
+    PageTable pages;
+    pages.AddSlot();
+    pages.Slot(0) = MakePage(1);
+    FillFromDefaults(pages.Slot(0), 5);
+    TempDir dir;
+    FILE* file = fopen(dir.Path("bad.lumo").fn_str(), "w");
+    fputs("<LumoMem><unclosed>", file);
+    fclose(file);
+    ScriptedDialogs dialogs;
+    dialogs.texts = {dir.Path("bad.lumo")};
+    EXPECT_FALSE(OpenFileCommand(dialogs, pages, 0));
+    EXPECT_EQ(dialogs.Messages().back(), "Not valid XML Document");
+    EXPECT_TRUE(pages.Slot(0).IsRowUsed(5));
+    dialogs.texts = {kData + "long-names.lumo"};
+    EXPECT_TRUE(OpenFileCommand(dialogs, pages, 0));
+    EXPECT_EQ(pages.Slot(0).strings.fileName, "long-names");
+    EXPECT_TRUE(pages.Slot(0).params.pageFlags & kPageFlagFromFile);
+    EXPECT_FALSE(pages.Slot(0).HasUnsavedChanges());
+}
