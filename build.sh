@@ -66,6 +66,7 @@ case "${1:-}" in
     build build
     build/bin/lumo_core_bench
     bench/startup.sh build/bin/lumo
+    GDK_GL=disable xvfb-run -a -s "-screen 0 1600x1200x24" build/bin/lumo_gui_open_bench
     ;;
   *)
     sed -n '2,6p' "$0" >&2

@@ -2,6 +2,7 @@
 #include "edit/editor_spec.h"
 #include "edit/row_check.h"
 #include "edit/row_commands.h"
+#include "files/lumo_file.h"
 #include "model/catalogue.h"
 #include "pages/page.h"
 #include "rules/frequency_rules.h"
@@ -9,6 +10,7 @@
 #include "support/scripted_dialogs.h"
 
 #include <benchmark/benchmark.h>
+#include <wx/filename.h>
 #include <wx/init.h>
 
 using namespace lumo;
@@ -118,6 +120,34 @@ static void BM_DeleteHundredRowsOfFullEp25(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DeleteHundredRowsOfFullEp25)->Unit(benchmark::kMillisecond);
+
+static void BM_SaveFullEp25File(benchmark::State& state) {
+    Page page = FullEp25Page();
+    wxString path = wxFileName::CreateTempFileName("lumo-bench") + ".lumo";
+    for (auto _ : state)
+        SaveLumoFile(page, path);
+    state.counters["bytes"] = wxFileName(path).GetSize().ToDouble();
+    wxRemoveFile(path);
+}
+BENCHMARK(BM_SaveFullEp25File)->Unit(benchmark::kMillisecond);
+
+static void BM_OpenFullEp25File(benchmark::State& state) {
+    Page full = FullEp25Page();
+    wxString path = wxFileName::CreateTempFileName("lumo-bench") + ".lumo";
+    SaveLumoFile(full, path);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Page page;
+        SetPageParameters(page, 0, 1, 0);
+        SetupPageStore(page);
+        SetPageDefaults(page, 0);
+        state.ResumeTiming();
+        OpenLumoFileAt(path, page, 0, nullptr);
+        benchmark::DoNotOptimize(page.grid.RowCount());
+    }
+    wxRemoveFile(path);
+}
+BENCHMARK(BM_OpenFullEp25File)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     wxInitializer wx;

@@ -5,11 +5,15 @@
 #include "shell/commands.h"
 #include "util/diag_log.h"
 
+#include <wx/buffer.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/stdpaths.h>
+#include <wx/stream.h>
+#include <wx/wfstream.h>
 #include <wx/xml/xml.h>
 
+#include <map>
 #include <vector>
 
 #ifdef __UNIX__
@@ -101,12 +105,19 @@ struct FileContents {
     std::vector<RowElement> rows;
 };
 
+// Element names are compared as wxStrings built once: a file has thousands of fields.
 const FieldElement* FindField(const wxString& name, int fileType) {
-    for (const FieldElement& field : FieldElementTable)
-        if ((name == field.longName || name == field.shortName) &&
-            IsFieldRead(fileType, field.column))
-            return &field;
-    return nullptr;
+    static const std::map<wxString, const FieldElement*> byName = [] {
+        std::map<wxString, const FieldElement*> names;
+        for (const FieldElement& field : FieldElementTable) {
+            names[field.longName] = &field;
+            names[field.shortName] = &field;
+        }
+        return names;
+    }();
+    auto it = byName.find(name);
+    if (it == byName.end() || !IsFieldRead(fileType, it->second->column)) return nullptr;
+    return it->second;
 }
 
 bool IsNamed(const wxXmlNode* node, const char* a, const char* b = nullptr) {
@@ -346,6 +357,16 @@ void GiveUsualPermissions(const wxString& temporary, const wxString& target) {
     (void)target;
 #endif
 }
+
+// The XML writer writes node by node; a buffer turns that into a few large writes. The data
+// reaches the disk before the file is renamed over the old one.
+bool WriteDocument(const wxXmlDocument& document, const wxString& path) {
+    wxFileOutputStream file(path);
+    if (!file.IsOk()) return false;
+    wxBufferedOutputStream buffered(file, 64 * 1024);
+    bool saved = document.Save(buffered, 2) && buffered.Close();
+    return saved && file.GetFile()->Flush() && file.Close();
+}
 }  // namespace
 
 bool SaveLumoFile(const Page& page, const wxString& path, wxString* error) {
@@ -354,7 +375,7 @@ bool SaveLumoFile(const Page& page, const wxString& path, wxString* error) {
     wxLogNull quiet;
     wxFileName target(path);
     wxString temporary = wxFileName::CreateTempFileName(target.GetPathWithSep() + ".lumo-save-");
-    bool written = !temporary.empty() && document.Save(temporary, 2);
+    bool written = !temporary.empty() && WriteDocument(document, temporary);
     if (written) GiveUsualPermissions(temporary, path);
     written = written && wxRenameFile(temporary, path, true);
     if (!written) {
