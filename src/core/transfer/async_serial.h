@@ -1,0 +1,83 @@
+// The serial link: a port, one background I/O thread, a read loop of 512-byte reads and a
+// write queue that coalesces everything queued while a write is in flight. Only this layer
+// throws (a port that cannot be opened, an error found at close).
+#pragma once
+
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/serial_port.hpp>
+#include <boost/system/system_error.hpp>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace lumo {
+
+class AsyncSerial {
+  public:
+    using ReadCallback = std::function<void(const char* data, size_t length)>;
+    using Parity = boost::asio::serial_port_base::parity;
+    using CharacterSize = boost::asio::serial_port_base::character_size;
+    using FlowControl = boost::asio::serial_port_base::flow_control;
+    using StopBits = boost::asio::serial_port_base::stop_bits;
+
+    AsyncSerial();
+    AsyncSerial(const std::string& device, unsigned baudRate, Parity parity = Parity(Parity::none),
+                CharacterSize size = CharacterSize(8),
+                FlowControl flow = FlowControl(FlowControl::none),
+                StopBits stop = StopBits(StopBits::one));
+    AsyncSerial(const AsyncSerial&) = delete;
+    AsyncSerial& operator=(const AsyncSerial&) = delete;
+    virtual ~AsyncSerial();
+
+    // Opens the port (closing it first when open); throws boost::system::system_error.
+    void open(const std::string& device, unsigned baudRate, Parity parity = Parity(Parity::none),
+              CharacterSize size = CharacterSize(8),
+              FlowControl flow = FlowControl(FlowControl::none),
+              StopBits stop = StopBits(StopBits::one));
+    bool isOpen() const;
+    bool errorStatus() const;
+    // Queue bytes and return at once; nothing is written on the calling thread.
+    void write(const char* data, size_t size);
+    void write(const std::vector<char>& data);
+    void writeString(const std::string& text);
+    // Applies a new baud rate to the open port.
+    void setBaudRate(unsigned baudRate);
+    // Stops the I/O thread and closes the port; throws when an error was found.
+    void close();
+
+  protected:
+    void setReadCallback(const ReadCallback& callback);
+    void clearReadCallback();
+    void setErrorStatus(bool error);
+
+    void doRead();
+    void readEnd(const boost::system::error_code& error, size_t count);
+    void doWrite();
+    void writeEnd(const boost::system::error_code& error);
+    void doClose();
+
+  private:
+    struct State;
+    std::shared_ptr<State> state_;
+};
+
+// An AsyncSerial whose received bytes go to a callback set from outside.
+class CallbackAsyncSerial : public AsyncSerial {
+  public:
+    CallbackAsyncSerial() = default;
+    using AsyncSerial::AsyncSerial;
+    ~CallbackAsyncSerial() override;
+
+    void setCallback(const ReadCallback& callback) { setReadCallback(callback); }
+    void clearCallback() { clearReadCallback(); }
+};
+
+// The platform's name for a port: on Windows a name that does not begin with a backslash is
+// opened as "\\.\" + name (which makes COM10 and above work); elsewhere names are device paths.
+std::string PlatformPortName(const std::string& name);
+
+}  // namespace lumo

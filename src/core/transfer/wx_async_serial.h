@@ -1,0 +1,43 @@
+// The serial link as the transfer code uses it: GUI strings in, and a process-wide receive
+// buffer that Read() empties. Received bytes become characters one to one (ISO-8859-1).
+#pragma once
+
+#include "transfer/async_serial.h"
+
+#include <wx/object.h>
+#include <wx/string.h>
+#include <wx/thread.h>
+
+class wxWindow;
+
+namespace lumo {
+
+extern wxString serialRxBuffer;
+extern wxMutex serialRxMutex;
+
+class wxAsyncSerial : public wxObject {
+  public:
+    explicit wxAsyncSerial(wxWindow* parent);
+    // Opens the port; a failure leaves it closed (test IsOpen()).
+    wxAsyncSerial(wxWindow* parent, const wxString& portName, unsigned baudRate);
+    ~wxAsyncSerial() override;
+
+    // 8 data bits, no parity, one stop bit, no flow control. Empties the receive buffer.
+    bool Open(const wxString& portName, unsigned baudRate);
+    void Write(const wxString& text);
+    // Everything received since the last call; never the same byte twice.
+    wxString Read();
+    void SetBaudRate(unsigned rate);
+    void Close();
+    bool IsOpen() const;
+    bool ErrorStatus() const;
+    // Why the last Open failed, for the log.
+    wxString LastError() const { return lastError_; }
+
+  private:
+    std::shared_ptr<CallbackAsyncSerial> serial_;
+    wxWindow* parent_;
+    wxString lastError_;
+};
+
+}  // namespace lumo

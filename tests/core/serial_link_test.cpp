@@ -1,0 +1,136 @@
+#include "support/pty_pair.h"
+#include "transfer/async_serial.h"
+#include "transfer/wx_async_serial.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/file.h>
+
+using namespace lumo;
+
+namespace {
+class SerialLink : public testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(pty.Ok()); }
+    void TearDown() override { link.Close(); }
+
+    // Collects Read() until the text is complete or the time is up.
+    wxString ReadUntil(size_t length) {
+        wxString got;
+        EventuallyTrue([&] {
+            got += link.Read();
+            return got.length() >= length;
+        });
+        return got;
+    }
+
+    PtyPair pty;
+    wxAsyncSerial link{nullptr};
+};
+}  // namespace
+
+TEST_F(SerialLink, WritesLeaveInOrderEvenFromTwoThreads) {
+    ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
+    auto writer = [&](char tag) {
+        for (int i = 0; i < 200; ++i)
+            link.Write(wxString::Format("%c%03d;", tag, i));
+    };
+    std::thread a(writer, 'a'), b(writer, 'b');
+    a.join();
+    b.join();
+    std::string got = pty.ReceiveBytes(2 * 200 * 5);
+    ASSERT_EQ(got.size(), 2000u);
+    for (char tag : {'a', 'b'}) {
+        int expected = 0;
+        for (size_t pos = 0; pos + 5 <= got.size(); pos += 5) {
+            if (got[pos] != tag) continue;
+            ASSERT_EQ(std::stoi(got.substr(pos + 1, 3)), expected) << "chunks of one writer";
+            ++expected;
+        }
+        EXPECT_EQ(expected, 200);
+    }
+}
+
+TEST_F(SerialLink, ManySmallWritesAllArrive) {
+    ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
+    std::string expected;
+    for (int i = 0; i < 5000; ++i) {
+        char c = static_cast<char>('A' + i % 26);
+        link.Write(wxString(c));
+        expected += c;
+    }
+    EXPECT_EQ(pty.ReceiveBytes(expected.size()), expected);
+}
+
+TEST_F(SerialLink, ReadNeverReturnsAByteTwice) {
+    ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
+    EXPECT_EQ(link.Read(), "") << "an empty buffer reads empty";
+    std::string sent;
+    for (int i = 0; i < 50; ++i) {
+        std::string piece = "T2040000" + std::to_string(i) + "\r";
+        pty.Send(piece);
+        sent += piece;
+    }
+    wxString got = ReadUntil(sent.size());
+    EXPECT_EQ(got, wxString(sent));
+    EXPECT_EQ(link.Read(), "");
+}
+
+TEST_F(SerialLink, HighBytesArriveAsLatinOneCharacters) {
+    ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
+    std::string bytes;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        bytes += static_cast<char>(b);
+    pty.Send(bytes);
+    wxString got = ReadUntil(bytes.size());
+    ASSERT_EQ(got.length(), bytes.size());
+    for (size_t i = 0; i < got.length(); ++i)
+        EXPECT_EQ(got[i].GetValue(), 0x80 + i);
+}
+
+TEST_F(SerialLink, ReopenCloseAndDestroy) {
+    ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
+    ASSERT_TRUE(link.Open(pty.WxPath(), 9600)) << "opening an open port reopens it";
+    EXPECT_TRUE(link.IsOpen());
+    link.SetBaudRate(115200);
+    link.Close();
+    EXPECT_FALSE(link.IsOpen());
+    link.Close();  // closing a closed port does nothing
+    ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
+    pty.Send("again\r");
+    EXPECT_EQ(ReadUntil(6), "again\r");
+    {
+        wxAsyncSerial other(nullptr);
+        EXPECT_FALSE(other.Open(pty.WxPath(), 9600)) << "the port is held";
+    }
+    {
+        PtyPair second;
+        wxAsyncSerial open(nullptr, second.WxPath(), 9600);
+        EXPECT_TRUE(open.IsOpen());
+    }  // destroyed while open: closes without throwing
+}
+
+TEST_F(SerialLink, MissingOrHeldPortsDoNotOpen) {
+    EXPECT_FALSE(link.Open("/dev/lumo-no-such-port", 9600));
+    EXPECT_FALSE(link.IsOpen());
+    int holder = open(pty.Path().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(link.Open(pty.WxPath(), 9600));
+    close(holder);
+}
+
+TEST_F(SerialLink, HangUpSetsTheErrorFlag) {
+    ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
+    EXPECT_FALSE(link.ErrorStatus());
+    pty.CloseMaster();
+    EXPECT_TRUE(EventuallyTrue([&] { return link.ErrorStatus(); }));
+    link.Write("lost");  // queued, never sent, never a crash
+    AsyncSerial raw;
+    EXPECT_NO_THROW(raw.close());
+}
+
+TEST(PortNames, DevicePathsAreOpenedAsGiven) {
+    EXPECT_EQ(PlatformPortName("/dev/ttyUSB0"), "/dev/ttyUSB0");
+    EXPECT_EQ(PlatformPortName("COM12"), "COM12");
+}
