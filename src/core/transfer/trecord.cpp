@@ -1,0 +1,421 @@
+#include "transfer/trecord.h"
+
+#include "edit/shadows.h"
+#include "edit/zones.h"
+#include "rules/text_rules.h"
+
+#include <algorithm>
+
+namespace lumo {
+
+const char* const kSetBaudRecord = "T2060000320480";
+const char* const kReadModesRecord = "T204000033";
+const char* const kReadHardwareRecord = "T204000031";
+const char* const kAckRecord = "T204000000";
+const char* const kRepeatRecord = "T204000001";
+const char* const kBusyReply = "T204000002";
+const char* const kReadVersionRecord = "T204000022";
+const char* const kReadIdRecord = "T204000020";
+const char* const kDownloadRecord = "T204000025";
+const char* const kUploadRecord = "T204000024";
+const char* const kPurgeRecord = "T204000011";
+const char* const kEndRecord = "T9030000";
+
+namespace {
+constexpr size_t kMemoryRecordLength = 136;  // "T1", count, address, 128 hex digits
+constexpr int kEp25LastV1Row = 230;
+constexpr int kEp25HighRowShift = 270;
+
+int HexDigit(wxUniChar c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// The value of `digits` hex digits at a position; false when any is not a hex digit.
+bool HexAt(const wxString& text, size_t pos, size_t digits, long& value) {
+    if (pos + digits > text.length()) return false;
+    value = 0;
+    for (size_t i = pos; i < pos + digits; ++i) {
+        int d = HexDigit(text[i]);
+        if (d < 0) return false;
+        value = value * 16 + d;
+    }
+    return true;
+}
+
+long Decimal(const wxString& text) {
+    long value = 0;
+    return ParseDecimal(text, value) ? value : 0;
+}
+
+long Hex(const wxString& text) {
+    unsigned long value = 0;
+    return text.Strip(wxString::both).ToULong(&value, 16) ? static_cast<long>(value) : 0;
+}
+
+// Position in a list without regard to case, -1 when absent.
+int PositionIn(const std::vector<wxString>& list, const wxString& text) {
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].IsSameAs(text, false)) return static_cast<int>(i);
+    return -1;
+}
+
+int TonePosition(const Page& page, const wxString& text) {
+    return PositionIn(ToneChoicesFor(page.IsP25()), text);
+}
+
+// The code number: the position in the code list, one less on P25 pages when found.
+int CodeNumber(const Page& page, const wxString& text) {
+    int position = PositionIn(Lists().dcs, text);
+    return (page.IsP25() && position >= 0) ? position - 1 : position;
+}
+
+wxString TextBytes(const wxString& text, size_t count) {
+    wxString out;
+    for (size_t i = 0; i < count; ++i)
+        out += HexN(i < text.length() ? static_cast<long>(text[i].GetValue() & 0xFF) : 0, 2);
+    return out;
+}
+
+wxString FirstCharacter(const wxString& text) {
+    return TextBytes(text.Left(1), 1);
+}
+
+wxString Description(const wxString& text) {
+    return TextBytes((text.Strip(wxString::both) + "        ").Left(8), 8);
+}
+
+// MFLG as sent: bit 0x08 tells the radio whether the memory scans.
+long SentFlags(const Page& page, int row) {
+    long mflg = Hex(page.grid.Get(row, MFLG));
+    return page.grid.Get(row, SCAN) == "Y" ? (mflg | 0x08) : (mflg & ~0x08L);
+}
+
+wxString Frame(long address, const wxString& data) {
+    return "T1" + HexN(static_cast<long>(data.length() / 2 + 3), 2) + HexN(address, 4) + data;
+}
+
+wxString TextAt(const wxString& record, size_t pos, size_t bytes) {
+    wxString text;
+    for (size_t i = 0; i < bytes; ++i) {
+        long value = 0;
+        HexAt(record, pos + 2 * i, 2, value);
+        if (value != 0) text += static_cast<wchar_t>(value);
+    }
+    return text;
+}
+
+wxString ToneFromByte(const Page& page, long byte) {
+    std::vector<wxString> tones = ToneChoicesFor(page.IsP25());
+    long index = byte - 1;
+    return (index >= 0 && index < static_cast<long>(tones.size())) ? tones[index] : wxString();
+}
+
+// The inverse of CodeNumber.
+wxString CodeFromNumber(const Page& page, long number) {
+    if (number == 0xFF) number = -1;
+    return number < 0 ? wxString() : DcsText(static_cast<int>(number), page.IsP25());
+}
+
+// Every hex field the decoders read must be hex; text and fixed bytes are not checked.
+bool AllHex(const wxString& record, size_t from, size_t to) {
+    for (size_t i = from; i < to && i < record.length(); ++i)
+        if (HexDigit(record[i]) < 0) return false;
+    return record.length() >= to;
+}
+
+void RegisterRow(Page& page, int row, long mflg, int nonZeroSlots) {
+    int kind = (mflg & kMflgShadowSlotMask) ? 2 : (mflg & kMflgPrimary) ? 1 : 0;
+    if (kind == 2)
+        page.grid.Set(row, SHAD,
+                      "S-" + wxString::Format("%03ld", Decimal(page.grid.Get(row, PRIM))));
+    else if (kind == 1)
+        page.grid.Set(row, SHAD, wxString::Format("P-%d", nonZeroSlots));
+    else
+        page.grid.Set(row, SHAD, "N");
+    if (kind != 0) {
+        LockShadowCells(page, row, kind);
+        page.params.pageFlags |= kPageFlagRelations;
+    }
+}
+
+// The zone of a record, counted once (a shadow holds no slot).
+void SetZone(Page& page, int row, int zone) {
+    wxString label = ZoneLabel(zone, page.Type());
+    unsigned tflg = ParseHexFlags(page.grid.Get(row, TFLG)) & ~kTflgZoneCounted;
+    bool shadow = IsShadowRow(page, row);
+    if (row == 0) {  // the default row holds a label, not a memory
+        page.grid.Set(row, ZONE, label);
+        return;
+    }
+    if (!shadow && zone >= 0 && TakeP25ZonePosition(page, zone)) {
+        page.grid.Set(row, ZONE, label);
+        tflg |= kTflgZoneCounted;
+    } else if (shadow) {
+        page.grid.Set(row, ZONE, label);
+        tflg |= kTflgZoneCounted;
+    }
+    page.grid.Set(row, TFLG, FormatHexFlags(tflg));
+}
+
+// Common start of both decoders: a record long enough for its layout, with an address.
+bool BeginRow(const wxString& record, long& row) {
+    return record.length() >= kMemoryRecordLength && HexAt(record, 4, 4, row);
+}
+
+void ClearForDecoding(Page& page, int row) {
+    if (page.IsP25()) ReleaseRowZone(page, row);
+    page.grid.ClearRowTexts(row);
+    page.grid.Set(row, TFLG, "C0");
+}
+}  // namespace
+
+wxString HexN(long value, int n) {
+    wxString text = wxString::Format("%08X", static_cast<unsigned>(value));
+    return text.Right(n);
+}
+
+int Checksum(const wxString& record) {
+    if (record.length() < 3) return 255;
+    unsigned sum = 0;
+    for (size_t pos = 2; pos + 1 < record.length(); pos += 2) {
+        int high = HexDigit(record[pos]), low = HexDigit(record[pos + 1]);
+        sum += static_cast<unsigned>(std::max(high, 0) * 16 + std::max(low, 0));
+    }
+    return static_cast<int>(255 - (sum % 256));
+}
+
+wxString WithChecksum(const wxString& record) {
+    return record + HexN(Checksum(record), 2);
+}
+
+wxString ProtocolHeader(int protocolIndex) {
+    return "T0070000" + HexN(0x20 + protocolIndex, 2) + "030000";
+}
+
+wxString RadioIdText(const wxDateTime& when) {
+    return when.Format("%Y%m%d%H%M%S");
+}
+wxString SetIdRecord(const wxDateTime& when) {
+    return "T20B000021" + RadioIdText(when);
+}
+
+wxString encodeEraseRecord(int row, int protocolVersion) {
+    int limit = protocolVersion == 2 ? 501 : 231;
+    if (row < 2 || row >= limit) return wxString();
+    return "T204" + HexN(row, 4) + "10";
+}
+
+wxString encodeConfigRecord(const std::string& configBytes) {
+    wxString record = "T1" + HexN(static_cast<long>(configBytes.size() + 3), 2) + "0000";
+    for (unsigned char c : configBytes)
+        record += HexN(c, 2);
+    return record;
+}
+
+wxString sendEndRecord() {
+    return WithChecksum(kEndRecord);
+}
+
+wxString encodeTrecordV1(const Page& page, int row) {
+    bool ep25 = page.Type() == kEP25;
+    bool encodable =
+        (page.Type() == kRP25 && row >= 0 && row <= 232) ||
+        (ep25 && row >= 0 && (row <= kEp25LastV1Row || (row > 500 && row <= page.Rows())));
+    if (!encodable) return wxString();
+    const CellStore& g = page.grid;
+    long mnum = Decimal(g.Get(row, MNUM)), prim = Decimal(g.Get(row, PRIM));
+    int zone = PositionIn(page.ZoneList(), g.Get(row, ZONE)) + 1;
+    if (row > 500) {
+        mnum -= kEp25HighRowShift;
+        prim -= kEp25HighRowShift;
+        zone = 16;
+    }
+    long mflg = SentFlags(page, row);
+    long sentFlags = (mflg & 0x7F) | (page.IsGuardRow(row) ? 0x80 : 0);
+    wxString data;
+    data << HexN(sentFlags, 2) << HexN(prim, 2) << HexN(mnum, 2)
+         << HexN(zone ? (zone - 1) * 16 : 0, 2) << Description(g.Get(row, DESC)) << "20"
+         << FirstCharacter(g.Get(row, MODE)) << TextBytes(g.Get(row, RFRQ).Strip(wxString::both), 8)
+         << "52" << FirstCharacter(g.Get(row, RSQL)) << HexN(Hex(g.Get(row, RTGP)), 4)
+         << HexN(TonePosition(page, g.Get(row, RTON)) + 1, 2)
+         << HexN(CodeNumber(page, g.Get(row, RCOD)), 2) << HexN(Hex(g.Get(row, RNAC)) & 0xFFF, 4)
+         << TextBytes(g.Get(row, TFRQ).Strip(wxString::both), 8) << "54"
+         << FirstCharacter(g.Get(row, TSQL)) << HexN(Hex(g.Get(row, TTGP)), 4)
+         << HexN(TonePosition(page, g.Get(row, TTON)) + 1, 2)
+         << HexN(CodeNumber(page, g.Get(row, TCOD)) + 1, 2) << HexN(Hex(g.Get(row, TNAC)), 4)
+         << HexN(Decimal(g.Get(row, TIDC)), 8) << wxString('0', 14)
+         << HexN(ep25 ? Decimal(g.Get(row, RNSV)) : 0x0A, 2) << "0000" << HexN((mflg >> 8) & 3, 2)
+         << "000000";
+    return Frame(mnum, data);
+}
+
+long FrequencyHz(const wxString& text) {
+    wxString trimmed = text.Strip(wxString::both);
+    long value = 0;
+    int afterPoint = -1;
+    for (wxUniChar c : trimmed) {
+        if (c == '.') {
+            afterPoint = 0;
+        } else if (c >= '0' && c <= '9') {
+            value = value * 10 + (c - '0');
+            if (afterPoint >= 0) ++afterPoint;
+        }
+    }
+    if (afterPoint >= 0)
+        for (int i = afterPoint; i < 6; ++i)
+            value *= 10;
+    return value;
+}
+
+wxString FrequencyText(long hz, int band, int step) {
+    int digits = step == 8333 ? 3 : step == 1250 ? 5 : 4;
+    (void)band;
+    long divisor = 1;
+    for (int i = digits; i < 6; ++i)
+        divisor *= 10;
+    return wxString::Format("%ld.%0*ld", hz / 1000000, digits, (hz % 1000000) / divisor);
+}
+
+wxString encodeTrecordV2(const Page& page, int row) {
+    if (row < 0 || row > page.Rows()) return wxString();
+    const CellStore& g = page.grid;
+    int zone = PositionIn(page.ZoneList(), g.Get(row, ZONE));
+    long receiveWord = (Hex(g.Get(row, RNAC)) | (Decimal(g.Get(row, RNSV)) << 12)) & 0xFFFF;
+    wxString data;
+    data << HexN(SentFlags(page, row), 4) << HexN(Decimal(g.Get(row, PRIM)), 4)
+         << HexN(Decimal(g.Get(row, MNUM)), 4) << HexN(zone >= 0 ? zone * 16 : 0, 4)
+         << Description(g.Get(row, DESC)) << "20" << FirstCharacter(g.Get(row, MODE))
+         << HexN(FrequencyHz(g.Get(row, RFRQ)), 8) << "52" << FirstCharacter(g.Get(row, RSQL))
+         << HexN(TonePosition(page, g.Get(row, RTON)) + 1, 2)
+         << HexN(CodeNumber(page, g.Get(row, RCOD)) + 1, 2) << HexN(receiveWord, 4)
+         << HexN(Hex(g.Get(row, RTGP)), 4) << HexN(FrequencyHz(g.Get(row, TFRQ)), 8) << "54"
+         << FirstCharacter(g.Get(row, TSQL)) << HexN(TonePosition(page, g.Get(row, TTON)) + 1, 2)
+         << HexN(CodeNumber(page, g.Get(row, TCOD)) + 1, 2) << HexN(Hex(g.Get(row, TNAC)), 4)
+         << HexN(Hex(g.Get(row, TTGP)), 4) << HexN(Decimal(g.Get(row, TIDC)), 8)
+         << wxString('0', 36);
+    return Frame(row, data);
+}
+
+wxString encodeTrecord(const Page& page, int row, int protocolVersion) {
+    return protocolVersion == 2 ? encodeTrecordV2(page, row) : encodeTrecordV1(page, row);
+}
+
+bool decodeTrecordV1(Page& page, const wxString& record) {
+    long address = 0;
+    if (!BeginRow(record, address) || !AllHex(record, 8, kMemoryRecordLength)) return false;
+    bool shifted = page.params.radio == 7 && address > kEp25LastV1Row;
+    long row = shifted ? address + kEp25HighRowShift : address;
+    if (row < 0 || row > page.Rows()) return false;
+    int r = static_cast<int>(row);
+    ClearForDecoding(page, r);
+    long v = 0, high = 0;
+    HexAt(record, 8, 2, v);
+    HexAt(record, 128, 2, high);
+    long mflg = (v & 0x7F) | ((high & 3) << 8);
+    CellStore& g = page.grid;
+    g.Set(r, MFLG, wxString::Format("%02lX", mflg));
+    g.Set(r, MNUM, wxString::Format("%03ld", row));
+    HexAt(record, 10, 2, v);
+    g.Set(r, PRIM, wxString::Format("%03ld", shifted ? v + kEp25HighRowShift : v));
+    g.Set(r, SCAN, (mflg & 0x08) ? "Y" : "N");
+    g.Set(r, DESC, TextAt(record, 16, 8).Strip(wxString::both));
+    g.Set(r, MODE, TextAt(record, 34, 1));
+    g.Set(r, RFRQ, TextAt(record, 36, 8));
+    g.Set(r, RSQL, TextAt(record, 54, 1));
+    HexAt(record, 56, 4, v);
+    g.Set(r, RTGP, wxString::Format("%04lX", v));
+    HexAt(record, 60, 2, v);
+    g.Set(r, RTON, ToneFromByte(page, v));
+    HexAt(record, 62, 2, v);
+    g.Set(r, RCOD, CodeFromNumber(page, v));  // sent bare
+    HexAt(record, 64, 4, v);
+    g.Set(r, RNAC, wxString::Format("%03lX", v));
+    g.Set(r, TFRQ, TextAt(record, 68, 8));
+    g.Set(r, TSQL, TextAt(record, 86, 1));
+    HexAt(record, 88, 4, v);
+    g.Set(r, TTGP, wxString::Format("%04lX", v));
+    HexAt(record, 92, 2, v);
+    g.Set(r, TTON, ToneFromByte(page, v));
+    HexAt(record, 94, 2, v);
+    g.Set(r, TCOD, CodeFromNumber(page, v - 1));  // sent as number + 1
+    HexAt(record, 96, 4, v);
+    g.Set(r, TNAC, wxString::Format("%03lX", v));
+    HexAt(record, 100, 8, v);
+    g.Set(r, TIDC, wxString::Format("%ld", v));
+    int slots = 0;
+    for (int k = 0; k < 7; ++k) {
+        HexAt(record, 108 + 2 * k, 2, v);
+        g.Set(r, SHD0 + k, wxString::Format("%ld", v));
+        slots += v != 0;
+    }
+    HexAt(record, 122, 2, v);
+    g.Set(r, RNSV, wxString::Format("%2ld", v & 0x0F));
+    HexAt(record, 14, 2, v);
+    SetZone(page, r, static_cast<int>(v / 16));
+    RegisterRow(page, r, mflg, slots);
+    return true;
+}
+
+bool decodeTrecordV2(Page& page, const wxString& record) {
+    long row = 0;
+    if (!BeginRow(record, row) || !AllHex(record, 8, kMemoryRecordLength)) return false;
+    if (row < 0 || row > page.Rows()) return false;
+    int r = static_cast<int>(row);
+    ClearForDecoding(page, r);
+    CellStore& g = page.grid;
+    long v = 0, mflg = 0;
+    HexAt(record, 8, 4, mflg);
+    g.Set(r, MFLG, wxString::Format("%02lX", mflg));
+    HexAt(record, 12, 4, v);
+    g.Set(r, PRIM, wxString::Format("%ld", v));
+    HexAt(record, 16, 4, v);
+    g.Set(r, MNUM, wxString::Format("%ld", v));
+    g.Set(r, SCAN, (mflg & 0x08) ? "Y" : "N");
+    g.Set(r, DESC, TextAt(record, 24, 8).Strip(wxString::both));
+    g.Set(r, MODE, TextAt(record, 42, 1));
+    int step = GetChannelStep(page.params.radio, page.params.band);
+    HexAt(record, 44, 8, v);
+    g.Set(r, RFRQ, FrequencyText(v, page.params.band, step));
+    g.Set(r, RSQL, TextAt(record, 54, 1));
+    HexAt(record, 56, 2, v);
+    g.Set(r, RTON, ToneFromByte(page, v));
+    HexAt(record, 58, 2, v);
+    g.Set(r, RCOD, CodeFromNumber(page, v - 1));
+    HexAt(record, 60, 4, v);
+    g.Set(r, RNSV, wxString::Format("%ld", v >> 12));
+    g.Set(r, RNAC, wxString::Format("%03lX", v & 0xFFF));
+    HexAt(record, 64, 4, v);
+    g.Set(r, RTGP, wxString::Format("%04lX", v));
+    HexAt(record, 68, 8, v);
+    g.Set(r, TFRQ, FrequencyText(v, page.params.band, step));
+    g.Set(r, TSQL, TextAt(record, 78, 1));
+    HexAt(record, 80, 2, v);
+    g.Set(r, TTON, ToneFromByte(page, v));
+    HexAt(record, 82, 2, v);
+    g.Set(r, TCOD, CodeFromNumber(page, v - 1));
+    HexAt(record, 84, 4, v);
+    g.Set(r, TNAC, wxString::Format("%03lX", v));
+    HexAt(record, 88, 4, v);
+    g.Set(r, TTGP, wxString::Format("%04lX", v));
+    HexAt(record, 92, 8, v);
+    g.Set(r, TIDC, wxString::Format("%07ld", v));
+    int slots = 0;
+    for (int k = 0; k < 7; ++k) {
+        HexAt(record, 100 + 4 * k, 4, v);
+        g.Set(r, SHD0 + k, wxString::Format("%ld", v));
+        slots += v != 0;
+    }
+    HexAt(record, 20, 4, v);
+    SetZone(page, r, static_cast<int>(v / 16));
+    RegisterRow(page, r, mflg, slots);
+    return true;
+}
+
+bool decodeTrecord(Page& page, const wxString& record, int protocolVersion) {
+    return protocolVersion == 2 ? decodeTrecordV2(page, record) : decodeTrecordV1(page, record);
+}
+
+}  // namespace lumo
