@@ -82,7 +82,10 @@ TEST_P(StepRaster, AcceptsTheRasterAndRefusesTheRestAtTheFirstWrongDigit) {
         span *= 10;
     for (long f1 : {0L, 7L}) {
         for (long rest = 0; rest < span; ++rest) {
-            wxString fraction = wxString::Format("%ld%0*ld", f1, digits - 1, rest);
+            wxString fraction = wxString::Format("%ld", rest);
+            while (static_cast<int>(fraction.length()) < digits - 1)
+                fraction.Prepend("0");
+            fraction.Prepend(wxString::Format("%ld", f1));
             wxString text = whole + fraction;
             if (raster.count(fraction)) {
                 ASSERT_TRUE(TypesDigitByDigit(text, rule));

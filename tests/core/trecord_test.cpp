@@ -43,10 +43,11 @@ void RandomRow(Page& page, int row, std::mt19937& random) {
     g.Set(row, MODE, pick({"w", "n", "D"}));
     g.Set(row, SCAN, pick({"Y", "N"}));
     long khz = 136000 + static_cast<long>(random() % 38000);
-    wxString freq = page.Type() == kEP25 ? wxString::Format("%ld.%02ld%03ld", khz / 1000,
-                                                            (khz % 1000) / 10, (random() % 8) * 125)
-                                         : wxString::Format("%ld.%03ld%d", khz / 1000, khz % 1000,
-                                                            (random() % 2) * 5);
+    long eighth = static_cast<long>(random() % 8) * 125;
+    long half = static_cast<long>(random() % 2) * 5;
+    wxString freq = page.Type() == kEP25
+                        ? wxString::Format("%ld.%02ld%03ld", khz / 1000, (khz % 1000) / 10, eighth)
+                        : wxString::Format("%ld.%03ld%ld", khz / 1000, khz % 1000, half);
     g.Set(row, RFRQ, freq);
     g.Set(row, TFRQ, freq);
     g.Set(row, RSQL, pick({"x", "t", "c"}));

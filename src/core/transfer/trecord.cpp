@@ -276,7 +276,11 @@ wxString FrequencyText(long hz, int band, int step) {
     long divisor = 1;
     for (int i = digits; i < 6; ++i)
         divisor *= 10;
-    return wxString::Format("%ld.%0*ld", hz / 1000000, digits, (hz % 1000000) / divisor);
+    // The fraction's width is written into the format: wx checks "*" widths against "%ld".
+    wxString fraction = wxString::Format("%ld", (hz % 1000000) / divisor);
+    while (static_cast<int>(fraction.length()) < digits)
+        fraction.Prepend("0");
+    return wxString::Format("%ld.", hz / 1000000) + fraction;
 }
 
 wxString encodeTrecordV2(const Page& page, int row) {
