@@ -1,0 +1,40 @@
+// An analog radio in its PC download mode: typed commands, ENQ after each written line, and
+// channel lines sent back on a read. Pure logic; the server moves the bytes.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace radiosim {
+
+constexpr char kEnq = 0x05;
+
+class AnalogRadio {
+  public:
+    explicit AnalogRadio(int rows = 122) : rows_(rows) {}
+
+    // Bytes to send back for the bytes received.
+    std::string Receive(const std::string& bytes);
+
+    // Channel lines by memory number, as the program wrote them.
+    const std::map<int, std::string>& Memory() const { return memory_; }
+    void SetMemory(std::map<int, std::string> memory) { memory_ = std::move(memory); }
+    int Pib() const { return pib_; }
+    // Lines received and sent, for the transcript.
+    std::vector<std::string> TakeReceivedLines();
+
+  private:
+    enum class Mode { Command, Pib, Writing };
+    std::string HandleLine(const std::string& line);
+    std::string ReadAll() const;
+
+    int rows_;
+    int pib_ = 0;
+    Mode mode_ = Mode::Command;
+    std::string pending_;
+    std::map<int, std::string> memory_;
+    std::vector<std::string> received_;
+};
+
+}  // namespace radiosim

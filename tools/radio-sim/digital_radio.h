@@ -1,0 +1,58 @@
+// A P25 radio in its PC download mode, as Lumo meets it on the line: one reply line per
+// T-record received. Pure logic; the server moves the bytes.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace radiosim {
+
+struct DigitalSettings {
+    int protocol = 2;                 // the one protocol index it accepts
+    std::string firmware = "020100";  // three bytes as six hex digits
+    int modes = 0x70;                 // analog wide, analog narrow, P25 conventional
+    int purgeBusyReplies = 2;         // "busy" lines before a purge is done
+    int refusedAddress = -1;          // a memory record it refuses, -1 for none
+};
+
+class DigitalRadio {
+  public:
+    explicit DigitalRadio(DigitalSettings settings = {}) : settings_(settings) {}
+
+    // The reply lines (checksums included, no carriage returns) to one received line.
+    std::vector<std::string> Handle(const std::string& line);
+
+    // Memory records as stored ("T143" + address + 128 hex digits), by address.
+    const std::map<int, std::string>& Memory() const { return memory_; }
+    void SetMemory(std::map<int, std::string> memory) { memory_ = std::move(memory); }
+    const std::string& RadioId() const { return radioId_; }
+    int ProtocolVersion() const { return version_; }
+    bool Purged() const { return purged_; }
+
+  private:
+    enum class Mode { Idle, Writing, Reading, Hardware };
+
+    std::vector<std::string> Reply(const std::string& record);
+    std::vector<std::string> NextRecord();
+    void StoreMemoryRecord(const std::string& record);
+    void LinkShadow(const std::string& record);
+
+    DigitalSettings settings_;
+    Mode mode_ = Mode::Idle;
+    int version_ = 1;
+    int protocol_ = -1;
+    bool purged_ = false;
+    std::string radioId_;
+    std::map<int, std::string> memory_;
+    std::map<int, std::string>::const_iterator cursor_;
+    size_t hardwareIndex_ = 0;
+    std::string lastSent_;
+};
+
+// Checksum helpers of the simulator (the radio's own, not Lumo's).
+int RecordChecksum(const std::string& record);
+std::string WithRecordChecksum(const std::string& record);
+bool HasValidChecksum(const std::string& line);
+
+}  // namespace radiosim

@@ -1,0 +1,151 @@
+#include "sim_server.h"
+
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+#include <cerrno>
+#include <chrono>
+
+namespace radiosim {
+
+SimServer::SimServer(std::unique_ptr<DigitalRadio> digital, std::unique_ptr<AnalogRadio> analog,
+                     Faults faults)
+    : digital_(std::move(digital)), analog_(std::move(analog)), faults_(faults) {}
+
+SimServer::~SimServer() {
+    Stop();
+    if (master_ >= 0) close(master_);
+    if (!link_.empty()) unlink(link_.c_str());
+}
+
+bool SimServer::Open(const std::string& linkPath, std::string* error) {
+    char name[256];
+    int slave = -1;
+    if (openpty(&master_, &slave, name, nullptr, nullptr) != 0) {
+        if (error) *error = "cannot open a pseudo-terminal";
+        return false;
+    }
+    termios raw;
+    tcgetattr(slave, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(slave, TCSANOW, &raw);
+    // The slave is left free: Lumo opens it exclusively, as it would a real port.
+    close(slave);
+    device_ = name;
+    if (!linkPath.empty()) {
+        unlink(linkPath.c_str());
+        if (symlink(device_.c_str(), linkPath.c_str()) != 0) {
+            if (error) *error = "cannot make the link " + linkPath;
+            return false;
+        }
+        link_ = linkPath;
+    }
+    return true;
+}
+
+void SimServer::SetTranscript(const std::string& path) {
+    transcript_.open(path, std::ios::out | std::ios::trunc);
+}
+
+void SimServer::Note(char direction, const std::string& text) {
+    if (!transcript_.is_open()) return;
+    std::string printable;
+    for (char c : text)
+        printable += (c == '\r')   ? std::string("\\r")
+                     : (c == kEnq) ? std::string("<ENQ>")
+                                   : std::string(1, c);
+    transcript_ << direction << printable << '\n';
+    transcript_.flush();
+}
+
+void SimServer::Send(const std::string& chunk) {
+    if (master_ < 0) return;
+    Note('>', chunk);
+    if (!faults_.split) {
+        (void)!write(master_, chunk.data(), chunk.size());
+        return;
+    }
+    for (char c : chunk) {
+        (void)!write(master_, &c, 1);
+        std::this_thread::sleep_for(std::chrono::microseconds(300));
+    }
+}
+
+void SimServer::HandleBytes(const std::string& bytes) {
+    std::vector<std::string> chunks;
+    {
+        std::lock_guard<std::mutex> lock(radioMutex_);
+        if (analog_) {
+            std::string reply = analog_->Receive(bytes);
+            for (const std::string& line : analog_->TakeReceivedLines())
+                Note('<', line);
+            if (!reply.empty()) chunks.push_back(reply);
+        } else {
+            for (char c : bytes) {
+                if (c != '\r') {
+                    pendingLine_ += c;
+                    continue;
+                }
+                Note('<', pendingLine_);
+                for (std::string& line : digital_->Handle(pendingLine_)) {
+                    if (faults_.badChecksums > 0) {
+                        --faults_.badChecksums;
+                        line.back() = line.back() == '0' ? '1' : '0';
+                    }
+                    chunks.push_back(line + "\r");
+                }
+                pendingLine_.clear();
+            }
+        }
+    }
+    if (faults_.noReply) return;
+    for (const std::string& chunk : chunks) {
+        if (faults_.noise) Send("NOISE ON THE LINE\r");
+        Send(chunk);
+        if (faults_.dropAfter >= 0 && ++replies_ >= faults_.dropAfter) {
+            // The line goes dead in the middle of the transfer.
+            Note('!', "hang-up");
+            close(master_);
+            master_ = -1;
+            return;
+        }
+    }
+}
+
+void SimServer::Serve(const std::atomic<bool>& stop) {
+    while (!stop && !stop_) {
+        if (master_ < 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            continue;
+        }
+        pollfd p{master_, POLLIN, 0};
+        int ready = poll(&p, 1, 20);
+        if (ready <= 0) continue;
+        if (p.revents & POLLIN) {
+            char buffer[4096];
+            ssize_t n = read(master_, buffer, sizeof(buffer));
+            if (n > 0) {
+                HandleBytes(std::string(buffer, static_cast<size_t>(n)));
+                continue;
+            }
+        }
+        // Nobody has the port open (POLLHUP, EIO): wait for Lumo to open it.
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+void SimServer::Start() {
+    stop_ = false;
+    thread_ = std::thread([this] {
+        std::atomic<bool> never{false};
+        Serve(never);
+    });
+}
+
+void SimServer::Stop() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+}
+
+}  // namespace radiosim
