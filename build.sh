@@ -65,6 +65,7 @@ case "${1:-}" in
     install_missing
     build build
     build/bin/lumo_core_bench
+    build/bin/lumo_serial_bench
     bench/startup.sh build/bin/lumo
     GDK_GL=disable xvfb-run -a -s "-screen 0 1600x1200x24" build/bin/lumo_gui_open_bench
     ;;
