@@ -1,11 +1,11 @@
 #include "wx_dialogs.h"
 
 #include "choice_dialog.h"
+#include "shadow_dialog.h"
 
 #include <wx/aboutdlg.h>
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
-#include <wx/textdlg.h>
 #include <wx/utils.h>
 
 using lumo::DialogAnswer;
@@ -63,9 +63,9 @@ std::optional<int> WxDialogs::Choose(const lumo::ChoiceRequest& request) {
 }
 
 std::optional<wxString> WxDialogs::AskText(const wxString& title, const wxString& label) {
-    wxTextEntryDialog dialog(parent_, label, title);
+    ShadowDialog dialog(parent_, title, label);
     if (dialog.ShowModal() != wxID_OK) return std::nullopt;
-    return dialog.GetValue();
+    return dialog.Text();
 }
 
 std::optional<wxString> WxDialogs::OpenFile(const lumo::FileDialogRequest& request) {

@@ -1,10 +1,15 @@
 #include "edit/row_commands.h"
+#include "digital_radio.h"
 #include "edit/row_check.h"
 #include "edit/shadows.h"
+#include "files/lumo_file.h"
 #include "support/page_fixtures.h"
 #include "support/scripted_dialogs.h"
+#include "transfer/trecord.h"
 
 #include <gtest/gtest.h>
+
+#include <wx/filename.h>
 
 #include <random>
 
@@ -236,6 +241,36 @@ TEST_F(CommandTest, DefaultFileLeavesOnlyTheCurrentRow) {
     EXPECT_EQ(page.params.pageFlags, 0);
 }
 
+namespace {
+// Sends the page's used rows to a simulated radio (primaries first, shadows in a second pass,
+// as a transfer does) and reads its memory back into the cleared page.
+void ReadBackThroughRadio(Page& page, int version) {
+    radiosim::DigitalSettings settings;
+    settings.protocol = version == 2 ? 2 : 1;
+    settings.firmware = version == 2 ? "020100" : "010100";
+    radiosim::DigitalRadio radio(settings);
+    auto send = [&](const wxString& record) {
+        return radio.Handle(std::string(WithChecksum(record).mb_str()));
+    };
+    send(ProtocolHeader(settings.protocol));
+    send(kReadVersionRecord);
+    send(kDownloadRecord);
+    for (bool shadows : {false, true})
+        for (int row = 0; row <= page.Rows(); ++row)
+            if (page.IsRowUsed(row) && IsShadowRow(page, row) == shadows) {
+                wxString record = encodeTrecord(page, row, version);
+                if (!record.empty()) send(record);
+            }
+    ClearPage(page, 0);
+    std::vector<std::string> reply = send(kUploadRecord);
+    while (!reply.empty() && reply[0].rfind("T1", 0) == 0) {
+        wxString line(reply[0]);
+        decodeTrecord(page, line.Left(line.length() - 2), version);
+        reply = send(kAckRecord);
+    }
+}
+}  // namespace
+
 // Random sequences of commands on P25 pages must keep every zone counter equal to the rows it
 // counts and every shadow link whole. Seeded, so a failure can be replayed.
 class CommandSequences : public CommandTest, public testing::WithParamInterface<int> {};
@@ -252,7 +287,7 @@ TEST_P(CommandSequences, KeepZoneCountsAndShadowLinks) {
             int row = pick(1, lastRow);
             Select(page, {row, pick(1, lastRow)});
             RowCommand cmd = On(page, row);
-            int command = pick(0, 11);
+            int command = pick(0, 13);
             switch (command) {
                 case 0:
                     if (!page.IsRowUsed(row)) FillFromDefaults(page, row);
@@ -284,6 +319,18 @@ TEST_P(CommandSequences, KeepZoneCountsAndShadowLinks) {
                     page.grid.GetSelection().AddColumn(ZONE, page.grid.RowCount());
                     DefaultColumn(cmd);
                     break;
+                case 12: {  // save, then open the file into the page
+                    wxString path = wxFileName::CreateTempFileName("lumo-seq") + ".lumo";
+                    ASSERT_TRUE(SaveLumoFile(page, path));
+                    ASSERT_EQ(OpenLumoFileAt(path, page, 0, nullptr), 0);
+                    wxRemoveFile(path);
+                    break;
+                }
+                case 13: {  // write the page to a radio and read it back
+                    int version = pick(1, 2);
+                    ReadBackThroughRadio(page, version);
+                    break;
+                }
             }
             ASSERT_TRUE(ZoneCountersMatchRows(page))
                 << "radio " << radio << " step " << step << " command " << command;

@@ -61,7 +61,7 @@ void ApplyChoiceEdit(Page& page, int row, int col, const wxString& text) {
         }
     }
     if (!page.IsP25()) return;
-    if (col == MODE) SetSquelchValues(page, row, text);
+    if (col == MODE) SetSquelchEditors(page, row, text);
     if (col == RSQL && (text == "x" || text == "t" || text == "c")) page.grid.Set(row, TSQL, text);
 }
 
@@ -72,7 +72,12 @@ void ApplyHexEdit(Page& page, int row, int col, const wxString& text) {
     if (col == RTGP || col == RNAC) Store(page, row, col + 6, value);
 }
 
-void SetSquelchValues(Page& page, int row, const wxString& mode) {
+void SetScanCell(Page& page, int row, int col, const wxString& value) {
+    page.grid.Set(row, col, value);
+}
+
+void SetSquelchEditors(Page& page, int row, const wxString& mode, bool setValues) {
+    if (!setValues) return;
     page.grid.Set(row, RSQL, DefaultSquelch(Direction::Receive, mode));
     page.grid.Set(row, TSQL, DefaultSquelch(Direction::Transmit, mode));
 }
@@ -83,11 +88,11 @@ void ApplyModxBandEdit(Page& page, int row, const wxString& bandName) {
     if (BandOfFrequency(page.grid.Get(row, RFRQ), kANFM) != newBand) {
         page.grid.Set(row, RFRQ, wxString());
         page.grid.Set(row, TFRQ, wxString());
-        ApplyToneCodeValues(page, row, newBand);
+        SetToneCodeEditors(page, row, newBand);
     }
 }
 
-void ApplyToneCodeValues(Page& page, int row, int band) {
+void SetToneCodeEditors(Page& page, int row, int band) {
     if (!page.IsRowUsed(row)) return;
     bool modx = page.Type() == kMODX;
     if (band == 6) {
@@ -107,10 +112,10 @@ void ApplyToneCodeValues(Page& page, int row, int band) {
     }
 }
 
-void ApplyPageToneCodeValues(Page& page) {
+void SetPageToneCodeEditors(Page& page) {
     if (page.IsP25()) return;
     for (int row = 0; row <= page.Rows(); ++row)
-        ApplyToneCodeValues(page, row, RowBand(page, row));
+        SetToneCodeEditors(page, row, RowBand(page, row));
 }
 
 }  // namespace lumo

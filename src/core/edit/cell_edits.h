@@ -17,13 +17,17 @@ void ApplyHexEdit(Page& page, int row, int col, const wxString& text);
 // A module band on a MODX page: a frequency outside the new band is emptied and the row's tone
 // and code cells take the new band's values.
 void ApplyModxBandEdit(Page& page, int row, const wxString& bandName);
-// Sets RSQL and TSQL to the values a mode starts with.
-void SetSquelchValues(Page& page, int row, const wxString& mode);
+// The squelch choices of a P25 row follow its MODE by themselves (see EditorFor); with
+// setValues, RSQL and TSQL take the values the mode starts with.
+void SetSquelchEditors(Page& page, int row, const wxString& mode, bool setValues = true);
+// Stores a scan-list value; the cell draws and edits as a scan list on the pages that have them.
+void SetScanCell(Page& page, int row, int col, const wxString& value);
 // The tone and code cells of a row on a band where they do not apply hold "n/a" ("OFF" for the
-// tones of an AM 225-400 module). Rows that hold nothing stay blank.
-void ApplyToneCodeValues(Page& page, int row, int band);
+// tones of an AM 225-400 module); their editors and locks follow the band (see EditorFor).
+// Rows that hold nothing stay blank.
+void SetToneCodeEditors(Page& page, int row, int band);
 // The same for every row of a page whose band has such cells.
-void ApplyPageToneCodeValues(Page& page);
+void SetPageToneCodeEditors(Page& page);
 // The band of a row: the page's, or the module band named in a MODX row's BAND cell.
 int RowBand(const Page& page, int row);
 

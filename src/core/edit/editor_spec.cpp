@@ -237,7 +237,7 @@ void SetPageEditors(Page& page, int pageNumber) {
                 page.grid.SetReadOnly(row, col, false);
     }
     page.grid.SetReadOnly(0, MNUM, true);
-    ApplyPageToneCodeValues(page);
+    SetPageToneCodeEditors(page);
 }
 
 }  // namespace lumo

@@ -1,5 +1,6 @@
 #include "edit/row_check.h"
 
+#include "edit/cell_edits.h"
 #include "edit/shadows.h"
 #include "edit/zones.h"
 #include "rules/frequency_rules.h"
@@ -94,10 +95,12 @@ void CheckScan(RowCheck& c, int col) {
     }
     long value = 0;
     if ((text.length() == 1 || text.length() == 2) && ParseDecimal(text, value) && value >= 0 &&
-        value <= 31)
+        value <= 31) {
+        SetScanCell(c.page, c.row, col, text);
         return;
+    }
     if (text.length() == 4 || text.length() == 5) {
-        c.Set(col, ConvertPolyLumScan(text));
+        SetScanCell(c.page, c.row, col, ConvertPolyLumScan(text));
         return;
     }
     c.Replace(col, true);

@@ -56,7 +56,8 @@ void RenumberRows(Page& page, const std::map<int, long>& newNumberOfRow) {
     std::map<long, long> numbers;  // old number -> new number
     for (const auto& [row, number] : newNumberOfRow) {
         long old = 0;
-        if (ParseDecimal(page.grid.Get(row, MNUM), old)) numbers[old] = number;
+        // 0 in a link means "none": a row numbered 0 gets its new number, but no link follows it.
+        if (ParseDecimal(page.grid.Get(row, MNUM), old) && old != 0) numbers[old] = number;
     }
     auto mapped = [&](const wxString& text, long& out) {
         long old = 0;
