@@ -1,5 +1,6 @@
 // Core figures: creating a page for each radio, and the cost of a fresh page's defaults.
-#include "edit/editor_spec.h"
+#include "bench_pages.h"
+#include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "edit/row_commands.h"
 #include "files/lumo_file.h"
@@ -51,27 +52,9 @@ static void BM_RetargetLargestToSmallestAndBack(benchmark::State& state) {
 }
 BENCHMARK(BM_RetargetLargestToSmallestAndBack)->Unit(benchmark::kMicrosecond);
 
-namespace {
-Page FullEp25Page() {
-    Page page;
-    SetPageParameters(page, 0, 7, 0);
-    SetupPageStore(page);
-    SetPageDefaults(page, 0);
-    for (int row = 1; row <= page.Rows(); ++row) {
-        RowTexts values = page.grid.GetRow(0);
-        values[MNUM] = wxString::Format("%03d", row);
-        values[PRIM] = values[MNUM];
-        values[ZONE] = ZoneLabel((row - 1) / 16 % 31, kEP25);
-        values[RFRQ] = wxString::Format("%d.%04d", 136 + row % 38, (row * 125) % 10000);
-        page.grid.SetRow(row, values);
-    }
-    return page;
-}
-}  // namespace
-
-// What a full repaint asks of the attribute provider: the spec of every cell and its key.
-static void BM_EditorSpecOfEveryCell(benchmark::State& state) {
-    Page page = FullEp25Page();
+// What a full repaint asks of the attribute provider: the traits of every cell and its key.
+static void BM_CellTraitsOfEveryCell(benchmark::State& state) {
+    Page page = FullPage(7);
     for (auto _ : state) {
         uint64_t keys = 0;
         for (int row = 0; row <= page.Rows(); ++row)
@@ -81,7 +64,7 @@ static void BM_EditorSpecOfEveryCell(benchmark::State& state) {
     }
     state.counters["cells"] = (page.Rows() + 1) * kColumnCount;
 }
-BENCHMARK(BM_EditorSpecOfEveryCell)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CellTraitsOfEveryCell)->Unit(benchmark::kMillisecond);
 
 static void BM_IsOkFreq(benchmark::State& state) {
     const wxString texts[] = {"150.0025", "118.005", "150.00375", "136.1250", "174.0000"};
@@ -98,7 +81,7 @@ static void BM_CheckPageFullEp25(benchmark::State& state) {
     ScriptedDialogs dialogs;
     for (auto _ : state) {
         state.PauseTiming();
-        Page page = FullEp25Page();
+        Page page = FullPage(7);
         state.ResumeTiming();
         CheckPage(page, dialogs, 0);
         benchmark::DoNotOptimize(page.zoneCounters[0]);
@@ -110,7 +93,7 @@ static void BM_DeleteHundredRowsOfFullEp25(benchmark::State& state) {
     ScriptedDialogs dialogs;
     for (auto _ : state) {
         state.PauseTiming();
-        Page page = FullEp25Page();
+        Page page = FullPage(7);
         for (int row = 100; row < 300; row += 2)
             page.grid.GetSelection().AddRow(row);
         state.ResumeTiming();
@@ -122,7 +105,7 @@ static void BM_DeleteHundredRowsOfFullEp25(benchmark::State& state) {
 BENCHMARK(BM_DeleteHundredRowsOfFullEp25)->Unit(benchmark::kMillisecond);
 
 static void BM_SaveFullEp25File(benchmark::State& state) {
-    Page page = FullEp25Page();
+    Page page = FullPage(7);
     wxString path = wxFileName::CreateTempFileName("lumo-bench") + ".lumo";
     for (auto _ : state)
         SaveLumoFile(page, path);
@@ -132,7 +115,7 @@ static void BM_SaveFullEp25File(benchmark::State& state) {
 BENCHMARK(BM_SaveFullEp25File)->Unit(benchmark::kMillisecond);
 
 static void BM_OpenFullEp25File(benchmark::State& state) {
-    Page full = FullEp25Page();
+    Page full = FullPage(7);
     wxString path = wxFileName::CreateTempFileName("lumo-bench") + ".lumo";
     SaveLumoFile(full, path);
     for (auto _ : state) {

@@ -1,6 +1,7 @@
 // Opening a full 502-row VRD-21B file in the real main window, until the page has been
 // painted. Run on a display (bench/gui_open.sh starts a virtual one). Prints the median of
 // several opens in milliseconds.
+#include "bench_pages.h"
 #include "files/lumo_file.h"
 #include "lumo_frame.h"
 #include "page_view.h"
@@ -29,16 +30,7 @@ class BenchApp : public wxApp {
 
   private:
     void Run() {
-        Page page;
-        SetPageParameters(page, 0, 7, 0);
-        SetupPageStore(page);
-        SetPageDefaults(page, 0);
-        for (int row = 1; row <= page.Rows(); ++row) {
-            RowTexts values = page.grid.GetRow(0);
-            values[MNUM] = wxString::Format("%03d", row);
-            values[ZONE] = ZoneLabel((row - 1) / 16 % 31, kEP25);
-            page.grid.SetRow(row, values);
-        }
+        Page page = FullPage(7);
         wxString path = wxFileName::CreateTempFileName("lumo-gui-bench") + ".lumo";
         SaveLumoFile(page, path);
 

@@ -1,5 +1,6 @@
 // The serial link on a pseudo-terminal: bytes per second through it, and the time from a byte
 // arriving at the port to Read() handing it over. Also the record codec per record.
+#include "bench_pages.h"
 #include "model/catalogue.h"
 #include "pages/page.h"
 #include "support/pty_pair.h"
@@ -50,20 +51,6 @@ static void BM_LinkReceiveLatency(benchmark::State& state) {
     link.Close();
 }
 BENCHMARK(BM_LinkReceiveLatency)->UseManualTime()->Unit(benchmark::kMicrosecond);
-
-namespace {
-Page FullPage(int radio) {
-    Page page;
-    SetPageParameters(page, 0, radio, 0);
-    SetupPageStore(page);
-    SetPageDefaults(page, 0);
-    for (int row = 1; row <= page.Rows(); ++row) {
-        page.grid.SetRow(row, page.grid.GetRow(0));
-        page.grid.Set(row, MNUM, wxString::Format("%03d", row));
-    }
-    return page;
-}
-}  // namespace
 
 static void BM_EncodeRecord(benchmark::State& state) {
     int version = static_cast<int>(state.range(0));

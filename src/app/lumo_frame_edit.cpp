@@ -2,7 +2,7 @@
 // cell store; the grid's selection travels into the store and back around it.
 #include "lumo_frame.h"
 
-#include "edit/editor_spec.h"
+#include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "edit/shadows.h"
 #include "page_view.h"

@@ -2,7 +2,7 @@
 // page's target, choose the serial port.
 #include "lumo_frame.h"
 
-#include "edit/editor_spec.h"
+#include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "page_view.h"
 #include "shell/target_selection.h"

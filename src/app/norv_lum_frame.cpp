@@ -1,6 +1,6 @@
 #include "norv_lum_frame.h"
 
-#include "edit/editor_spec.h"
+#include "edit/cell_traits.h"
 #include "edit/zones.h"
 #include "model/catalogue.h"
 #include "page_view.h"

@@ -25,34 +25,34 @@ PageAttrProvider::~PageAttrProvider() {
         entry.second->DecRef();
 }
 
-wxGridCellEditor* PageAttrProvider::MakeEditor(const CellEditorSpec& spec) const {
-    switch (spec.editor) {
-        case EditorKind::Text: return new wxGridCellTextEditor(spec.maxChars);
-        case EditorKind::Frequency: return new FrequencyEditor(context_, spec.band, spec.step);
+wxGridCellEditor* PageAttrProvider::MakeEditor(const CellTraits& traits) const {
+    switch (traits.editor) {
+        case EditorKind::Text: return new wxGridCellTextEditor(traits.maxChars);
+        case EditorKind::Frequency: return new FrequencyEditor(context_, traits.band, traits.step);
         case EditorKind::HexField:
-            return new DigitalSquelchEditor(context_, spec.maxChars, 0,
-                                            spec.maxChars == 3 ? 4095 : 65535);
+            return new DigitalSquelchEditor(context_, traits.maxChars, 0,
+                                            traits.maxChars == 3 ? 4095 : 65535);
         case EditorKind::Description:
-            return new LumoDescriptionEditor(context_, spec.maxChars, spec.descriptionSet);
+            return new LumoDescriptionEditor(context_, traits.maxChars, traits.descriptionSet);
         case EditorKind::MemoryNumber:
-            return new LumoMemoryNumberEditor(context_, static_cast<int>(spec.minValue),
-                                              static_cast<int>(spec.maxValue));
+            return new LumoMemoryNumberEditor(context_, static_cast<int>(traits.minValue),
+                                              static_cast<int>(traits.maxValue));
         case EditorKind::Choice:
-            return new LumoChoiceEditor(context_, ToArray(ChoicesOf(spec.choices)));
+            return new LumoChoiceEditor(context_, ToArray(ChoicesOf(traits.choices)));
         case EditorKind::ModxBand:
-            return new MODXBandChoiceEditor(context_, ToArray(ChoicesOf(spec.choices)));
+            return new MODXBandChoiceEditor(context_, ToArray(ChoicesOf(traits.choices)));
         case EditorKind::Zone: return new P25ZoneEditor(context_);
         case EditorKind::Scan: return new ScanlistEditor(context_);
         case EditorKind::Number:
-            return new wxGridCellNumberEditor(static_cast<int>(spec.minValue),
-                                              static_cast<int>(spec.maxValue));
+            return new wxGridCellNumberEditor(static_cast<int>(traits.minValue),
+                                              static_cast<int>(traits.maxValue));
     }
     return nullptr;
 }
 
-wxGridCellRenderer* PageAttrProvider::MakeRenderer(const CellEditorSpec& spec) const {
-    if (spec.notApplicable) return new NotApplicableRenderer(*context_.page);
-    switch (spec.renderer) {
+wxGridCellRenderer* PageAttrProvider::MakeRenderer(const CellTraits& traits) const {
+    if (traits.notApplicable) return new NotApplicableRenderer(*context_.page);
+    switch (traits.renderer) {
         case RendererKind::MemoryNumber: return new MemoryNumberRenderer(*context_.page);
         case RendererKind::Scan: return new ScanlistRenderer(*context_.page);
         case RendererKind::UnitId: return new IDCNumberRenderer(*context_.page);
@@ -61,25 +61,24 @@ wxGridCellRenderer* PageAttrProvider::MakeRenderer(const CellEditorSpec& spec) c
     return nullptr;
 }
 
-wxGridCellAttr* PageAttrProvider::Build(const CellEditorSpec& spec,
-                                        std::optional<Rgb> colour) const {
+wxGridCellAttr* PageAttrProvider::Build(const CellTraits& traits, std::optional<Rgb> colour) const {
     auto* attr = new wxGridCellAttr;
-    if (spec.readOnly) attr->SetReadOnly();
+    if (traits.readOnly) attr->SetReadOnly();
     if (colour) attr->SetBackgroundColour(wxColour(colour->r, colour->g, colour->b));
-    if (spec.centred) attr->SetAlignment(wxALIGN_CENTRE, wxALIGN_CENTRE);
-    attr->SetEditor(MakeEditor(spec));
-    if (wxGridCellRenderer* renderer = MakeRenderer(spec)) attr->SetRenderer(renderer);
+    if (traits.centred) attr->SetAlignment(wxALIGN_CENTRE, wxALIGN_CENTRE);
+    attr->SetEditor(MakeEditor(traits));
+    if (wxGridCellRenderer* renderer = MakeRenderer(traits)) attr->SetRenderer(renderer);
     return attr;
 }
 
 wxGridCellAttr* PageAttrProvider::GetAttr(int row, int col, wxGridCellAttr::wxAttrKind) const {
     const Page& page = *context_.page;
     if (!page.grid.IsValid(row, col)) return nullptr;
-    CellEditorSpec spec = EditorFor(page, row, col);
+    CellTraits traits = EditorFor(page, row, col);
     std::optional<Rgb> colour = page.grid.Background(row, col);
-    auto key = std::make_pair(spec.Key(), ColourKey(colour));
+    auto key = std::make_pair(traits.Key(), ColourKey(colour));
     auto it = cache_.find(key);
-    if (it == cache_.end()) it = cache_.emplace(key, Build(spec, colour)).first;
+    if (it == cache_.end()) it = cache_.emplace(key, Build(traits, colour)).first;
     it->second->IncRef();
     return it->second;
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cell_editors.h"
-#include "edit/editor_spec.h"
+#include "edit/cell_traits.h"
 
 #include <wx/grid.h>
 
@@ -22,11 +22,11 @@ class PageAttrProvider : public wxGridCellAttrProvider {
     size_t CachedAttrCount() const { return cache_.size(); }
 
   private:
-    wxGridCellAttr* Build(const lumo::CellEditorSpec& spec, std::optional<lumo::Rgb> colour) const;
-    wxGridCellEditor* MakeEditor(const lumo::CellEditorSpec& spec) const;
-    wxGridCellRenderer* MakeRenderer(const lumo::CellEditorSpec& spec) const;
+    wxGridCellAttr* Build(const lumo::CellTraits& traits, std::optional<lumo::Rgb> colour) const;
+    wxGridCellEditor* MakeEditor(const lumo::CellTraits& traits) const;
+    wxGridCellRenderer* MakeRenderer(const lumo::CellTraits& traits) const;
 
     EditorContext context_;
-    // Keyed by the editor spec and the colour (with a bit for "has colour").
+    // Keyed by the editor traits and the colour (with a bit for "has colour").
     mutable std::map<std::pair<uint64_t, uint32_t>, wxGridCellAttr*> cache_;
 };

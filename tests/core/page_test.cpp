@@ -3,19 +3,11 @@
 #include "model/memory_label.h"
 #include "pages/page_table.h"
 
+#include "support/page_fixtures.h"
+
 #include <gtest/gtest.h>
 
 using namespace lumo;
-
-namespace {
-Page MakePage(int radio, int bandChoice = 0) {
-    Page page;
-    SetPageParameters(page, 0, radio, bandChoice);
-    SetupPageStore(page);
-    SetPageDefaults(page, 0);
-    return page;
-}
-}  // namespace
 
 TEST(PageParameters, FirstPageIsAVr12OfOneHundredTwentyTwoRows) {
     Page page = MakePage(1);

@@ -31,13 +31,13 @@ TEST_F(FrameTest, MenuItemsHaveTheirLabelsHelpTextsAndIds) {
     ASSERT_EQ(bar->GetMenuCount(), MenuTitles.size());
     for (size_t m = 0; m < MenuTitles.size(); ++m)
         EXPECT_EQ(bar->GetMenuLabel(m), MenuTitles[m]);
-    for (const MenuItemSpec& spec : MenuItems) {
+    for (const MenuItemSpec& traits : MenuItems) {
         wxMenu* owner = nullptr;
-        wxMenuItem* item = bar->FindItem(spec.id, &owner);
-        ASSERT_NE(item, nullptr) << spec.label;
-        EXPECT_EQ(item->GetItemLabel(), spec.label);
-        EXPECT_EQ(item->GetHelp(), spec.help);
-        EXPECT_EQ(bar->GetMenu(bar->FindMenu(spec.menu)), owner) << spec.label;
+        wxMenuItem* item = bar->FindItem(traits.id, &owner);
+        ASSERT_NE(item, nullptr) << traits.label;
+        EXPECT_EQ(item->GetItemLabel(), traits.label);
+        EXPECT_EQ(item->GetHelp(), traits.help);
+        EXPECT_EQ(bar->GetMenu(bar->FindMenu(traits.menu)), owner) << traits.label;
     }
     size_t total = 0;
     for (size_t m = 0; m < bar->GetMenuCount(); ++m)
@@ -56,19 +56,19 @@ TEST_F(FrameTest, ToolBarHoldsElevenToolsWithTheirSeparators) {
                                  wxID_SEPARATOR, ID_SET_PORT,    ID_SET_TARGET,  wxID_SEPARATOR,
                                  ID_QUIT,        wxID_SEPARATOR, wxID_SEPARATOR, ID_HELP};
     EXPECT_EQ(ids, expected);
-    for (const ToolSpec& spec : Tools) {
-        wxToolBarToolBase* tool = tools->FindById(spec.id);
+    for (const ToolSpec& traits : Tools) {
+        wxToolBarToolBase* tool = tools->FindById(traits.id);
         ASSERT_NE(tool, nullptr);
-        EXPECT_EQ(tool->GetShortHelp(), spec.shortHelp);
-        EXPECT_EQ(tool->GetLongHelp(), spec.longHelp);
+        EXPECT_EQ(tool->GetShortHelp(), traits.shortHelp);
+        EXPECT_EQ(tool->GetLongHelp(), traits.longHelp);
         EXPECT_TRUE(tool->GetNormalBitmap().IsOk());
-        EXPECT_EQ(tool->GetNormalBitmap().GetWidth(), 32) << spec.bitmap;
+        EXPECT_EQ(tool->GetNormalBitmap().GetWidth(), 32) << traits.bitmap;
     }
 }
 
 TEST_F(FrameTest, ToolsFindTheirImagesInTheSourceTree) {
-    for (const ToolSpec& spec : Tools)
-        EXPECT_FALSE(FindResource(spec.bitmap).empty()) << spec.bitmap;
+    for (const ToolSpec& traits : Tools)
+        EXPECT_FALSE(FindResource(traits.bitmap).empty()) << traits.bitmap;
 }
 
 TEST_F(FrameTest, AboutShowsNameVersionAndToolkit) {

@@ -1,7 +1,7 @@
 // lumo-cli: the headless front end over Lumo's core. Every error is one line on standard error
 // and a non-zero exit code.
 #include "cli_dialogs.h"
-#include "edit/editor_spec.h"
+#include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "files/lumo_file.h"
 #include "model/catalogue.h"

@@ -1,6 +1,6 @@
 #include "files/lumo_file.h"
 
-#include "edit/editor_spec.h"
+#include "edit/cell_traits.h"
 #include "edit/zones.h"
 #include "shell/commands.h"
 #include "util/diag_log.h"

@@ -1,4 +1,4 @@
-#include "edit/editor_spec.h"
+#include "edit/cell_traits.h"
 
 #include "edit/cell_edits.h"
 #include "edit/zones.h"
@@ -35,59 +35,59 @@ bool CentredColumn(int col) {
     }
 }
 
-CellEditorSpec Choice(ChoiceList list) {
-    CellEditorSpec spec;
-    spec.editor = EditorKind::Choice;
-    spec.choices = list;
-    return spec;
+CellTraits Choice(ChoiceList list) {
+    CellTraits traits;
+    traits.editor = EditorKind::Choice;
+    traits.choices = list;
+    return traits;
 }
 
-CellEditorSpec MemoryNumberSpec(const Page& page, int row) {
-    CellEditorSpec spec;
-    spec.editor = EditorKind::MemoryNumber;
-    spec.renderer = RendererKind::MemoryNumber;
-    spec.minValue = 0;
-    spec.maxValue = page.Rows();
-    spec.readOnly = row == 0 || page.IsGuardRow(row);
-    return spec;
+CellTraits MemoryNumberSpec(const Page& page, int row) {
+    CellTraits traits;
+    traits.editor = EditorKind::MemoryNumber;
+    traits.renderer = RendererKind::MemoryNumber;
+    traits.minValue = 0;
+    traits.maxValue = page.Rows();
+    traits.readOnly = row == 0 || page.IsGuardRow(row);
+    return traits;
 }
 
-CellEditorSpec FrequencySpec(const Page& page, int band) {
-    CellEditorSpec spec;
-    spec.editor = EditorKind::Frequency;
-    spec.band = band;
-    spec.step = GetChannelStep(page.params.radio, band);
-    spec.maxChars = FullFrequencyLength(band, spec.step);
-    return spec;
+CellTraits FrequencySpec(const Page& page, int band) {
+    CellTraits traits;
+    traits.editor = EditorKind::Frequency;
+    traits.band = band;
+    traits.step = GetChannelStep(page.params.radio, band);
+    traits.maxChars = FullFrequencyLength(band, traits.step);
+    return traits;
 }
 
-CellEditorSpec P25Cell(const Page& page, int row, int col) {
+CellTraits P25Cell(const Page& page, int row, int col) {
     bool guard = page.IsGuardRow(row);
     switch (col) {
         case MNUM: return MemoryNumberSpec(page, row);
         case SHAD: {
-            CellEditorSpec spec;
-            spec.maxChars = 4;
-            spec.readOnly = true;
-            return spec;
+            CellTraits traits;
+            traits.maxChars = 4;
+            traits.readOnly = true;
+            return traits;
         }
         case SCAN: {
-            CellEditorSpec spec = Choice(ChoiceList::YesNo);
-            spec.readOnly = guard;
-            return spec;
+            CellTraits traits = Choice(ChoiceList::YesNo);
+            traits.readOnly = guard;
+            return traits;
         }
         case ZONE: {
-            CellEditorSpec spec;
-            spec.editor = EditorKind::Zone;
-            spec.readOnly = guard;
-            return spec;
+            CellTraits traits;
+            traits.editor = EditorKind::Zone;
+            traits.readOnly = guard;
+            return traits;
         }
         case DESC: {
-            CellEditorSpec spec;
-            spec.editor = EditorKind::Description;
-            spec.descriptionSet = DescriptionSet::P25;
-            spec.maxChars = 8;
-            return spec;
+            CellTraits traits;
+            traits.editor = EditorKind::Description;
+            traits.descriptionSet = DescriptionSet::P25;
+            traits.maxChars = 8;
+            return traits;
         }
         case MODE: return Choice(ChoiceList::P25Modes);
         case RFRQ:
@@ -100,11 +100,11 @@ CellEditorSpec P25Cell(const Page& page, int row, int col) {
             return Choice(IsShadowRow(page, row) ? ChoiceList::TxSquelchShadow
                                                  : ChoiceList::TxSquelchDigital);
         case RNSV: {
-            CellEditorSpec spec;
-            if (page.Type() != kEP25) return spec;
-            spec.editor = EditorKind::Number;
-            spec.maxValue = 15;
-            return spec;
+            CellTraits traits;
+            if (page.Type() != kEP25) return traits;
+            traits.editor = EditorKind::Number;
+            traits.maxValue = 15;
+            return traits;
         }
         case RTON:
         case TTON: return Choice(ChoiceList::Ctcss);
@@ -114,77 +114,77 @@ CellEditorSpec P25Cell(const Page& page, int row, int col) {
         case TTGP:
         case RNAC:
         case TNAC: {
-            CellEditorSpec spec;
-            spec.editor = EditorKind::HexField;
-            spec.maxChars = (col == RNAC || col == TNAC) ? 3 : 4;
-            return spec;
+            CellTraits traits;
+            traits.editor = EditorKind::HexField;
+            traits.maxChars = (col == RNAC || col == TNAC) ? 3 : 4;
+            return traits;
         }
         case TIDC: {
-            CellEditorSpec spec;
-            spec.editor = EditorKind::Number;
-            spec.renderer = RendererKind::UnitId;
-            spec.maxValue = 9999999;
-            return spec;
+            CellTraits traits;
+            traits.editor = EditorKind::Number;
+            traits.renderer = RendererKind::UnitId;
+            traits.maxValue = 9999999;
+            return traits;
         }
-        default: return CellEditorSpec{};
+        default: return CellTraits{};
     }
 }
 
 // Tone, code and mode cells of a row on a band where they do not apply.
-void ApplyBandLocks(const Page& page, int col, int band, CellEditorSpec& spec) {
+void ApplyBandLocks(const Page& page, int col, int band, CellTraits& traits) {
     bool modx = page.Type() == kMODX;
     bool tone = col == RTON || col == TTON;
     bool code = col == RCOD || col == TCOD;
     if (band == 6 && (col == MODE || code || (tone && !modx))) {
-        spec.readOnly = true;
-        spec.notApplicable = true;
+        traits.readOnly = true;
+        traits.notApplicable = true;
     } else if (band == 2 && modx && (tone || code)) {
-        spec.readOnly = true;
-        spec.notApplicable = true;
+        traits.readOnly = true;
+        traits.notApplicable = true;
     }
 }
 
-CellEditorSpec OtherCell(const Page& page, int row, int col) {
+CellTraits OtherCell(const Page& page, int row, int col) {
     int type = page.Type();
     int band = RowBand(page, row);
     bool guard = page.IsGuardRow(row);
-    CellEditorSpec spec;
+    CellTraits traits;
     switch (col) {
         case MNUM: return MemoryNumberSpec(page, row);
         case BAND:
             if (type == kMODX)
-                spec = Choice(page.params.band == 9 ? ChoiceList::ModuleBands7
-                                                    : ChoiceList::ModuleBands3);
-            if (type == kMODX) spec.editor = EditorKind::ModxBand;
-            return spec;
+                traits = Choice(page.params.band == 9 ? ChoiceList::ModuleBands7
+                                                      : ChoiceList::ModuleBands3);
+            if (type == kMODX) traits.editor = EditorKind::ModxBand;
+            return traits;
         case SCAN:
             if (type == kDAMX) return Choice(ChoiceList::YesNo);
-            spec.editor = EditorKind::Scan;
-            spec.renderer = RendererKind::Scan;
-            spec.readOnly = guard;
-            return spec;
+            traits.editor = EditorKind::Scan;
+            traits.renderer = RendererKind::Scan;
+            traits.readOnly = guard;
+            return traits;
         case DESC:
-            spec.editor = EditorKind::Description;
-            spec.descriptionSet = DescriptionEditorSet(type);
-            spec.maxChars = DescriptionEditorLength(type);
-            return spec;
-        case RONL: return type == kDAMX ? Choice(ChoiceList::YesNo) : spec;
-        case MODE: spec = Choice(ChoiceList::AnalogModes); break;
+            traits.editor = EditorKind::Description;
+            traits.descriptionSet = DescriptionEditorSet(type);
+            traits.maxChars = DescriptionEditorLength(type);
+            return traits;
+        case RONL: return type == kDAMX ? Choice(ChoiceList::YesNo) : traits;
+        case MODE: traits = Choice(ChoiceList::AnalogModes); break;
         case RFRQ:
         case TFRQ: return FrequencySpec(page, band);
         case RCOD:
-        case TCOD: spec = band == 3 ? spec : Choice(ChoiceList::DcsCodes); break;
+        case TCOD: traits = band == 3 ? traits : Choice(ChoiceList::DcsCodes); break;
         case RTON:
-        case TTON: spec = band == 3 ? spec : Choice(ChoiceList::ToneChoices); break;
-        default: return spec;
+        case TTON: traits = band == 3 ? traits : Choice(ChoiceList::ToneChoices); break;
+        default: return traits;
     }
-    ApplyBandLocks(page, col, band, spec);
-    if (guard && (col == RCOD || col == RTON)) spec.readOnly = true;
-    return spec;
+    ApplyBandLocks(page, col, band, traits);
+    if (guard && (col == RCOD || col == RTON)) traits.readOnly = true;
+    return traits;
 }
 }  // namespace
 
-uint64_t CellEditorSpec::Key() const {
+uint64_t CellTraits::Key() const {
     uint64_t key = static_cast<uint64_t>(editor);
     key = key * 8 + static_cast<uint64_t>(renderer);
     key = key * 32 + static_cast<uint64_t>(choices);
@@ -220,12 +220,12 @@ std::vector<wxString> ChoicesOf(ChoiceList list) {
     return {};
 }
 
-CellEditorSpec EditorFor(const Page& page, int row, int col) {
-    CellEditorSpec spec = page.IsP25() ? P25Cell(page, row, col) : OtherCell(page, row, col);
-    spec.centred = CentredColumn(col) && (col != BAND || page.Type() == kMODX) &&
-                   (col != RONL || page.Type() == kDAMX);
-    spec.readOnly = spec.readOnly || page.grid.IsReadOnly(row, col);
-    return spec;
+CellTraits EditorFor(const Page& page, int row, int col) {
+    CellTraits traits = page.IsP25() ? P25Cell(page, row, col) : OtherCell(page, row, col);
+    traits.centred = CentredColumn(col) && (col != BAND || page.Type() == kMODX) &&
+                     (col != RONL || page.Type() == kDAMX);
+    traits.readOnly = traits.readOnly || page.grid.IsReadOnly(row, col);
+    return traits;
 }
 
 void SetPageEditors(Page& page, int pageNumber) {

@@ -1,4 +1,4 @@
-#include "edit/editor_spec.h"
+#include "edit/cell_traits.h"
 #include "edit/cell_edits.h"
 #include "edit/row_check.h"
 #include "support/page_fixtures.h"
@@ -8,7 +8,7 @@
 
 using namespace lumo;
 
-TEST(EditorSpecs, AmTwoTwentyFivePagesShowNotApplicableButKeepBlankRowsBlank) {
+TEST(CellTraits, AmTwoTwentyFivePagesShowNotApplicableButKeepBlankRowsBlank) {
     Page page = MakePage(10, 1);  // VR-32 on AM 225-400: an ANAM page
     SetPageEditors(page, 0);
     EXPECT_EQ(page.grid.Get(0, MODE), "n/a") << "the default row holds data";
@@ -18,12 +18,12 @@ TEST(EditorSpecs, AmTwoTwentyFivePagesShowNotApplicableButKeepBlankRowsBlank) {
     CheckPage(page, dialogs, 0);
     for (int row = 1; row <= page.Rows(); ++row)
         ASSERT_FALSE(page.IsRowUsed(row)) << row;
-    CellEditorSpec mode = EditorFor(page, 5, MODE);
+    CellTraits mode = EditorFor(page, 5, MODE);
     EXPECT_TRUE(mode.notApplicable);
     EXPECT_TRUE(mode.readOnly);
 }
 
-TEST(EditorSpecs, ModuleRowMovedToTheHighAmBand) {
+TEST(CellTraits, ModuleRowMovedToTheHighAmBand) {
     Page page = MakePage(17, 5);
     FillFromDefaults(page, 4);
     ApplyModxBandEdit(page, 4, "AM 225-400");
@@ -35,10 +35,10 @@ TEST(EditorSpecs, ModuleRowMovedToTheHighAmBand) {
     }
     for (int col : {RTON, TTON}) {
         EXPECT_EQ(page.grid.Get(4, col), "OFF");
-        CellEditorSpec spec = EditorFor(page, 4, col);
-        EXPECT_FALSE(spec.readOnly);
-        EXPECT_EQ(spec.choices, ChoiceList::ToneChoices);
-        EXPECT_EQ(ChoicesOf(spec.choices).size(), 65u);
+        CellTraits traits = EditorFor(page, 4, col);
+        EXPECT_FALSE(traits.readOnly);
+        EXPECT_EQ(traits.choices, ChoiceList::ToneChoices);
+        EXPECT_EQ(ChoicesOf(traits.choices).size(), 65u);
     }
     EXPECT_EQ(EditorFor(page, 4, RFRQ).band, 6);
     ApplyModxBandEdit(page, 4, "FM 30-50");
@@ -46,7 +46,7 @@ TEST(EditorSpecs, ModuleRowMovedToTheHighAmBand) {
     EXPECT_FALSE(EditorFor(page, 4, RCOD).readOnly);
 }
 
-TEST(EditorSpecs, P25SquelchChoicesFollowModeAndShadow) {
+TEST(CellTraits, P25SquelchChoicesFollowModeAndShadow) {
     Page page = MakePage(6);
     FillFromDefaults(page, 3);
     EXPECT_EQ(EditorFor(page, 3, TSQL).choices, ChoiceList::TxSquelchAnalog);
@@ -61,7 +61,7 @@ TEST(EditorSpecs, P25SquelchChoicesFollowModeAndShadow) {
     EXPECT_EQ(EditorFor(page, 0, MNUM).readOnly, true);
 }
 
-TEST(EditorSpecs, ChoiceEditsSetTheirCompanions) {
+TEST(CellTraits, ChoiceEditsSetTheirCompanions) {
     Page page = MakePage(1);
     FillFromDefaults(page, 2);
     page.grid.SetBackground(2, RTON, kHighlightColour);
@@ -80,7 +80,7 @@ TEST(EditorSpecs, ChoiceEditsSetTheirCompanions) {
     EXPECT_EQ(p25.grid.Get(2, TTGP), "000A");
 }
 
-TEST(EditorSpecs, CellsThatLookAlikeShareOneKey) {
+TEST(CellTraits, CellsThatLookAlikeShareOneKey) {
     Page page = MakePage(7);
     EXPECT_EQ(EditorFor(page, 10, RFRQ).Key(), EditorFor(page, 300, RFRQ).Key());
     EXPECT_NE(EditorFor(page, 10, RFRQ).Key(), EditorFor(page, 10, DESC).Key());

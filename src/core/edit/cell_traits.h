@@ -44,7 +44,7 @@ enum class ChoiceList : uint8_t {
     ModuleBands7,
 };
 
-struct CellEditorSpec {
+struct CellTraits {
     EditorKind editor = EditorKind::Text;
     RendererKind renderer = RendererKind::Plain;
     ChoiceList choices = ChoiceList::None;
@@ -58,12 +58,12 @@ struct CellEditorSpec {
     long minValue = 0;
     long maxValue = 0;
 
-    // Equal specs give equal keys; the provider shares one attribute per key.
+    // Equal traits give equal keys; the provider shares one attribute per key.
     uint64_t Key() const;
 };
 
 std::vector<wxString> ChoicesOf(ChoiceList list);
-CellEditorSpec EditorFor(const Page& page, int row, int col);
+CellTraits EditorFor(const Page& page, int row, int col);
 // Brings a page's locks and "n/a" cells in line with its target: on pages other than P25 the
 // MNUM, ZONE, SCAN and frequency locks left from an earlier target are removed.
 void SetPageEditors(Page& page, int pageNumber);
