@@ -42,7 +42,7 @@ void LumoTextValidator::Refuse() const {
         wxBell();
 }
 
-bool LumoTextValidator::Validate(wxWindow* parent) {
+bool LumoTextValidator::Validate(wxWindow*) {
     wxWindow* window = GetWindow();
     if (window && !window->IsEnabled()) return true;
     wxTextCtrl* text = Text();
@@ -51,7 +51,6 @@ bool LumoTextValidator::Validate(wxWindow* parent) {
     if (problem.empty()) return true;
     if (lumo::Dialogs* dialogs = Dialogs())
         dialogs->Message(problem, "Validation conflict", DialogIcon::Exclamation);
-    (void)parent;
     text->SetFocus();
     return false;
 }

@@ -17,10 +17,10 @@ void LumoFrame::OnOpen(wxCommandEvent&) {
 
 void LumoFrame::OnSave(wxCommandEvent&) {
     if (PageView* view = CurrentView()) view->Grid()->DisableCellEditControl();
-    SaveFileCommand(Dialogs(), pages_.CurrentPage(), pages_.Current(), false);
+    SaveFileCommand(Dialogs(), pages_.CurrentPage(), false);
 }
 
 void LumoFrame::OnSaveAs(wxCommandEvent&) {
     if (PageView* view = CurrentView()) view->Grid()->DisableCellEditControl();
-    SaveFileCommand(Dialogs(), pages_.CurrentPage(), pages_.Current(), true);
+    SaveFileCommand(Dialogs(), pages_.CurrentPage(), true);
 }

@@ -279,19 +279,19 @@ TEST(FileCommands, FailedSaveKeepsTheFileNameAndTheChanges) {
     page.grid.Set(3, DESC, "X");
     ScriptedDialogs dialogs;
     dialogs.texts = {wxString("/nonexistent-lumo-folder/fleet.lumo")};
-    EXPECT_FALSE(SaveFileCommand(dialogs, page, 0, true));
+    EXPECT_FALSE(SaveFileCommand(dialogs, page, true));
     EXPECT_EQ(dialogs.Messages().back(),
               "Could not save the file\n/nonexistent-lumo-folder/fleet.lumo");
     EXPECT_EQ(page.strings.fileName, "");
     EXPECT_TRUE(page.HasUnsavedChanges());
     TempDir dir;
     dialogs.texts = {dir.Path("fleet.lumo")};
-    EXPECT_TRUE(SaveFileCommand(dialogs, page, 0, true));
+    EXPECT_TRUE(SaveFileCommand(dialogs, page, true));
     EXPECT_EQ(page.strings.fileName, "fleet");
     EXPECT_FALSE(page.HasUnsavedChanges());
     EXPECT_TRUE(wxFileExists(dir.Path("fleet.lumo")));
     page.grid.Set(4, DESC, "Y");
-    EXPECT_TRUE(SaveFileCommand(dialogs, page, 0, false)) << "a named page saves without a dialog";
+    EXPECT_TRUE(SaveFileCommand(dialogs, page, false)) << "a named page saves without a dialog";
     struct stat st;
     ASSERT_EQ(stat(dir.Path("fleet.lumo").fn_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0044, 0044u) << "the saved file is readable as files usually are";

@@ -91,6 +91,22 @@ void CheckZone(Page& page, int row) {
     grid.Set(row, TFLG, FormatHexFlags(tflg | kTflgZoneCounted));
 }
 
+void ApplyZoneLabel(Page& page, int row, const wxString& label) {
+    unsigned tflg = ParseHexFlags(page.grid.Get(row, TFLG)) & ~kTflgZoneCounted;
+    if (row == 0) {  // the default row holds a label, not a memory
+        page.grid.Set(row, ZONE, label);
+        return;
+    }
+    int zone = ZoneIndex(label, page.Type());
+    if (IsShadowRow(page, row) || (zone >= 0 && TakeP25ZonePosition(page, zone))) {
+        page.grid.Set(row, ZONE, label);
+        tflg |= kTflgZoneCounted;
+    } else {
+        page.grid.Set(row, ZONE, wxString());
+    }
+    page.grid.Set(row, TFLG, FormatHexFlags(tflg));
+}
+
 void RecountZoneCounters(Page& page) {
     page.zoneCounters.fill(0);
     if (!page.IsP25()) return;

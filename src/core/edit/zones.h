@@ -10,6 +10,10 @@ bool TakeP25ZonePosition(Page& page, int zone);
 bool ReleaseP25ZonePosition(Page& page, int zone);
 // Releases the slot of the zone a row's label names; a label not in the list releases nothing.
 bool ReleaseZoneOfLabel(Page& page, const wxString& label);
+// Places a row in the zone a file or a radio names, counting it once: row 0 and shadows get
+// the label without a slot; a zone that is unknown or full leaves the row without a zone and
+// uncounted, for the next check to place. The row's other TFLG bits stay.
+void ApplyZoneLabel(Page& page, int row, const wxString& label);
 // Gives back the slot a counted row holds (none for shadows and uncounted rows) and marks the
 // row uncounted. Returns true when a slot was released.
 bool ReleaseRowZone(Page& page, int row);

@@ -48,14 +48,13 @@ bool OpenFileCommand(Dialogs& dialogs, PageTable& pages, int pageNumber) {
     return true;
 }
 
-bool SaveFileCommand(Dialogs& dialogs, Page& page, int pageNumber, bool saveAs) {
+bool SaveFileCommand(Dialogs& dialogs, Page& page, bool saveAs) {
     if (saveAs) {
         LUMO_LOG(kUnit, "\n>----------- OnSaveAs -----------------------------------------------<");
     } else {
         LUMO_LOG(kUnit, "\n>----------- OnSave -------------------------------------------------<");
         LUMO_LOG(kUnit, " . Save - Page Flags: %02X", page.params.pageFlags);
     }
-    (void)pageNumber;
     if (!HasDataToSave(page)) {
         dialogs.Message("Empty Grid - No data to Save", "Error", DialogIcon::Error);
         return false;
@@ -93,7 +92,7 @@ bool ConfirmUnsavedPages(Dialogs& dialogs, PageTable& pages) {
         switch (
             dialogs.Ask(text, "Save Changes?", DialogButtons::YesNoCancel, DialogIcon::Question)) {
             case DialogAnswer::Yes:
-                if (!SaveFileCommand(dialogs, page, slot, false)) return false;
+                if (!SaveFileCommand(dialogs, page, false)) return false;
                 break;
             case DialogAnswer::No: break;
             default: return false;

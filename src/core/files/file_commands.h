@@ -11,7 +11,7 @@ namespace lumo {
 bool OpenFileCommand(Dialogs& dialogs, PageTable& pages, int pageNumber);
 // Returns true when the page was written; a failed write is reported and the page keeps its
 // previous file name.
-bool SaveFileCommand(Dialogs& dialogs, Page& page, int pageNumber, bool saveAs);
+bool SaveFileCommand(Dialogs& dialogs, Page& page, bool saveAs);
 // Before the program closes: for each page with unsaved changes asks whether to save them.
 // Returns false when the program must stay open (Cancel, or a save that did not happen).
 bool ConfirmUnsavedPages(Dialogs& dialogs, PageTable& pages);

@@ -203,21 +203,6 @@ void ApplyTarget(Page& page, const FileContents& file) {
     page.grid.SetRow(0, DefaultRowTexts(DefaultRowIndex(file.radio, file.band)));
 }
 
-// A zone read from a file is counted once, as a zone edit would count it. A shadow holds no
-// slot; a zone that is unknown or full leaves the row for the next check to place.
-void ApplyZoneFromFile(Page& page, int row, const wxString& label) {
-    unsigned tflg = ParseHexFlags(kDefaultTflg);
-    int zone = ZoneIndex(label, page.Type());
-    if (IsShadowRow(page, row)) {
-        page.grid.Set(row, ZONE, label);
-        tflg |= kTflgZoneCounted;
-    } else if (zone >= 0 && TakeP25ZonePosition(page, zone)) {
-        page.grid.Set(row, ZONE, label);
-        tflg |= kTflgZoneCounted;
-    }
-    page.grid.Set(row, TFLG, FormatHexFlags(tflg));
-}
-
 void ApplyRow(Page& page, int fileType, const RowElement& element) {
     int row = element.row;
     bool p25 = IsP25Type(fileType);
@@ -248,8 +233,7 @@ void ApplyRow(Page& page, int fileType, const RowElement& element) {
         page.grid.SetReadOnly(row, SCAN);
     }
     if (p25 && relation == 'S') page.grid.SetReadOnly(row, ZONE);
-    if (p25 && hasZone && row > 0) ApplyZoneFromFile(page, row, zone);
-    if (row == 0 && hasZone) page.grid.Set(row, ZONE, zone);
+    if (p25 && hasZone) ApplyZoneLabel(page, row, zone);
 }
 }  // namespace
 

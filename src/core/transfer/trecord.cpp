@@ -141,25 +141,6 @@ void RegisterRow(Page& page, int row, long mflg, int nonZeroSlots) {
     }
 }
 
-// The zone of a record, counted once (a shadow holds no slot).
-void SetZone(Page& page, int row, int zone) {
-    wxString label = ZoneLabel(zone, page.Type());
-    unsigned tflg = ParseHexFlags(page.grid.Get(row, TFLG)) & ~kTflgZoneCounted;
-    bool shadow = IsShadowRow(page, row);
-    if (row == 0) {  // the default row holds a label, not a memory
-        page.grid.Set(row, ZONE, label);
-        return;
-    }
-    if (!shadow && zone >= 0 && TakeP25ZonePosition(page, zone)) {
-        page.grid.Set(row, ZONE, label);
-        tflg |= kTflgZoneCounted;
-    } else if (shadow) {
-        page.grid.Set(row, ZONE, label);
-        tflg |= kTflgZoneCounted;
-    }
-    page.grid.Set(row, TFLG, FormatHexFlags(tflg));
-}
-
 // Common start of both decoders: a record long enough for its layout, with an address.
 bool BeginRow(const wxString& record, long& row) {
     return record.length() >= kMemoryRecordLength && HexAt(record, 4, 4, row);
@@ -358,7 +339,7 @@ bool decodeTrecordV1(Page& page, const wxString& record) {
     HexAt(record, 122, 2, v);
     g.Set(r, RNSV, wxString::Format("%2ld", v & 0x0F));
     HexAt(record, 14, 2, v);
-    SetZone(page, r, static_cast<int>(v / 16));
+    ApplyZoneLabel(page, r, ZoneLabel(static_cast<int>(v / 16), page.Type()));
     RegisterRow(page, r, mflg, slots);
     return true;
 }
@@ -413,7 +394,7 @@ bool decodeTrecordV2(Page& page, const wxString& record) {
         slots += v != 0;
     }
     HexAt(record, 20, 4, v);
-    SetZone(page, r, static_cast<int>(v / 16));
+    ApplyZoneLabel(page, r, ZoneLabel(static_cast<int>(v / 16), page.Type()));
     RegisterRow(page, r, mflg, slots);
     return true;
 }
