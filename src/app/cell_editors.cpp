@@ -240,11 +240,15 @@ wxGridActivationResult ScanlistEditor::TryActivate(int row, int col, wxGrid* gri
                 dialogs->Message("Chan number cannot be empty!", "ERROR");
             return wxGridActivationResult::DoNothing();
         }
+        // The boxes are drawn centred in the cell: the pointer's offset counts from the first.
         wxClientDC dc(grid->GetGridWindow());
         dc.SetFont(grid->GetDefaultCellFont());
-        int boxWidth = std::max(1, dc.GetTextExtent(boxes).x / 5);
-        wxPoint cellOrigin = grid->CalcScrolledPosition(grid->CellToRect(row, col).GetTopLeft());
-        int offset = source.GetMouseEvent().GetX() - cellOrigin.x;
+        int labelWidth = dc.GetTextExtent(boxes).x;
+        int boxWidth = std::max(1, labelWidth / 5);
+        wxRect cell = grid->CellToRect(row, col);
+        wxPoint cellOrigin = grid->CalcScrolledPosition(cell.GetTopLeft());
+        int labelLeft = cellOrigin.x + (cell.width - labelWidth) / 2;
+        int offset = source.GetMouseEvent().GetX() - labelLeft;
         bit = offset / boxWidth;
         if (offset < 0 || bit >= 5) return wxGridActivationResult::DoNothing();
     }

@@ -3,6 +3,7 @@
 
 #include "shell/commands.h"
 
+#include <wx/dcclient.h>
 #include <wx/uiaction.h>
 
 using namespace lumo;
@@ -106,4 +107,35 @@ TEST_F(EditorTest, ValidateCommandRepairsAndHighlights) {
     EXPECT_EQ(Grid()->GetCellBackgroundColour(4, RFRQ), wxColour(235, 125, 50));
     Command(ID_CLEAR_HIGHLIGHT);
     EXPECT_NE(Grid()->GetCellBackgroundColour(4, RFRQ), wxColour(235, 125, 50));
+}
+
+TEST_F(EditorTest, ScanBoxesToggleByClickAndNeedAChannelNumber) {
+    CurrentPage().grid.SetRow(5, CurrentPage().grid.GetRow(0));
+    CurrentPage().grid.Set(5, MNUM, "005");
+    wxGrid* grid = Grid();
+    grid->MakeCellVisible(5, SCAN);
+    wxTheApp->Yield(true);
+    auto clickBox = [&](int row, int box) {
+        wxClientDC dc(grid->GetGridWindow());
+        dc.SetFont(grid->GetDefaultCellFont());
+        int labelWidth = dc.GetTextExtent(wxString(L"\u2610\u2610\u2610\u2610\u2610")).x;
+        wxRect cell = grid->CellToRect(row, SCAN);
+        wxPoint origin = grid->CalcScrolledPosition(cell.GetTopLeft());
+        int x = origin.x + (cell.width - labelWidth) / 2 + labelWidth * (2 * box + 1) / 10;
+        wxPoint screen =
+            grid->GetGridWindow()->ClientToScreen(wxPoint(x, origin.y + cell.height / 2));
+        // A click activates the cell that is already current.
+        grid->SetGridCursor(row, SCAN);
+        wxUIActionSimulator sim;
+        sim.MouseMove(screen);
+        wxTheApp->Yield(true);
+        sim.MouseClick();
+    };
+    clickBox(5, 2);
+    EXPECT_TRUE(WaitUntil([&] { return grid->GetCellValue(5, SCAN) == "4"; }))
+        << grid->GetCellValue(5, SCAN);
+    clickBox(8, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !dialogs->Messages().empty(); }));
+    EXPECT_EQ(dialogs->Messages().back(), "Chan number cannot be empty!");
+    EXPECT_EQ(dialogs->shown.back().caption, "ERROR");
 }
