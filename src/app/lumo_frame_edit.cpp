@@ -2,19 +2,13 @@
 // cell store; the grid's selection travels into the store and back around it.
 #include "lumo_frame.h"
 
-#include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "edit/shadows.h"
 #include "page_view.h"
-#include "util/diag_log.h"
 
 #include <wx/grid.h>
 
 using namespace lumo;
-
-namespace {
-constexpr const char* kUnit = "LumoEdit";
-}
 
 void LumoFrame::RunOnPage(const std::function<void(Page&)>& command) {
     PageView* view = CurrentView();

@@ -10,7 +10,6 @@
 #include "wx_dialogs.h"
 
 #include <wx/grid.h>
-#include <wx/image.h>
 #include <wx/log.h>
 #include <wx/notebook.h>
 #include <wx/sizer.h>
