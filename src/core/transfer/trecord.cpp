@@ -288,6 +288,88 @@ wxString encodeTrecord(const Page& page, int row, int protocolVersion) {
     return protocolVersion == 2 ? encodeTrecordV2(page, row) : encodeTrecordV1(page, row);
 }
 
+namespace {
+// How a field of a received memory record becomes cell text. Positions count characters from
+// the "T"; sizes are hex digits for numbers and bytes for texts.
+enum class FieldKind { Number, Text, TrimmedText, Tone, Code, CodePlusOne, FrequencyHz };
+
+struct RecordField {
+    int column;
+    size_t pos;
+    size_t size;
+    FieldKind kind;
+    const char* format;  // for numbers
+};
+
+// clang-format off
+const RecordField kV1Fields[] = {
+    {DESC, 16, 8, FieldKind::TrimmedText, nullptr}, {MODE, 34, 1, FieldKind::Text, nullptr},
+    {RFRQ, 36, 8, FieldKind::Text, nullptr},        {RSQL, 54, 1, FieldKind::Text, nullptr},
+    {RTGP, 56, 4, FieldKind::Number, "%04lX"},      {RTON, 60, 2, FieldKind::Tone, nullptr},
+    {RCOD, 62, 2, FieldKind::Code, nullptr},        {RNAC, 64, 4, FieldKind::Number, "%03lX"},
+    {TFRQ, 68, 8, FieldKind::Text, nullptr},        {TSQL, 86, 1, FieldKind::Text, nullptr},
+    {TTGP, 88, 4, FieldKind::Number, "%04lX"},      {TTON, 92, 2, FieldKind::Tone, nullptr},
+    {TCOD, 94, 2, FieldKind::CodePlusOne, nullptr}, {TNAC, 96, 4, FieldKind::Number, "%03lX"},
+    {TIDC, 100, 8, FieldKind::Number, "%ld"},
+};
+
+const RecordField kV2Fields[] = {
+    {PRIM, 12, 4, FieldKind::Number, "%ld"},        {MNUM, 16, 4, FieldKind::Number, "%ld"},
+    {DESC, 24, 8, FieldKind::TrimmedText, nullptr}, {MODE, 42, 1, FieldKind::Text, nullptr},
+    {RFRQ, 44, 8, FieldKind::FrequencyHz, nullptr}, {RSQL, 54, 1, FieldKind::Text, nullptr},
+    {RTON, 56, 2, FieldKind::Tone, nullptr},        {RCOD, 58, 2, FieldKind::CodePlusOne, nullptr},
+    {RTGP, 64, 4, FieldKind::Number, "%04lX"},      {TFRQ, 68, 8, FieldKind::FrequencyHz, nullptr},
+    {TSQL, 78, 1, FieldKind::Text, nullptr},        {TTON, 80, 2, FieldKind::Tone, nullptr},
+    {TCOD, 82, 2, FieldKind::CodePlusOne, nullptr}, {TNAC, 84, 4, FieldKind::Number, "%03lX"},
+    {TTGP, 88, 4, FieldKind::Number, "%04lX"},      {TIDC, 92, 8, FieldKind::Number, "%07ld"},
+};
+// clang-format on
+
+// The text of one field; each decoder is the inverse of its encoder, codes included (V1 sends
+// RCOD bare and TCOD plus one, V2 both plus one).
+wxString FieldText(const Page& page, const wxString& record, const RecordField& field) {
+    if (field.kind == FieldKind::Text) return TextAt(record, field.pos, field.size);
+    if (field.kind == FieldKind::TrimmedText)
+        return TextAt(record, field.pos, field.size).Strip(wxString::both);
+    long v = 0;
+    HexAt(record, field.pos, field.size, v);
+    switch (field.kind) {
+        case FieldKind::Number: return wxString::Format(field.format, v);
+        case FieldKind::Tone: return ToneFromByte(page, v);
+        case FieldKind::Code: return CodeFromNumber(page, v);
+        case FieldKind::CodePlusOne: return CodeFromNumber(page, v - 1);
+        case FieldKind::FrequencyHz: {
+            int step = GetChannelStep(page.params.radio, page.params.band);
+            return FrequencyText(v, page.params.band, step);  // in the page's own format
+        }
+        default: return wxString();
+    }
+}
+
+template <size_t N>
+void DecodeFields(Page& page, int row, const wxString& record, const RecordField (&fields)[N]) {
+    for (const RecordField& field : fields)
+        page.grid.Set(row, field.column, FieldText(page, record, field));
+}
+
+// What both versions do last: SCAN from the flags, the shadow slots, the zone, the relation.
+void FinishRow(Page& page, int row, const wxString& record, long mflg, size_t slotPos,
+               size_t slotDigits, size_t zonePos, size_t zoneDigits) {
+    page.grid.Set(row, SCAN, (mflg & 0x08) ? "Y" : "N");
+    int slots = 0;
+    for (int k = 0; k < 7; ++k) {
+        long v = 0;
+        HexAt(record, slotPos + slotDigits * k, slotDigits, v);
+        page.grid.Set(row, SHD0 + k, wxString::Format("%ld", v));
+        slots += v != 0;
+    }
+    long zone = 0;
+    HexAt(record, zonePos, zoneDigits, zone);
+    ApplyZoneLabel(page, row, ZoneLabel(static_cast<int>(zone / 16), page.Type()));
+    RegisterRow(page, row, mflg, slots);
+}
+}  // namespace
+
 bool decodeTrecordV1(Page& page, const wxString& record) {
     long address = 0;
     if (!BeginRow(record, address) || !AllHex(record, 8, kMemoryRecordLength)) return false;
@@ -296,51 +378,18 @@ bool decodeTrecordV1(Page& page, const wxString& record) {
     if (row < 0 || row > page.Rows()) return false;
     int r = static_cast<int>(row);
     ClearForDecoding(page, r);
-    long v = 0, high = 0;
-    HexAt(record, 8, 2, v);
+    long low = 0, high = 0, prim = 0, nsv = 0;
+    HexAt(record, 8, 2, low);
     HexAt(record, 128, 2, high);
-    long mflg = (v & 0x7F) | ((high & 3) << 8);
-    CellStore& g = page.grid;
-    g.Set(r, MFLG, wxString::Format("%02lX", mflg));
-    g.Set(r, MNUM, wxString::Format("%03ld", row));
-    HexAt(record, 10, 2, v);
-    g.Set(r, PRIM, wxString::Format("%03ld", shifted ? v + kEp25HighRowShift : v));
-    g.Set(r, SCAN, (mflg & 0x08) ? "Y" : "N");
-    g.Set(r, DESC, TextAt(record, 16, 8).Strip(wxString::both));
-    g.Set(r, MODE, TextAt(record, 34, 1));
-    g.Set(r, RFRQ, TextAt(record, 36, 8));
-    g.Set(r, RSQL, TextAt(record, 54, 1));
-    HexAt(record, 56, 4, v);
-    g.Set(r, RTGP, wxString::Format("%04lX", v));
-    HexAt(record, 60, 2, v);
-    g.Set(r, RTON, ToneFromByte(page, v));
-    HexAt(record, 62, 2, v);
-    g.Set(r, RCOD, CodeFromNumber(page, v));  // sent bare
-    HexAt(record, 64, 4, v);
-    g.Set(r, RNAC, wxString::Format("%03lX", v));
-    g.Set(r, TFRQ, TextAt(record, 68, 8));
-    g.Set(r, TSQL, TextAt(record, 86, 1));
-    HexAt(record, 88, 4, v);
-    g.Set(r, TTGP, wxString::Format("%04lX", v));
-    HexAt(record, 92, 2, v);
-    g.Set(r, TTON, ToneFromByte(page, v));
-    HexAt(record, 94, 2, v);
-    g.Set(r, TCOD, CodeFromNumber(page, v - 1));  // sent as number + 1
-    HexAt(record, 96, 4, v);
-    g.Set(r, TNAC, wxString::Format("%03lX", v));
-    HexAt(record, 100, 8, v);
-    g.Set(r, TIDC, wxString::Format("%ld", v));
-    int slots = 0;
-    for (int k = 0; k < 7; ++k) {
-        HexAt(record, 108 + 2 * k, 2, v);
-        g.Set(r, SHD0 + k, wxString::Format("%ld", v));
-        slots += v != 0;
-    }
-    HexAt(record, 122, 2, v);
-    g.Set(r, RNSV, wxString::Format("%2ld", v & 0x0F));
-    HexAt(record, 14, 2, v);
-    ApplyZoneLabel(page, r, ZoneLabel(static_cast<int>(v / 16), page.Type()));
-    RegisterRow(page, r, mflg, slots);
+    HexAt(record, 10, 2, prim);
+    HexAt(record, 122, 2, nsv);
+    long mflg = (low & 0x7F) | ((high & 3) << 8);
+    page.grid.Set(r, MFLG, wxString::Format("%02lX", mflg));
+    page.grid.Set(r, MNUM, wxString::Format("%03ld", row));
+    page.grid.Set(r, PRIM, wxString::Format("%03ld", shifted ? prim + kEp25HighRowShift : prim));
+    page.grid.Set(r, RNSV, wxString::Format("%2ld", nsv & 0x0F));
+    DecodeFields(page, r, record, kV1Fields);
+    FinishRow(page, r, record, mflg, 108, 2, 14, 2);
     return true;
 }
 
@@ -350,52 +399,14 @@ bool decodeTrecordV2(Page& page, const wxString& record) {
     if (row < 0 || row > page.Rows()) return false;
     int r = static_cast<int>(row);
     ClearForDecoding(page, r);
-    CellStore& g = page.grid;
-    long v = 0, mflg = 0;
+    long mflg = 0, receiveWord = 0;
     HexAt(record, 8, 4, mflg);
-    g.Set(r, MFLG, wxString::Format("%02lX", mflg));
-    HexAt(record, 12, 4, v);
-    g.Set(r, PRIM, wxString::Format("%ld", v));
-    HexAt(record, 16, 4, v);
-    g.Set(r, MNUM, wxString::Format("%ld", v));
-    g.Set(r, SCAN, (mflg & 0x08) ? "Y" : "N");
-    g.Set(r, DESC, TextAt(record, 24, 8).Strip(wxString::both));
-    g.Set(r, MODE, TextAt(record, 42, 1));
-    int step = GetChannelStep(page.params.radio, page.params.band);
-    HexAt(record, 44, 8, v);
-    g.Set(r, RFRQ, FrequencyText(v, page.params.band, step));
-    g.Set(r, RSQL, TextAt(record, 54, 1));
-    HexAt(record, 56, 2, v);
-    g.Set(r, RTON, ToneFromByte(page, v));
-    HexAt(record, 58, 2, v);
-    g.Set(r, RCOD, CodeFromNumber(page, v - 1));
-    HexAt(record, 60, 4, v);
-    g.Set(r, RNSV, wxString::Format("%ld", v >> 12));
-    g.Set(r, RNAC, wxString::Format("%03lX", v & 0xFFF));
-    HexAt(record, 64, 4, v);
-    g.Set(r, RTGP, wxString::Format("%04lX", v));
-    HexAt(record, 68, 8, v);
-    g.Set(r, TFRQ, FrequencyText(v, page.params.band, step));
-    g.Set(r, TSQL, TextAt(record, 78, 1));
-    HexAt(record, 80, 2, v);
-    g.Set(r, TTON, ToneFromByte(page, v));
-    HexAt(record, 82, 2, v);
-    g.Set(r, TCOD, CodeFromNumber(page, v - 1));
-    HexAt(record, 84, 4, v);
-    g.Set(r, TNAC, wxString::Format("%03lX", v));
-    HexAt(record, 88, 4, v);
-    g.Set(r, TTGP, wxString::Format("%04lX", v));
-    HexAt(record, 92, 8, v);
-    g.Set(r, TIDC, wxString::Format("%07ld", v));
-    int slots = 0;
-    for (int k = 0; k < 7; ++k) {
-        HexAt(record, 100 + 4 * k, 4, v);
-        g.Set(r, SHD0 + k, wxString::Format("%ld", v));
-        slots += v != 0;
-    }
-    HexAt(record, 20, 4, v);
-    ApplyZoneLabel(page, r, ZoneLabel(static_cast<int>(v / 16), page.Type()));
-    RegisterRow(page, r, mflg, slots);
+    HexAt(record, 60, 4, receiveWord);
+    page.grid.Set(r, MFLG, wxString::Format("%02lX", mflg));
+    page.grid.Set(r, RNSV, wxString::Format("%ld", receiveWord >> 12));
+    page.grid.Set(r, RNAC, wxString::Format("%03lX", receiveWord & 0xFFF));
+    DecodeFields(page, r, record, kV2Fields);
+    FinishRow(page, r, record, mflg, 100, 4, 20, 4);
     return true;
 }
 
