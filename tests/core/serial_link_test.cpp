@@ -51,15 +51,18 @@ TEST_F(SerialLink, WritesLeaveInOrderEvenFromTwoThreads) {
     }
 }
 
-TEST_F(SerialLink, ManySmallWritesAllArrive) {
-    ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
+TEST(SerialCoalescing, WritesQueuedDuringAWriteLeaveTogether) {
+    PtyPair pty;
+    AsyncSerial port(pty.Path(), 9600);
     std::string expected;
     for (int i = 0; i < 5000; ++i) {
         char c = static_cast<char>('A' + i % 26);
-        link.Write(wxString(c));
+        port.write(&c, 1);
         expected += c;
     }
     EXPECT_EQ(pty.ReceiveBytes(expected.size()), expected);
+    EXPECT_LT(port.writesStarted(), 2500u) << "many small writes share a write to the port";
+    EXPECT_GE(port.writesStarted(), 1u);
 }
 
 TEST_F(SerialLink, ReadNeverReturnsAByteTwice) {

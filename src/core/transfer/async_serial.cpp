@@ -28,6 +28,7 @@ struct AsyncSerial::State {
     std::shared_ptr<char[]> writeBuffer;
     size_t writeBufferSize = 0;
     std::mutex writeQueueMutex;
+    std::atomic<size_t> writesStarted{0};
     char readBuffer[512];
     ReadCallback callback;
     std::mutex callbackMutex;  // the callback is cleared from the GUI thread while reads run
@@ -84,6 +85,7 @@ void AsyncSerial::open(const std::string& device, unsigned baudRate, Parity pari
         throw;
     }
     s.io.restart();
+    s.writesStarted = 0;
     asio::post(s.io, [this] { doRead(); });
     s.thread = std::thread([state = state_] { state->io.run(); });
     setErrorStatus(false);
@@ -92,6 +94,10 @@ void AsyncSerial::open(const std::string& device, unsigned baudRate, Parity pari
 
 bool AsyncSerial::isOpen() const {
     return state_->open;
+}
+
+size_t AsyncSerial::writesStarted() const {
+    return state_->writesStarted;
 }
 
 bool AsyncSerial::errorStatus() const {
@@ -183,6 +189,7 @@ void AsyncSerial::doWrite() {
     s.writeBuffer.reset(new char[s.writeBufferSize]);
     std::copy(s.writeQueue.begin(), s.writeQueue.end(), s.writeBuffer.get());
     s.writeQueue.clear();
+    ++s.writesStarted;
     asio::async_write(s.port, asio::buffer(s.writeBuffer.get(), s.writeBufferSize),
                       [this](const boost::system::error_code& error, size_t) { writeEnd(error); });
 }
@@ -204,6 +211,7 @@ void AsyncSerial::writeEnd(const boost::system::error_code& error) {
     s.writeBuffer.reset(new char[s.writeBufferSize]);
     std::copy(s.writeQueue.begin(), s.writeQueue.end(), s.writeBuffer.get());
     s.writeQueue.clear();
+    ++s.writesStarted;
     asio::async_write(s.port, asio::buffer(s.writeBuffer.get(), s.writeBufferSize),
                       [this](const boost::system::error_code& e, size_t) { writeEnd(e); });
 }

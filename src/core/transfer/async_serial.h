@@ -48,6 +48,9 @@ class AsyncSerial {
     void setBaudRate(unsigned baudRate);
     // Stops the I/O thread and closes the port; throws when an error was found.
     void close();
+    // How many writes went to the port since it was opened (for diagnostics: everything queued
+    // while a write is in flight leaves in the next single write).
+    size_t writesStarted() const;
 
   protected:
     void setReadCallback(const ReadCallback& callback);
