@@ -2,6 +2,8 @@
 
 #include "shell/commands.h"
 
+#include <algorithm>
+
 using namespace lumo;
 
 namespace {
@@ -103,4 +105,20 @@ TEST_F(ContextMenuTest, MenuIsRebuiltForEveryClick) {
     RightClickRowLabel(3);
     EXPECT_EQ(frame->ContextMenu().GetMenuItemCount(), 4u);
     EXPECT_EQ(popups, 2);
+}
+
+TEST_F(ContextMenuTest, P25RowsOfferShadowsExceptOnShadowsAndGuards) {
+    dialogs->choices = {6};
+    Command(ID_SET_TARGET);
+    RightClickRowLabel(1);
+    EXPECT_EQ(shownItems,
+              (std::vector<int>{ID_DEFAULT_ROW, ID_CREATE_SHADOW, ID_COPY_ROW, ID_PASTE_ROW,
+                                ID_CLEAR_ROW, ID_MARK_ROW, ID_INSERT_ROW, ID_DELETE_ROW}));
+    CurrentPage().grid.SetRow(7, CurrentPage().grid.GetRow(1));
+    CurrentPage().grid.Set(7, MFLG, "01");
+    RightClickRowLabel(7);
+    EXPECT_EQ(std::count(shownItems.begin(), shownItems.end(), ID_CREATE_SHADOW), 0);
+    RightClickRowLabel(231);
+    EXPECT_EQ(std::count(shownItems.begin(), shownItems.end(), ID_CREATE_SHADOW), 0);
+    EXPECT_EQ(std::count(shownItems.begin(), shownItems.end(), ID_DELETE_ROW), 0);
 }
