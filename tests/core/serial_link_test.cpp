@@ -123,6 +123,23 @@ TEST_F(SerialLink, MissingOrHeldPortsDoNotOpen) {
     close(holder);
 }
 
+TEST(SerialClose, WhatWasWrittenJustBeforeClosingStillGoesOut) {
+    PtyPair pty;
+    std::string expected(20000, 'x');
+    expected += "T9030000FC\r";
+    std::string got;
+    std::thread radio([&] { got = pty.ReceiveBytes(expected.size()); });
+    {
+        AsyncSerial port(pty.Path(), 9600);
+        port.writeString(expected);
+        EXPECT_NO_THROW(port.close()) << "a clean close reports no error";
+        EXPECT_FALSE(port.errorStatus());
+    }
+    radio.join();
+    ASSERT_EQ(got.size(), expected.size()) << "nothing queued before close() is dropped";
+    EXPECT_EQ(got.substr(got.size() - 11), "T9030000FC\r");
+}
+
 TEST_F(SerialLink, HangUpSetsTheErrorFlag) {
     ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
     EXPECT_FALSE(link.ErrorStatus());

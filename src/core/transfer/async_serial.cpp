@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <condition_variable>
 
 #ifdef __unix__
@@ -132,6 +133,16 @@ void AsyncSerial::setBaudRate(unsigned baudRate) {
 void AsyncSerial::close() {
     State& s = *state_;
     if (!s.open) return;
+    // What was written just before closing (an end record, say) still goes out: wait a little
+    // for the queue to drain unless the line is already dead.
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (!errorStatus() && std::chrono::steady_clock::now() < deadline) {
+        {
+            std::lock_guard<std::mutex> lock(s.writeQueueMutex);
+            if (!s.writeBuffer && s.writeQueue.empty()) break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     s.open = false;
     asio::post(s.io, [this] { doClose(); });
     if (s.thread.joinable()) s.thread.join();
@@ -196,6 +207,7 @@ void AsyncSerial::doWrite() {
 
 void AsyncSerial::writeEnd(const boost::system::error_code& error) {
     State& s = *state_;
+    if (error == asio::error::operation_aborted && !isOpen()) return;  // cancelled by close()
     if (error) {
         setErrorStatus(true);
         doClose();
