@@ -67,7 +67,7 @@ class LumoFrame : public NorvLumFrame {
     // Runs a command on the current page with the grid's selection copied into the store and
     // back, then shows what changed.
     void RunOnPage(const std::function<void(lumo::Page&)>& command);
-    void RunRowCommand(bool (*command)(lumo::RowCommand&));
+    void RunRowCommand(const std::function<void(lumo::RowCommand&)>& command);
 
     std::function<bool(const wxString&)> launchDocument_;
     lumo::PasteBuffer pasteBuffer_;

@@ -20,7 +20,7 @@ void LumoFrame::RunOnPage(const std::function<void(Page&)>& command) {
     view->Refresh();
 }
 
-void LumoFrame::RunRowCommand(bool (*command)(RowCommand&)) {
+void LumoFrame::RunRowCommand(const std::function<void(RowCommand&)>& command) {
     RunOnPage([&](Page& page) {
         RowCommand cmd{page, Dialogs(), contextRow_, pages_.Current()};
         command(cmd);
@@ -50,17 +50,11 @@ void LumoFrame::OnCreateShadow(wxCommandEvent&) {
 }
 
 void LumoFrame::OnCopyRow(wxCommandEvent&) {
-    RunOnPage([&](Page& page) {
-        RowCommand cmd{page, Dialogs(), contextRow_, pages_.Current()};
-        CopyRow(cmd, pasteBuffer_);
-    });
+    RunRowCommand([&](RowCommand& cmd) { CopyRow(cmd, pasteBuffer_); });
 }
 
 void LumoFrame::OnPasteRow(wxCommandEvent&) {
-    RunOnPage([&](Page& page) {
-        RowCommand cmd{page, Dialogs(), contextRow_, pages_.Current()};
-        PasteRow(cmd, pasteBuffer_);
-    });
+    RunRowCommand([&](RowCommand& cmd) { PasteRow(cmd, pasteBuffer_); });
 }
 
 void LumoFrame::OnDefaultRow(wxCommandEvent&) {

@@ -196,6 +196,12 @@ void AsyncSerial::doWrite() {
     State& s = *state_;
     std::lock_guard<std::mutex> lock(s.writeQueueMutex);
     if (s.writeBuffer || s.writeQueue.empty()) return;  // one write at a time
+    startQueuedWrite();
+}
+
+// Moves the whole queue into the write buffer and writes it. The queue mutex is held.
+void AsyncSerial::startQueuedWrite() {
+    State& s = *state_;
     s.writeBufferSize = s.writeQueue.size();
     s.writeBuffer.reset(new char[s.writeBufferSize]);
     std::copy(s.writeQueue.begin(), s.writeQueue.end(), s.writeBuffer.get());
@@ -219,13 +225,7 @@ void AsyncSerial::writeEnd(const boost::system::error_code& error) {
         s.writeBufferSize = 0;
         return;
     }
-    s.writeBufferSize = s.writeQueue.size();
-    s.writeBuffer.reset(new char[s.writeBufferSize]);
-    std::copy(s.writeQueue.begin(), s.writeQueue.end(), s.writeBuffer.get());
-    s.writeQueue.clear();
-    ++s.writesStarted;
-    asio::async_write(s.port, asio::buffer(s.writeBuffer.get(), s.writeBufferSize),
-                      [this](const boost::system::error_code& e, size_t) { writeEnd(e); });
+    startQueuedWrite();
 }
 
 void AsyncSerial::doClose() {

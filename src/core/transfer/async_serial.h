@@ -60,6 +60,7 @@ class AsyncSerial {
     void doRead();
     void readEnd(const boost::system::error_code& error, size_t count);
     void doWrite();
+    void startQueuedWrite();
     void writeEnd(const boost::system::error_code& error);
     void doClose();
 

@@ -1,5 +1,6 @@
 #include "transfer/trecord.h"
 
+#include "edit/row_values.h"
 #include "edit/shadows.h"
 #include "edit/zones.h"
 #include "rules/text_rules.h"
@@ -147,8 +148,7 @@ bool BeginRow(const wxString& record, long& row) {
 }
 
 void ClearForDecoding(Page& page, int row) {
-    if (page.IsP25()) ReleaseRowZone(page, row);
-    page.grid.ClearRowTexts(row);
+    ClearRowData(page, row, page.IsP25());
     page.grid.Set(row, TFLG, "C0");
 }
 }  // namespace
