@@ -4,6 +4,7 @@
 #include "files/file_commands.h"
 #include "support/page_fixtures.h"
 #include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
@@ -18,21 +19,6 @@ using namespace lumo;
 namespace {
 const wxString kData = wxString(LUMO_TEST_DATA) + "/";
 
-class TempDir {
-  public:
-    TempDir() {
-        char pattern[] = "/tmp/lumo-file-XXXXXX";
-        path_ = mkdtemp(pattern);
-    }
-    ~TempDir() {
-        chmod(path_.fn_str(), 0700);
-        wxFileName::Rmdir(path_, wxPATH_RMDIR_RECURSIVE);
-    }
-    wxString Path(const wxString& name = "") const { return path_ + "/" + name; }
-
-  private:
-    wxString path_;
-};
 
 wxXmlDocument Parse(const wxString& xml) {
     wxXmlDocument document;

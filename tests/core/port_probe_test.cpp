@@ -1,6 +1,7 @@
 #include "transfer/port_probe.h"
 #include "shell/port_selection.h"
 #include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
@@ -40,18 +41,6 @@ class PseudoTerminal {
     wxString path_;
 };
 
-class TempDir {
-  public:
-    TempDir() {
-        char pattern[] = "/tmp/lumo-probe-XXXXXX";
-        path_ = mkdtemp(pattern);
-    }
-    ~TempDir() { wxFileName::Rmdir(path_, wxPATH_RMDIR_RECURSIVE); }
-    wxString Path(const wxString& name) const { return path_ + "/" + name; }
-
-  private:
-    wxString path_;
-};
 }  // namespace
 
 TEST(PortProbe, CandidatesFollowTheDevicePatternsInNaturalOrder) {

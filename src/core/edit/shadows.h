@@ -25,5 +25,9 @@ void LockShadowCells(Page& page, int row, int kind);
 // with the caption "Create Shadow - Error" and leave the page unchanged. Returns the shadow's
 // row, or -1.
 int CreateShadow(Page& page, Dialogs& dialogs, int currentRow);
+// Mends the links a file got wrong, so that both ends of every link agree: a primary's slot
+// that names no shadow of it is emptied, and a shadow its primary does not list becomes a plain
+// memory with a zone of its own. Returns the number of rows changed.
+int UnlinkBrokenRelations(Page& page);
 
 }  // namespace lumo

@@ -96,6 +96,7 @@ class CellStore {
     const Selection& GetSelection() const { return selection_; }
 
     void SetObserver(CellStoreObserver* observer) { observer_ = observer; }
+    CellStoreObserver* Observer() const { return observer_; }
 
     // Counts every change of content, so callers can tell whether a page was edited.
     uint64_t Revision() const { return revision_; }

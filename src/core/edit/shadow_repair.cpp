@@ -1,0 +1,82 @@
+// Links read from other programs' files are checked end against end before the page is used.
+#include "edit/shadows.h"
+#include "edit/zones.h"
+
+namespace lumo {
+
+namespace {
+long NumberIn(const Page& page, int row, int col) {
+    long value = 0;
+    return ParseDecimal(page.grid.Get(row, col), value) ? value : 0;
+}
+
+bool IsPrimaryRow(const Page& page, int row) {
+    return (ParseHexFlags(page.grid.Get(row, MFLG)) & kMflgPrimary) != 0;
+}
+
+// The shadow row a primary's slot names, when that row is a shadow of this primary.
+bool SlotNamesOwnShadow(const Page& page, int primary, int slot) {
+    int shadow = GetMnumRow(page, NumberIn(page, primary, slot));
+    return shadow > 0 && shadow != primary && IsShadowRow(page, shadow) &&
+           NumberIn(page, shadow, PRIM) == NumberIn(page, primary, MNUM);
+}
+
+bool ListedByPrimary(const Page& page, int shadow, int primary) {
+    if (primary <= 0 || primary == shadow || !IsPrimaryRow(page, primary)) return false;
+    long own = NumberIn(page, shadow, MNUM);
+    for (int slot = SHD0; slot <= SHD6; ++slot)
+        if (NumberIn(page, primary, slot) == own) return true;
+    return false;
+}
+
+bool MendPrimarySlots(Page& page, int row) {
+    int kept = 0;
+    bool changed = false;
+    for (int slot = SHD0; slot <= SHD6; ++slot) {
+        if (NumberIn(page, row, slot) == 0) continue;
+        if (SlotNamesOwnShadow(page, row, slot)) {
+            ++kept;
+        } else {
+            page.grid.Set(row, slot, "0");
+            changed = true;
+        }
+    }
+    wxString shad = wxString::Format("P-%d", kept);
+    changed |= page.grid.Get(row, SHAD) != shad;
+    page.grid.Set(row, SHAD, shad);
+    return changed;
+}
+
+void MakePlainMemory(Page& page, int row) {
+    CellStore& g = page.grid;
+    g.Set(row, MFLG, FormatHexFlags(ParseHexFlags(g.Get(row, MFLG)) & ~kMflgRelationMask));
+    g.Set(row, SHAD, "N");
+    g.Set(row, PRIM, g.Get(row, MNUM));
+    for (int col : {MNUM, SCAN, ZONE, RFRQ, TFRQ})
+        g.SetReadOnly(row, col, false);
+    // A shadow took no zone slot: the row is placed now, in its label's zone when it has room.
+    unsigned tflg = ParseHexFlags(g.Get(row, TFLG));
+    g.Set(row, TFLG, FormatHexFlags(tflg & ~kTflgZoneCounted));
+    CheckZone(page, row);
+}
+}  // namespace
+
+int UnlinkBrokenRelations(Page& page) {
+    int changed = 0;
+    for (int row = 1; row <= page.Rows(); ++row)
+        if (page.IsRowUsed(row) && IsPrimaryRow(page, row) && MendPrimarySlots(page, row))
+            ++changed;
+    for (int row = 1; row <= page.Rows(); ++row) {
+        if (!page.IsRowUsed(row) || !IsShadowRow(page, row)) continue;
+        long primaryNumber = NumberIn(page, row, PRIM);
+        if (ListedByPrimary(page, row, GetMnumRow(page, primaryNumber))) {
+            page.grid.Set(row, SHAD, wxString::Format("S-%03ld", primaryNumber));
+        } else {
+            MakePlainMemory(page, row);
+            ++changed;
+        }
+    }
+    return changed;
+}
+
+}  // namespace lumo

@@ -1,0 +1,51 @@
+// CSV imports: a generic CSV file whose header line names the columns (as the CSV export
+// writes them), and the VRA-50's own CSV file (a title line, a fixed header, one memory a line).
+#pragma once
+
+#include "import/import_reader.h"
+#include "pages/page.h"
+#include "shell/dialogs.h"
+
+#include <array>
+
+namespace lumo {
+
+// The column names a generic header may hold, in CsvColumnMap order.
+extern const std::array<const char*, kCsvColumnCount> CsvColumnNames;
+enum CsvColumn {
+    kCsvMNUM,
+    kCsvBAND,
+    kCsvSCAN,
+    kCsvZONE,
+    kCsvDESC,
+    kCsvMODE,
+    kCsvRFRQ,
+    kCsvRSQL,
+    kCsvRNSV,
+    kCsvRTON,
+    kCsvRCOD,
+    kCsvRTGP,
+    kCsvRNAC,
+    kCsvTFRQ,
+    kCsvTSQL,
+    kCsvTTON,
+    kCsvTCOD,
+    kCsvTTGP,
+    kCsvTNAC,
+    kCsvTIDC,
+};
+
+// Sets up the tokenizer's look-ahead at the start of the file.
+void PrimeCsv(ImportReader& reader);
+// The fields of the next line (quotes and doubled quotes undone); 0 at the end of the file.
+int GetLine_CSV(ImportReader& reader, std::vector<wxString>& fields);
+// Reads lines until one is a header (VRA-50 mode: any line with a non-empty field).
+bool GetHeader_CSV(ImportReader& reader);
+// Reads lines until one has a usable key; its fields (by column name, or the VRA-50's six) go to
+// `out` and its row to `row`. False at the end of the file.
+bool GetData_CSV(ImportReader& reader, std::vector<wxString>& out, int gridRows, int& row);
+
+int Import_CSV(ImportReader& reader, Page& page, Dialogs& dialogs);
+int Import_DAMX(ImportReader& reader, Page& page, Dialogs& dialogs);
+
+}  // namespace lumo

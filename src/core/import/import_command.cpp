@@ -1,0 +1,88 @@
+#include "import/import_command.h"
+
+#include "edit/cell_traits.h"
+#include "import/csv_import.h"
+#include "import/import_reader.h"
+#include "import/legacy21.h"
+#include "import/polylum.h"
+#include "util/diag_log.h"
+
+#include <wx/filename.h>
+
+namespace lumo {
+
+namespace {
+constexpr const char* kUnit = "LumoFile_ImportExport";
+constexpr const char* kWildcard =
+    "LUM21 Binary files (*.21)|*.21|LUM21 List files (*.txt)|*.txt|PolyLum files "
+    "(*.m10;*.m12;*.m30;*.m33;*.m35;*.m37;*.m70)|*.m10;*.m12;*.m30;*.m33;*.m35;*.m37;*.m70|CSV "
+    "files (*.csv)|*.csv|All files (%s)|%s";
+
+#ifdef __WINDOWS__
+constexpr const char* kAllFiles = "*.*";
+#else
+constexpr const char* kAllFiles = "*";
+#endif
+
+using Importer = int (*)(ImportReader&, Page&, Dialogs&);
+struct ImporterEntry {
+    const char* label;
+    Importer run;
+};
+// Indexed by ImportType.
+const ImporterEntry kImporters[] = {
+    {"UNKNOWN", nullptr},       {"21 Binary", Import21_Binary},
+    {"21 Text", Import21_Text}, {"PolyLum", ImportPolyLum},
+    {"CSV", Import_CSV},        {"DAMX", Import_DAMX},
+};
+
+// The imported page takes the place of the page's contents; the grid keeps its observer.
+void TakeImportedPage(Page& page, Page&& imported) {
+    CellStoreObserver* observer = page.grid.Observer();
+    page = std::move(imported);
+    page.grid.SetObserver(observer);
+}
+}  // namespace
+
+ImportOutcome ImportFileAt(const wxString& path, Page& page, int pageNumber, Dialogs& dialogs) {
+    ImportOutcome outcome;
+    ImportReader reader;
+    outcome.type = DetectImportType(reader, path);
+    outcome.label = kImporters[outcome.type].label;
+    if (outcome.type == kImportPolyLum && !reader.OpenText(path)) {
+        dialogs.Message(path, "File Open Error", DialogIcon::Error);
+        outcome.opened = false;
+        return outcome;
+    }
+    // Memories are imported into a copy, so a file that gives none leaves the page as it was.
+    Page imported = page;
+    imported.grid.SetObserver(nullptr);
+    ClearPage(imported, pageNumber);
+    if (Importer run = kImporters[outcome.type].run) outcome.count = run(reader, imported, dialogs);
+    if (outcome.count != 0)
+        dialogs.Message(
+            wxString::Format("Imported %d Lines from %s file.", outcome.count, outcome.label),
+            "Import File");
+    else
+        dialogs.Message("Error: Unknown File Type.", "Import File");
+    if (outcome.count == 0) return outcome;
+    wxFileName name(path);
+    name.MakeAbsolute();
+    // Saved without a dialog, the page goes beside the imported file as "<name>.lumo".
+    imported.strings.fileDirectory = name.GetPathWithSep();
+    imported.strings.fileName = name.GetFullName();
+    imported.params.pageFlags |= kPageFlagFromFile;
+    SetPageEditors(imported, pageNumber);
+    TakeImportedPage(page, std::move(imported));
+    return outcome;
+}
+
+bool ImportFileCommand(Dialogs& dialogs, PageTable& pages, int pageNumber) {
+    LUMO_LOG(kUnit, "\n>----------- OnImportFile -------------------------------------------<");
+    std::optional<wxString> path = dialogs.OpenFile(
+        {"Import file", wxString(), wxString(), wxString::Format(kWildcard, kAllFiles, kAllFiles)});
+    if (!path) return false;
+    return ImportFileAt(*path, pages.Slot(pageNumber), pageNumber, dialogs).count != 0;
+}
+
+}  // namespace lumo

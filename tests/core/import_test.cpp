@@ -1,0 +1,534 @@
+#include "edit/row_check.h"
+#include "edit/shadows.h"
+#include "files/file_commands.h"
+#include "files/lumo_file.h"
+#include "import/csv_import.h"
+#include "import/import_command.h"
+#include "import/import_reader.h"
+#include "import/legacy21.h"
+#include "import/polylum.h"
+#include "support/page_fixtures.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+#include "transfer/trecord.h"
+
+#include <gtest/gtest.h>
+#include <wx/ffile.h>
+
+using namespace lumo;
+
+namespace {
+constexpr int kVR13 = 3;  // FM 138-174, no guard rows
+constexpr int kVRD21 = 6;
+constexpr int kVRD21B = 7;
+constexpr int kVRA50 = 8;
+
+void Put(std::string& line, size_t pos, const std::string& text) {
+    if (line.size() < pos + text.size()) line.resize(pos + text.size(), ' ');
+    line.replace(pos, text.size(), text);
+}
+
+std::string BinaryHeader() {
+    std::string h(32, '\0');
+    Put(h, 0, "LUM21   ");
+    Put(h, 8, "2 ");
+    h[15] = h[16] = 0x01;
+    Put(h, 17, "VRD21   ");
+    return h;
+}
+
+// One record of the older programmer's binary file: a plain narrow memory on 151.25 MHz.
+class BinaryRecord {
+  public:
+    explicit BinaryRecord(unsigned number) : bytes_(k21RecordSize, '\0') {
+        Word(0, 0xA0).Word(4, number).Word(6, number).Word(20, 1).Word(22, 'x').Word(50, 'x');
+        Put(bytes_, 10, "CHAN");
+        for (size_t pos : {24, 52})
+            Put(bytes_, pos, "0001");
+        for (size_t pos : {34, 62})
+            Put(bytes_, pos, "293");
+        for (size_t pos : {40, 68})
+            Put(bytes_, pos, "151.2500");
+        Word(84, 0x01);
+    }
+    BinaryRecord& Word(size_t offset, unsigned w) {
+        bytes_[offset] = static_cast<char>(w & 0xFF);
+        bytes_[offset + 1] = static_cast<char>(w >> 8);
+        return *this;
+    }
+    BinaryRecord& Flags(unsigned mflg) { return Word(2, mflg); }
+    BinaryRecord& Primary(unsigned number) { return Word(4, number); }
+    BinaryRecord& Shadows(std::initializer_list<unsigned> numbers) {
+        size_t offset = 88;
+        for (unsigned n : numbers) {
+            Word(offset, n);
+            offset += 2;
+        }
+        return *this;
+    }
+    const std::string& Bytes() const { return bytes_; }
+
+  private:
+    std::string bytes_;
+};
+
+std::string BinaryFile(std::initializer_list<BinaryRecord> records) {
+    std::string file = BinaryHeader();
+    for (const BinaryRecord& r : records)
+        file += r.Bytes();
+    return file;
+}
+
+// A line of the printed memory list: kind "S" (shadow, `extra` its primary), "P" (primary,
+// `extra` its zone) or " " (`extra` its zone).
+std::string ListLine(const std::string& key, const std::string& kind = " ",
+                     const std::string& extra = "", const std::string& scan = " ") {
+    std::string line;
+    Put(line, 3, key);
+    Put(line, 6, kind);
+    if (kind == "S") {
+        Put(line, 8, extra);
+    } else {
+        Put(line, 9, scan);
+        Put(line, 10, extra);
+    }
+    const std::pair<size_t, const char*> fields[] = {
+        {13, "CHAN"}, {23, "n"},    {25, "151.2500"}, {35, "x"},        {37, "67.0"},
+        {43, "023"},  {47, "0001"}, {52, "293"},      {56, "151.2500"}, {66, "x"},
+        {68, "67.0"}, {74, "023"},  {78, "001"},      {83, "293"},
+    };
+    for (const auto& [pos, text] : fields)
+        Put(line, pos, text);
+    return line + "\r\n";
+}
+
+std::string ListHeader() {
+    std::string first, second;
+    Put(first, 5, "Basic Information");
+    Put(first, 32, "Rx Information");
+    Put(second, 3, "Ch# Scan  Desc");
+    return first + "\r\n" + second + "\r\n" + "---\r\n";
+}
+
+// A line of the multi-radio programmer's file.
+std::string PolyLumLine(const std::string& number, const std::string& frequency,
+                        const std::string& scan = "_____", const std::string& mode = "N") {
+    std::string line;
+    Put(line, 0, number);
+    Put(line, 4, "SIMPLEX1");
+    Put(line, 14, frequency);
+    Put(line, 25, frequency);
+    Put(line, 33, "TX CTCSS: ");
+    Put(line, 43, "12");
+    Put(line, 48, "12");
+    Put(line, 58, "023");
+    Put(line, 64, "025");
+    Put(line, 70, scan);
+    Put(line, 75, mode);
+    return line + "\n";
+}
+
+ImportReader ReaderOf(const std::string& bytes) {
+    ImportReader reader;
+    reader.bytes = bytes;
+    return reader;
+}
+
+int DetectedType(const TempDir& dir, const std::string& bytes) {
+    ImportReader reader;
+    return DetectImportType(reader, dir.Write("probe", bytes));
+}
+}  // namespace
+
+TEST(ImportDetection, TellsEachKindOfFileApart) {
+    TempDir dir;
+    EXPECT_EQ(DetectedType(dir, BinaryHeader()), kImport21Binary);
+    EXPECT_EQ(DetectedType(dir, PolyLumLine("001", "146.5200") + PolyLumLine("002", "146.5200")),
+              kImportPolyLum);
+    EXPECT_EQ(DetectedType(dir, ListHeader()), kImport21Text);
+    EXPECT_EQ(DetectedType(dir, "VRA-50,Purge,,,,\nMemory,Name\n"), kImportDamx);
+    EXPECT_EQ(DetectedType(dir, "a,b,c,d,e,f\n1,2,3,4,5,6\n\"x\",,,,,\n,,,,,\n"), kImportCsv);
+
+    std::string wrongByte = BinaryHeader();
+    wrongByte[15] = 0x02;
+    EXPECT_EQ(DetectedType(dir, wrongByte), kImportUnknown);
+    EXPECT_EQ(DetectedType(dir, "a,b,c,d,e,f\n1,2,3,4,5,6\n"), kImportUnknown);  // two lines
+    EXPECT_EQ(DetectedType(dir, PolyLumLine("001", "146.5200")), kImportUnknown);
+    EXPECT_EQ(DetectedType(dir, ""), kImportUnknown);
+    ImportReader reader;
+    EXPECT_EQ(DetectImportType(reader, dir.Path("missing")), kImportUnknown);
+}
+
+TEST(ImportDetection, ABinaryFileIsLeftAtItsFirstRecord) {
+    TempDir dir;
+    ImportReader reader;
+    ASSERT_EQ(DetectImportType(reader, dir.Write("a.21", BinaryFile({BinaryRecord(1)}))),
+              kImport21Binary);
+    EXPECT_EQ(reader.position, 32u);
+}
+
+TEST(Import21Binary, RecordsFillRowsWithTheirRelationsScanAndUnitId) {
+    Page page = MakePage(kVRD21);
+    ScriptedDialogs dialogs;
+    ImportReader reader = ReaderOf(BinaryFile({
+        BinaryRecord(5).Flags(0x10).Shadows({6, 7, 8}),
+        BinaryRecord(6).Flags(0x01).Primary(5),
+        BinaryRecord(7).Flags(0x02).Primary(5),
+        BinaryRecord(8).Flags(0x03).Primary(5),
+        BinaryRecord(9).Flags(0x08).Word(78, 0).Word(80, 0).Word(82, 0x12).Word(84, 0x34),
+    }));
+    reader.position = 32;
+    EXPECT_EQ(Import21_Binary(reader, page, dialogs), 5);
+
+    EXPECT_EQ(page.grid.Get(5, SHAD), "P-3");
+    EXPECT_EQ(page.grid.Get(8, SHAD), "S-005");
+    EXPECT_TRUE(page.grid.IsReadOnly(8, SCAN));
+    EXPECT_EQ(page.grid.Get(9, TIDC), "0001234");
+    EXPECT_EQ(page.grid.Get(9, SCAN), "Y");
+    EXPECT_EQ(page.grid.Get(9, RFRQ), "151.2500");
+    EXPECT_EQ(page.grid.Get(9, MODE), "n");
+    EXPECT_EQ(page.grid.Get(9, RTON), "67.0");
+    EXPECT_EQ(page.grid.Get(9, RCOD), "023");
+    EXPECT_TRUE(page.params.pageFlags & kPageFlagRelations);
+    EXPECT_TRUE(ZoneCountersMatchRows(page));
+    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST(Import21Binary, UnitIdDigitsAreReadAsBcdPairs) {
+    EXPECT_EQ(UnitIdFromWords({0x0000, 0x0000, 0x0012, 0x0034}), "0001234");
+    EXPECT_EQ(UnitIdFromWords({0x0099, 0x0099, 0x0099, 0x0099}), "99999999");
+    EXPECT_EQ(UnitIdFromWords({0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF}), "0000000");  // above 8 digits
+}
+
+TEST(Import21Binary, GuardMemoriesOfTheSmallerRadioLandOnTheLargerOnesGuardRows) {
+    Page page = MakePage(kVRD21B);
+    ScriptedDialogs dialogs;
+    ImportReader reader = ReaderOf(BinaryFile({BinaryRecord(231), BinaryRecord(12)}));
+    reader.position = 32;
+    EXPECT_EQ(Import21_Binary(reader, page, dialogs), 2);
+    EXPECT_EQ(page.grid.Get(501, MNUM), "501");
+    EXPECT_EQ(page.grid.Get(501, PRIM), "501");
+    EXPECT_EQ(page.grid.Get(501, RNSV), "10");
+    EXPECT_FALSE(page.IsRowUsed(231));
+    EXPECT_EQ(page.grid.Get(12, MNUM), "012");
+}
+
+TEST(Import21Binary, DamagedRecordsAreRepairedSkippedOrUnlinked) {
+    Page page = MakePage(kVRD21);
+    ScriptedDialogs dialogs;
+    std::string file = BinaryFile({
+        BinaryRecord(3).Word(20, 7),                    // no such mode
+        BinaryRecord(999),                              // beyond the page
+        BinaryRecord(4).Flags(0x10).Shadows({10, 11}),  // 10 is a plain memory, 11 missing
+        BinaryRecord(10),
+        BinaryRecord(12).Flags(0x02).Primary(40),  // names a primary that is not there
+    });
+    file += BinaryRecord(13).Bytes().substr(0, 50);  // a record cut short
+    ImportReader reader = ReaderOf(file);
+    reader.position = 32;
+    EXPECT_EQ(Import21_Binary(reader, page, dialogs), 4);
+
+    EXPECT_EQ(page.grid.Get(3, MODE), page.grid.Get(0, MODE));
+    EXPECT_EQ(page.grid.Background(3, MODE), kHighlightColour);
+    EXPECT_EQ(page.grid.Get(4, SHAD), "P-0");
+    EXPECT_EQ(page.grid.Get(4, SHD0), "0");
+    EXPECT_EQ(page.grid.Get(12, SHAD), "N");
+    EXPECT_EQ(ParseHexFlags(page.grid.Get(12, MFLG)) & kMflgRelationMask, 0u);
+    EXPECT_FALSE(page.grid.Get(12, ZONE).empty());
+    EXPECT_FALSE(page.IsRowUsed(13));
+    EXPECT_TRUE(ZoneCountersMatchRows(page));
+    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+}
+
+TEST(Import21Binary, ASecondRecordForAMemoryReplacesTheFirstWhole) {
+    Page page = MakePage(kVRD21);
+    ScriptedDialogs dialogs;
+    ImportReader reader =
+        ReaderOf(BinaryFile({BinaryRecord(7).Flags(0x10).Shadows({8}),
+                             BinaryRecord(8).Flags(0x01).Primary(7), BinaryRecord(7)}));
+    reader.position = 32;
+    EXPECT_EQ(Import21_Binary(reader, page, dialogs), 3);
+    EXPECT_EQ(page.grid.Get(7, SHAD), "N");
+    EXPECT_EQ(page.grid.Get(7, SHD0), "");
+    EXPECT_EQ(page.grid.Get(8, SHAD), "N");  // its primary is gone: a plain memory now
+    EXPECT_TRUE(ZoneCountersMatchRows(page));
+    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+}
+
+TEST(Import21Text, ListLinesBecomeMemoriesAndShadowsAreLinkedToTheirPrimaries) {
+    Page page = MakePage(kVRD21);
+    ScriptedDialogs dialogs;
+    std::string undefined, erased;
+    Put(undefined, 3, "020");
+    Put(undefined, 36, "UNDEFINED");
+    Put(erased, 3, "021");
+    Put(erased, 37, "ERASED              ");
+    ImportReader reader =
+        ReaderOf(ListHeader() + ListLine("001", " ", "2", "S") + ListLine("002", "P", "3") +
+                 ListLine("003", "S", "002") + ListLine("004", "S", "009") + undefined + "\r\n" +
+                 erased + "\r\n" + "  022 short line\r\n" + ListLine("GD1"));
+    EXPECT_EQ(Import21_Text(reader, page, dialogs), 5);
+
+    EXPECT_EQ(page.grid.Get(1, SCAN), "Y");
+    EXPECT_EQ(page.grid.Get(1, ZONE), "2");
+    EXPECT_EQ(page.grid.Get(2, SHAD), "P-1");
+    EXPECT_EQ(page.grid.Get(2, SHD0), "3");
+    EXPECT_EQ(page.grid.Get(3, SHAD), "S-002");
+    EXPECT_EQ(page.grid.Get(3, ZONE), page.grid.Get(2, ZONE));
+    EXPECT_EQ(page.grid.Get(2, ZONE), "3");
+    EXPECT_EQ(ParseHexFlags(page.grid.Get(3, MFLG)) & kMflgShadowSlotMask, 1u);
+    EXPECT_TRUE(page.grid.IsReadOnly(3, ZONE));
+    EXPECT_EQ(page.grid.Get(4, SHAD), "N");  // its primary 9 is not in the list
+    EXPECT_EQ(page.grid.Get(231, MNUM), "231");
+    EXPECT_FALSE(page.IsRowUsed(20));
+    EXPECT_FALSE(page.IsRowUsed(21));
+    EXPECT_EQ(reader.lineCounter, 11);
+    EXPECT_TRUE(ZoneCountersMatchRows(page));
+    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+}
+
+TEST(Import21Text, APrimaryTakesSevenShadowsAndNoMore) {
+    Page page = MakePage(kVRD21);
+    ScriptedDialogs dialogs;
+    std::string file = ListHeader() + ListLine("010", "P", "1");
+    for (int n = 11; n <= 18; ++n)
+        file += ListLine(wxString::Format("%03d", n).ToStdString(), "S", "010");
+    ImportReader reader = ReaderOf(file);
+    EXPECT_EQ(Import21_Text(reader, page, dialogs), 9);
+    EXPECT_EQ(page.grid.Get(10, SHAD), "P-7");
+    EXPECT_EQ(page.grid.Get(10, SHD6), "17");
+    EXPECT_EQ(page.grid.Get(18, SHAD), "N");
+    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+    EXPECT_TRUE(ZoneCountersMatchRows(page));
+}
+
+TEST(ImportPolyLum, LinesFillTheirRowsOnAnAnalogPage) {
+    Page page = MakePage(kVR13);
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(writeANFMToGrid(page, dialogs, PolyLumLine("001", "146.5200", "1_3__")));
+    EXPECT_EQ(page.grid.Get(1, MNUM), "001");
+    EXPECT_EQ(page.grid.Get(1, SCAN), "5");
+    EXPECT_EQ(page.grid.Get(1, MODE), "N");
+    EXPECT_EQ(page.grid.Get(1, RFRQ), "146.5200");
+    EXPECT_EQ(page.grid.Get(1, RTON), ToneChoices[12]);
+    EXPECT_EQ(page.grid.Get(1, RCOD), "025");
+    EXPECT_EQ(page.grid.Get(1, TCOD), "023");
+    // Given a TFLG, the row's next edit does not take it for a blank row and refill it.
+    EXPECT_EQ(page.grid.Get(1, TFLG), "A0");
+
+    EXPECT_TRUE(writeANFMToGrid(page, dialogs, PolyLumLine("002", "450.0000", "1L3__", "w")));
+    EXPECT_EQ(page.grid.Get(2, RFRQ), BandDefaultFrequencies[page.params.band]);
+    EXPECT_EQ(page.grid.Get(2, SCAN), "0");
+    EXPECT_EQ(page.grid.Get(2, MODE), "w");
+
+    EXPECT_FALSE(writeANFMToGrid(page, dialogs, PolyLumLine("000", "146.5200")));
+    EXPECT_FALSE(writeANFMToGrid(page, dialogs, PolyLumLine("999", "146.5200")));
+    EXPECT_FALSE(writeANFMToGrid(page, dialogs, "abc"));
+    EXPECT_TRUE(writeANFMToGrid(page, dialogs, "003 SHORT"));  // missing fields read as nothing
+    EXPECT_EQ(page.grid.Get(3, MNUM), "003");
+}
+
+TEST(ImportPolyLum, MemoriesOnAP25PageGetZonesAndTheDefaultRowsSquelch) {
+    Page page = MakePage(kVRD21);
+    ScriptedDialogs dialogs;
+    std::string file;
+    for (int n = 1; n <= 40; ++n)
+        file += PolyLumLine(wxString::Format("%03d", n).ToStdString(), "151.2500",
+                            n % 2 ? "1____" : "L____");
+    ImportReader reader;
+    reader.bytes = file;
+    TempDir dir;
+    ASSERT_TRUE(reader.OpenText(dir.Write("a.m30", file)));
+    EXPECT_EQ(ImportPolyLum(reader, page, dialogs), 40);
+    EXPECT_EQ(page.grid.Get(1, SCAN), "Y");
+    EXPECT_EQ(page.grid.Get(2, SCAN), "N");
+    EXPECT_EQ(page.grid.Get(1, RSQL), page.grid.Get(0, RSQL));
+    EXPECT_EQ(page.grid.Get(1, TIDC), page.grid.Get(0, TIDC));
+    EXPECT_EQ(page.grid.Get(1, SHAD), "N");
+    EXPECT_EQ(page.grid.Get(40, ZONE), "3");  // 16 to a zone
+    EXPECT_TRUE(ZoneCountersMatchRows(page));
+}
+
+TEST(ImportPolyLum, TextFilesInUtf8OrLatin1ReadTheSame) {
+    TempDir dir;
+    std::string latin = PolyLumLine("001", "146.5200");
+    Put(latin, 4, "CAF\xC9    ");
+    std::string utf8 = PolyLumLine("001", "146.5200");
+    Put(utf8, 4, "\xEF\xBB\xBF");  // a mark in the middle is no mark: the line is still UTF-8
+    ImportReader a, b;
+    ASSERT_TRUE(a.OpenText(dir.Write("latin.m10", latin)));
+    ASSERT_TRUE(b.OpenText(dir.Write("utf8.m10", "\xEF\xBB\xBF" + PolyLumLine("001", "1"))));
+    wxString line;
+    ASSERT_TRUE(a.ReadTextLine(line));
+    EXPECT_EQ(line.Mid(4, 4), wxString(L"CAF\u00C9"));
+    ASSERT_TRUE(b.ReadTextLine(line));
+    EXPECT_TRUE(line.StartsWith("001"));
+    EXPECT_FALSE(b.ReadTextLine(line));
+    (void)utf8;
+}
+
+TEST(ImportCsv, QuotedFieldsAndBlankLines) {
+    ImportReader reader = ReaderOf("a,\"b,\"\"c\"\"\",d\r\n\r\n\nnext\n\"open,\nlast");
+    PrimeCsv(reader);
+    std::vector<wxString> fields;
+    ASSERT_EQ(GetLine_CSV(reader, fields), 3);
+    EXPECT_EQ(fields[1], "b,\"c\"");
+    ASSERT_EQ(GetLine_CSV(reader, fields), 1);
+    EXPECT_EQ(fields[0], "next");
+    ASSERT_EQ(GetLine_CSV(reader, fields), 1);  // a line end closes an open quote
+    EXPECT_EQ(fields[0], "open,");
+    ASSERT_EQ(GetLine_CSV(reader, fields), 1);
+    EXPECT_EQ(fields[0], "last");
+    EXPECT_EQ(GetLine_CSV(reader, fields), 0);
+    EXPECT_EQ(reader.lineCounter, 4);
+}
+
+TEST(ImportCsv, TheHeaderNamesColumnsInAnyOrderAndKeysNameRows) {
+    Page page = MakePage(kVRD21);
+    ScriptedDialogs dialogs;
+    ImportReader reader = ReaderOf(
+        "title line\ndesc, mnum ,RFRQ\nLAST,GD2,151.2500\nFIRST,1,152.0000\nX,abc,1\n"
+        "Y,5000,151.0000\n");
+    EXPECT_EQ(Import_CSV(reader, page, dialogs), 2);
+    EXPECT_EQ(reader.CsvColumnMap[kCsvDESC], 0);
+    EXPECT_EQ(reader.CsvColumnMap[kCsvMNUM], 1);
+    EXPECT_EQ(reader.CsvColumnMap[kCsvRFRQ], 2);
+    EXPECT_EQ(page.grid.Get(page.Rows(), DESC), "LAST");
+    EXPECT_EQ(page.grid.Get(1, DESC), "FIRST");
+    EXPECT_EQ(page.grid.Get(1, RFRQ), "152.0000");
+    EXPECT_EQ(page.grid.Get(1, MODE), page.grid.Get(0, MODE));  // the default row's
+    EXPECT_TRUE(ZoneCountersMatchRows(page));
+}
+
+TEST(ImportCsv, ValuesGoThroughTheCellSetters) {
+    Page page = MakePage(kVRD21);
+    ScriptedDialogs dialogs;
+    ImportReader reader = ReaderOf(
+        "MNUM,ZONE,RTON,RCOD,RFRQ,TTGP\n7,4,100.0,054,151.25,0002\n8,99,bad,999,999.0000,0003\n");
+    EXPECT_EQ(Import_CSV(reader, page, dialogs), 2);
+    EXPECT_EQ(page.grid.Get(7, ZONE), "4");
+    EXPECT_EQ(page.grid.Get(7, RTON), "100.0");
+    EXPECT_EQ(page.grid.Get(7, RCOD), "054");
+    EXPECT_EQ(page.grid.Get(7, RFRQ), "151.2500");
+    EXPECT_EQ(page.grid.Get(8, RFRQ), page.grid.Get(0, RFRQ));
+    EXPECT_EQ(page.grid.Background(8, RFRQ), kHighlightColour);
+    EXPECT_EQ(page.grid.Get(8, RTON), page.grid.Get(0, RTON));  // an unknown tone is no tone
+    EXPECT_TRUE(ZoneCountersMatchRows(page));
+}
+
+TEST(ImportCsv, AFileWithoutAHeaderIsRefused) {
+    Page page = MakePage(kVRD21);
+    ScriptedDialogs dialogs;
+    ImportReader reader = ReaderOf("1,2,3\n4,5,6\n");
+    EXPECT_EQ(Import_CSV(reader, page, dialogs), 0);
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_TRUE(dialogs.Messages()[0].StartsWith("Unable to import the selected file"));
+}
+
+TEST(ImportDamx, PurgeMarksEveryRowAndFrequenciesGainTheirPoint) {
+    Page page = MakePage(kVRA50);
+    ScriptedDialogs dialogs;
+    ImportReader reader = ReaderOf(
+        "VRA-50,Purge,,,,\nMemory,Name,Receive,Transmit,Scan,Rx Only\n1,TOWER,118000,,Y,No\n"
+        "x,SKIPPED,119000,,Y,No\n9,ATIS,127250,128000,N,Yes\n");
+    EXPECT_EQ(Import_DAMX(reader, page, dialogs), 2);
+    EXPECT_EQ(page.grid.Get(1, DESC), "TOWER");
+    EXPECT_EQ(FrequencyHz(page.grid.Get(1, RFRQ)), 118000000);
+    EXPECT_EQ(page.grid.Get(1, TFRQ), page.grid.Get(1, RFRQ));
+    EXPECT_EQ(page.grid.Get(1, TFLG), "A2");
+    EXPECT_EQ(page.grid.Get(2, DESC), "ATIS");  // rows are filled in order
+    EXPECT_EQ(FrequencyHz(page.grid.Get(2, TFRQ)), 128000000);
+    EXPECT_EQ(page.grid.Get(2, RONL), "Y");
+    EXPECT_EQ(page.grid.Get(1, RONL), "N");
+}
+
+TEST(ImportDamx, WithoutPurgeRowsAreMarkedA0) {
+    Page page = MakePage(kVRA50);
+    ScriptedDialogs dialogs;
+    ImportReader reader =
+        ReaderOf("VRA-50,,,,,\nMemory,Name,Receive,Transmit,Scan,Rx Only\n1,TOWER,11,,Y,No\n");
+    EXPECT_EQ(Import_DAMX(reader, page, dialogs), 1);
+    EXPECT_EQ(page.grid.Get(1, TFLG), "A0");
+    EXPECT_EQ(page.grid.Get(1, RFRQ), page.grid.Get(0, RFRQ));  // "11" is no frequency
+}
+
+namespace {
+class CountingObserver : public CellStoreObserver {
+  public:
+    void RowsInserted(int, int) override {}
+    void RowsDeleted(int, int) override {}
+    void RowsAppended(int) override {}
+};
+}  // namespace
+
+TEST(ImportCommand, AFileThatGivesNothingLeavesThePageAsItWas) {
+    TempDir dir;
+    Page page = MakePage(kVRD21);
+    FillFromDefaults(page, 1);
+    FillFromDefaults(page, 2);
+    page.strings.fileName = "mine";
+    RowTexts before = page.grid.GetRow(2);
+    ScriptedDialogs dialogs;
+    for (const std::string& bytes : {std::string("just some text\n"),
+                                     std::string("1,2,3,4,5,6\n1,2,3,4,5,6\n1,2,3,4,5,6\n"
+                                                 "1,2,3,4,5,6\n"),
+                                     BinaryFile({BinaryRecord(999)})}) {
+        ImportOutcome outcome = ImportFileAt(dir.Write("bad", bytes), page, 0, dialogs);
+        EXPECT_EQ(outcome.count, 0);
+        EXPECT_EQ(dialogs.Messages().back(), "Error: Unknown File Type.");
+    }
+    EXPECT_EQ(page.grid.GetRow(2), before);
+    EXPECT_EQ(page.strings.fileName, "mine");
+    EXPECT_FALSE(page.params.pageFlags & kPageFlagFromFile);
+}
+
+TEST(ImportCommand, ImportedMemoriesReplaceThePageAndSaveBesideTheFile) {
+    TempDir dir;
+    PageTable pages;
+    pages.AddSlot();
+    Page& page = pages.Slot(0);
+    SetPageParameters(page, 0, kVRD21, 0);
+    SetupPageStore(page);
+    SetPageDefaults(page, 0);
+    FillFromDefaults(page, 30);
+    page.MarkSaved();
+    CountingObserver observer;
+    page.grid.SetObserver(&observer);
+
+    wxString source = dir.Write("mem.21", BinaryFile({BinaryRecord(1), BinaryRecord(2)}));
+    ScriptedDialogs dialogs;
+    dialogs.texts.push_back(source);
+    EXPECT_TRUE(ImportFileCommand(dialogs, pages, 0));
+    EXPECT_EQ(dialogs.shown.front().caption, "Import file");
+    EXPECT_EQ(dialogs.Messages().back(), "Imported 2 Lines from 21 Binary file.");
+    EXPECT_FALSE(page.IsRowUsed(30));
+    EXPECT_TRUE(page.IsRowUsed(2));
+    EXPECT_TRUE(page.params.pageFlags & kPageFlagFromFile);
+    EXPECT_TRUE(page.HasUnsavedChanges());
+    EXPECT_EQ(page.grid.Observer(), &observer);
+
+    EXPECT_TRUE(SaveFileCommand(dialogs, page, false));
+    EXPECT_TRUE(wxFileExists(dir.Path("mem.21.lumo")));
+    Page reopened = MakePage(kVR13);
+    wxString message;
+    ASSERT_EQ(OpenLumoFileAt(dir.Path("mem.21.lumo"), reopened, 0, &message), kFileOk);
+    for (int row = 0; row <= page.Rows(); ++row)
+        EXPECT_EQ(reopened.IsRowUsed(row), page.IsRowUsed(row)) << row;
+    EXPECT_EQ(reopened.grid.Get(2, RFRQ), "151.2500");
+    page.grid.SetObserver(nullptr);
+}
+
+TEST(ImportCommand, CancellingTheFileDialogChangesNothing) {
+    PageTable pages;
+    pages.AddSlot();
+    Page& page = pages.Slot(0);
+    SetPageParameters(page, 0, kVRD21, 0);
+    SetupPageStore(page);
+    SetPageDefaults(page, 0);
+    ScriptedDialogs dialogs;
+    uint64_t revision = page.grid.Revision();
+    EXPECT_FALSE(ImportFileCommand(dialogs, pages, 0));
+    EXPECT_EQ(page.grid.Revision(), revision);
+    EXPECT_EQ(dialogs.Messages().size(), 0u);
+}
