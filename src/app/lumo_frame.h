@@ -24,6 +24,7 @@ class LumoFrame : public NorvLumFrame {
     void OnOpen(wxCommandEvent& event) override;
     void OnSave(wxCommandEvent& event) override;
     void OnSaveAs(wxCommandEvent& event) override;
+    void OnImport(wxCommandEvent& event) override;
 
     // Pages and targets (lumo_frame_pages.cpp).
     void OnPageAdd(wxCommandEvent& event) override;

@@ -2,6 +2,7 @@
 #include "lumo_frame.h"
 
 #include "files/file_commands.h"
+#include "import/import_command.h"
 #include "page_view.h"
 
 using namespace lumo;
@@ -23,4 +24,15 @@ void LumoFrame::OnSave(wxCommandEvent&) {
 void LumoFrame::OnSaveAs(wxCommandEvent&) {
     if (PageView* view = CurrentView()) view->Grid()->DisableCellEditControl();
     SaveFileCommand(Dialogs(), pages_.CurrentPage(), true);
+}
+
+void LumoFrame::OnImport(wxCommandEvent&) {
+    PageView* view = CurrentView();
+    if (!view) return;
+    view->Grid()->DisableCellEditControl();
+    view->SelectionToStore();
+    if (!ImportFileCommand(Dialogs(), pages_, pages_.Current())) return;
+    view->SelectionFromStore();
+    AdjustEditGrid();
+    ShowPageStatus(pages_.Current());
 }

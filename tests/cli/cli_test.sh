@@ -48,5 +48,18 @@ check "checked page saved" test -s "$WORK/checked.lumo"
 "$CLI" dump "$WORK/checked.lumo" > "$WORK/after.txt"
 check "repair saved" grep -q $'^1\t.*\t136.0000\t' "$WORK/after.txt"
 
+"$CLI" import "$DATA/three-memories.21" VRD-21 -o "$WORK/imported.lumo" --dump > "$WORK/import.txt"
+check "import succeeds" test $? -eq 0
+check "import reports its count" grep -qx "Imported 4 Lines from 21 Binary file." "$WORK/import.txt"
+check "primary and shadow imported" grep -q $'^3\t01\t003\t002\tS-002' "$WORK/import.txt"
+"$CLI" dump "$WORK/imported.lumo" > "$WORK/reopened.txt"
+check "imported page saved" grep -q $'^231\t' "$WORK/reopened.txt"
+"$CLI" import "$DATA/three-memories.m35" VR-13 -o "$WORK/polylum.lumo" --dump > "$WORK/import.txt"
+check "line file imported" grep -q $'^2\t\t002\t\t\t\t5\t\tREPEATER' "$WORK/import.txt"
+"$CLI" import "$DATA/long-names.lumo" VR-13 -o "$WORK/none.lumo" 2> "$WORK/err.txt"
+check "unknown import fails" test $? -ne 0
+check "unknown import message" test "$(cat "$WORK/err.txt")" = "Error: Unknown File Type."
+check "nothing written" test ! -e "$WORK/none.lumo"
+
 echo "$((checks - failures)) passed, $failures failed"
 exit $((failures > 0))

@@ -9,34 +9,7 @@
 using namespace lumo;
 
 namespace {
-class EditorTest : public FrameTest {
-  protected:
-    // Puts the cursor on a cell and gives the grid the keyboard.
-    void Focus(int row, int col) {
-        wxGrid* grid = Grid();
-        grid->ClearSelection();
-        grid->MakeCellVisible(row, col);
-        grid->SetGridCursor(row, col);
-        grid->GetGridWindow()->SetFocus();
-        ASSERT_TRUE(WaitUntil([&] { return grid->GetGridWindow()->HasFocus(); }));
-    }
-
-    // Types into a cell and ends the edit where it is.
-    void Type(int row, int col, const char* keys) {
-        Focus(row, col);
-        wxUIActionSimulator sim;
-        sim.Text(keys);
-        ASSERT_TRUE(WaitUntil([&] { return Grid()->IsCellEditControlShown(); }));
-        wxTheApp->Yield(true);
-        Grid()->DisableCellEditControl();
-    }
-
-    void Retarget(int radio, std::optional<int> band = std::nullopt) {
-        dialogs->choices = {radio};
-        if (band) dialogs->choices.push_back(*band);
-        Command(ID_SET_TARGET);
-    }
-};
+using EditorTest = FrameTest;
 }  // namespace
 
 TEST_F(EditorTest, FrequencyIsCompletedAtTheEndOfTheEdit) {

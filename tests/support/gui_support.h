@@ -4,14 +4,17 @@
 #include "lumo_frame.h"
 #include "page_view.h"
 #include "scripted_dialogs.h"
+#include "shell/commands.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/grid.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 // Lets the event loop run until the condition holds or the time is up; never a fixed sleep.
 inline bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
@@ -48,6 +51,33 @@ class FrameTest : public testing::Test {
         wxCommandEvent event(wxEVT_MENU, id);
         event.SetEventObject(frame);
         frame->GetEventHandler()->ProcessEvent(event);
+    }
+
+    // Puts the cursor on a cell and gives the grid the keyboard.
+    void Focus(int row, int col) {
+        wxGrid* grid = Grid();
+        grid->ClearSelection();
+        grid->MakeCellVisible(row, col);
+        grid->SetGridCursor(row, col);
+        grid->GetGridWindow()->SetFocus();
+        ASSERT_TRUE(WaitUntil([&] { return grid->GetGridWindow()->HasFocus(); }));
+    }
+
+    // Types into a cell and ends the edit where it is.
+    void Type(int row, int col, const char* keys) {
+        Focus(row, col);
+        wxUIActionSimulator sim;
+        sim.Text(keys);
+        ASSERT_TRUE(WaitUntil([&] { return Grid()->IsCellEditControlShown(); }));
+        wxTheApp->Yield(true);
+        Grid()->DisableCellEditControl();
+    }
+
+    // Answers the radio and band dialogs of a change of target.
+    void Retarget(int radio, std::optional<int> band = std::nullopt) {
+        dialogs->choices = {radio};
+        if (band) dialogs->choices.push_back(*band);
+        Command(lumo::ID_SET_TARGET);
     }
 
     LumoFrame* frame = nullptr;

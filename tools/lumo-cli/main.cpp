@@ -4,6 +4,7 @@
 #include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "files/lumo_file.h"
+#include "import/import_command.h"
 #include "model/catalogue.h"
 #include "shell/commands.h"
 
@@ -30,6 +31,9 @@ const char* const kUsage =
     "  dump IN.lumo                   print the page's used rows as tab-separated text\n"
     "  check IN.lumo [-o OUT.lumo] [--dump]\n"
     "                                 check the page; print its messages and repaired cells\n"
+    "  import IN RADIO [BAND] -o OUT.lumo [--dump]\n"
+    "                                 import another program's file (VRD-21 .21 or .txt list,\n"
+    "                                 PolyLum .m10-.m70, CSV, VRA-50 CSV) into a new page\n"
     "  --version                      print the program's version\n"
     "  --help                         print this text\n";
 
@@ -99,21 +103,43 @@ void Dump(const Page& page) {
     }
 }
 
-int NewCommand(const Arguments& args) {
-    if (args.positional.empty() || args.positional.size() > 2 || args.output.empty())
-        throw UsageError("new needs RADIO [BAND] -o OUT.lumo");
-    int radio = FindRadioNumber(args.positional[0]);
-    if (radio < 0) return Fail("Unknown radio: \"" + args.positional[0] + "\"");
-    int choice = 0;
-    if (args.positional.size() == 2) {
-        choice = FindBandChoice(radio, FindBandNumber(args.positional[1]));
-        if (choice < 0) return Fail("Unknown band for this radio: \"" + args.positional[1] + "\"");
+// A new page for a radio and, when named, one of its bands; false after the message.
+bool NewPage(const wxString& radioName, const wxString* bandName, Page& page) {
+    int radio = FindRadioNumber(radioName);
+    if (radio < 0) {
+        Fail("Unknown radio: \"" + radioName + "\"");
+        return false;
     }
-    Page page;
+    int choice = 0;
+    if (bandName) {
+        choice = FindBandChoice(radio, FindBandNumber(*bandName));
+        if (choice < 0) {
+            Fail("Unknown band for this radio: \"" + *bandName + "\"");
+            return false;
+        }
+    }
     SetPageParameters(page, 0, radio, choice);
     SetupPageStore(page);
     SetPageEditors(page, 0);
     SetPageDefaults(page, 0);
+    return true;
+}
+
+void PrintMessages(const CliDialogs& dialogs) {
+    for (const wxString& text : dialogs.messages) {
+        wxString line = text;
+        line.Replace("\n", " ");
+        Print(line + "\n");
+    }
+}
+
+int NewCommand(const Arguments& args) {
+    if (args.positional.empty() || args.positional.size() > 2 || args.output.empty())
+        throw UsageError("new needs RADIO [BAND] -o OUT.lumo");
+    Page page;
+    if (!NewPage(args.positional[0], args.positional.size() == 2 ? &args.positional[1] : nullptr,
+                 page))
+        return 1;
     wxString error;
     if (!SaveLumoFile(page, args.output, &error)) return Fail(error);
     return 0;
@@ -149,6 +175,29 @@ int CheckCommand(const Arguments& args) {
     return 0;
 }
 
+int ImportCommand(const Arguments& args) {
+    if (args.positional.size() < 2 || args.positional.size() > 3 || args.output.empty())
+        throw UsageError("import needs IN RADIO [BAND] -o OUT.lumo");
+    Page page;
+    if (!NewPage(args.positional[1], args.positional.size() == 3 ? &args.positional[2] : nullptr,
+                 page))
+        return 1;
+    CliDialogs dialogs;
+    ImportOutcome outcome = ImportFileAt(args.positional[0], page, 0, dialogs);
+    if (outcome.count == 0) {
+        // The reasons come first; the last message says the file was not imported.
+        for (size_t i = 0; i + 1 < dialogs.messages.size(); ++i)
+            Fail(dialogs.messages[i]);
+        return Fail(dialogs.messages.empty() ? wxString("Nothing imported")
+                                             : dialogs.messages.back());
+    }
+    PrintMessages(dialogs);
+    if (args.dump) Dump(page);
+    wxString error;
+    if (!SaveLumoFile(page, args.output, &error)) return Fail(error);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -172,7 +221,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     const std::map<std::string, std::function<int(const Arguments&)>> verbs = {
-        {"new", NewCommand}, {"dump", DumpCommand}, {"check", CheckCommand}};
+        {"new", NewCommand},
+        {"dump", DumpCommand},
+        {"check", CheckCommand},
+        {"import", ImportCommand}};
     auto verb = verbs.find(command);
     try {
         if (verb == verbs.end()) throw UsageError("unknown command '" + command + "'");

@@ -1,0 +1,39 @@
+// The Import command through the real frame: the file dialog, the page it fills, and the
+// first edit of an imported row.
+#include "support/gui_support.h"
+
+using namespace lumo;
+
+namespace {
+constexpr int kVR13 = 3;  // FM 138-174
+
+wxString Sample(const char* name) {
+    return wxString(LUMO_TEST_DATA) + "/" + name;
+}
+}  // namespace
+
+TEST_F(FrameTest, ImportedLinesFillThePageAndSurviveTheirFirstEdit) {
+    Retarget(kVR13);
+    ASSERT_EQ(CurrentPage().params.radio, kVR13);
+    dialogs->texts.push_back(Sample("three-memories.m35"));
+    Command(ID_IMPORT);
+    EXPECT_EQ(dialogs->Messages().back(), "Imported 3 Lines from PolyLum file.");
+    EXPECT_EQ(Grid()->GetCellValue(2, DESC), "REPEATER");
+    EXPECT_EQ(Grid()->GetCellValue(2, RFRQ), "147.3000");
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(1), CurrentPage().strings.radioName);
+
+    // The row's transfer flags say it holds a memory: editing its description keeps the rest.
+    Type(2, DESC, "X");
+    EXPECT_EQ(Grid()->GetCellValue(2, DESC), "X");
+    EXPECT_EQ(Grid()->GetCellValue(2, RFRQ), "147.3000");
+    EXPECT_EQ(Grid()->GetCellValue(2, SCAN), "5");
+    EXPECT_TRUE(CurrentPage().HasUnsavedChanges());
+}
+
+TEST_F(FrameTest, AnUnknownFileLeavesThePageAlone) {
+    Type(4, RFRQ, "70.5");
+    dialogs->texts.push_back(Sample("long-names.lumo"));
+    Command(ID_IMPORT);
+    EXPECT_EQ(dialogs->Messages().back(), "Error: Unknown File Type.");
+    EXPECT_EQ(Grid()->GetCellValue(4, RFRQ), "70.5000");
+}
