@@ -25,6 +25,7 @@ class LumoFrame : public NorvLumFrame {
     void OnSave(wxCommandEvent& event) override;
     void OnSaveAs(wxCommandEvent& event) override;
     void OnImport(wxCommandEvent& event) override;
+    void OnExport(wxCommandEvent& event) override;
 
     // Pages and targets (lumo_frame_pages.cpp).
     void OnPageAdd(wxCommandEvent& event) override;

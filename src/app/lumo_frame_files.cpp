@@ -1,6 +1,7 @@
 // The data-file commands of the main frame.
 #include "lumo_frame.h"
 
+#include "export/csv_export.h"
 #include "files/file_commands.h"
 #include "import/import_command.h"
 #include "page_view.h"
@@ -35,4 +36,12 @@ void LumoFrame::OnImport(wxCommandEvent&) {
     view->SelectionFromStore();
     AdjustEditGrid();
     ShowPageStatus(pages_.Current());
+}
+
+void LumoFrame::OnExport(wxCommandEvent&) {
+    PageView* view = CurrentView();
+    if (!view) return;
+    view->Grid()->DisableCellEditControl();
+    view->SelectionToStore();
+    ExportFileCommand(Dialogs(), view->GetPage());
 }

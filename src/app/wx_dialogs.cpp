@@ -77,7 +77,7 @@ std::optional<wxString> WxDialogs::OpenFile(const lumo::FileDialogRequest& reque
 
 std::optional<wxString> WxDialogs::SaveFile(const lumo::FileDialogRequest& request) {
     wxFileDialog dialog(nullptr, request.title, request.directory, request.fileName,
-                        request.wildcard, wxFD_SAVE);
+                        request.wildcard, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK) return std::nullopt;
     return dialog.GetPath();
 }

@@ -61,5 +61,14 @@ check "unknown import fails" test $? -ne 0
 check "unknown import message" test "$(cat "$WORK/err.txt")" = "Error: Unknown File Type."
 check "nothing written" test ! -e "$WORK/none.lumo"
 
+"$CLI" export "$WORK/imported.lumo" -o "$WORK/out.csv"
+check "export succeeds" test $? -eq 0
+check "export header" test "$(head -1 "$WORK/out.csv")" = "MNUM,SCAN,ZONE,DESC,MODE,RFRQ,RSQL,RTON,RCOD,RTGP,RNAC,TFRQ,TSQL,TTON,TCOD,TTGP,TNAC,TIDC,"
+"$CLI" import "$WORK/out.csv" VRD-21 -o "$WORK/back.lumo" > /dev/null
+check "exported file imports" test -s "$WORK/back.lumo"
+"$CLI" export "$WORK/imported.lumo" -o "$WORK/missing/out.csv" 2> "$WORK/err.txt"
+check "unwritable export fails" test $? -ne 0
+check "unwritable export message" test "$(cat "$WORK/err.txt")" = "Unable to write to selected File"
+
 echo "$((checks - failures)) passed, $failures failed"
 exit $((failures > 0))

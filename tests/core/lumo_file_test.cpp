@@ -19,7 +19,6 @@ using namespace lumo;
 namespace {
 const wxString kData = wxString(LUMO_TEST_DATA) + "/";
 
-
 wxXmlDocument Parse(const wxString& xml) {
     wxXmlDocument document;
     wxStringInputStream stream(xml);

@@ -9,6 +9,8 @@
 class CliDialogs : public lumo::Dialogs {
   public:
     std::vector<wxString> messages;
+    std::optional<wxString>
+        savePath;  // the answer to a save-file dialog, given on the command line
 
     void Message(const wxString& text, const wxString&, lumo::DialogIcon) override {
         messages.push_back(text);
@@ -26,9 +28,7 @@ class CliDialogs : public lumo::Dialogs {
     std::optional<wxString> OpenFile(const lumo::FileDialogRequest&) override {
         return std::nullopt;
     }
-    std::optional<wxString> SaveFile(const lumo::FileDialogRequest&) override {
-        return std::nullopt;
-    }
+    std::optional<wxString> SaveFile(const lumo::FileDialogRequest&) override { return savePath; }
     void About(const lumo::AboutInfo&) override {}
     void Bell() override {}
 };

@@ -3,6 +3,7 @@
 #include "cli_dialogs.h"
 #include "edit/cell_traits.h"
 #include "edit/row_check.h"
+#include "export/csv_export.h"
 #include "files/lumo_file.h"
 #include "import/import_command.h"
 #include "model/catalogue.h"
@@ -34,6 +35,8 @@ const char* const kUsage =
     "  import IN RADIO [BAND] -o OUT.lumo [--dump]\n"
     "                                 import another program's file (VRD-21 .21 or .txt list,\n"
     "                                 PolyLum .m10-.m70, CSV, VRA-50 CSV) into a new page\n"
+    "  export IN.lumo -o OUT.csv      write the page's memories as CSV (the VRA-50's own layout\n"
+    "                                 on VRA-50 pages)\n"
     "  --version                      print the program's version\n"
     "  --help                         print this text\n";
 
@@ -198,6 +201,22 @@ int ImportCommand(const Arguments& args) {
     return 0;
 }
 
+int ExportCommand(const Arguments& args) {
+    if (args.positional.size() != 1 || args.output.empty())
+        throw UsageError("export needs IN.lumo -o OUT.csv");
+    Page page = StartingPage();
+    wxString message;
+    if (!OpenInto(args.positional[0], page, message)) return Fail(message);
+    for (int row = 1; row <= page.Rows(); ++row)
+        if (page.IsRowUsed(row)) page.grid.GetSelection().AddRow(row);
+    CliDialogs dialogs;
+    dialogs.savePath = args.output;
+    if (!ExportFileCommand(dialogs, page))
+        return Fail(dialogs.messages.empty() ? wxString("Nothing exported")
+                                             : dialogs.messages.back());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -224,7 +243,8 @@ int main(int argc, char** argv) {
         {"new", NewCommand},
         {"dump", DumpCommand},
         {"check", CheckCommand},
-        {"import", ImportCommand}};
+        {"import", ImportCommand},
+        {"export", ExportCommand}};
     auto verb = verbs.find(command);
     try {
         if (verb == verbs.end()) throw UsageError("unknown command '" + command + "'");

@@ -8,13 +8,6 @@
 
 namespace lumo {
 
-// clang-format off
-const std::array<const char*, kCsvColumnCount> CsvColumnNames = {
-    "MNUM", "BAND", "SCAN", "ZONE", "DESC", "MODE", "RFRQ", "RSQL", "RNSV", "RTON",
-    "RCOD", "RTGP", "RNAC", "TFRQ", "TSQL", "TTON", "TCOD", "TTGP", "TNAC", "TIDC",
-};
-// clang-format on
-
 namespace {
 constexpr const char* kUnit = "LumoFile_ImportExport";
 constexpr const char* kNoHeader =
@@ -172,14 +165,6 @@ void SetChecked(Page& page, Dialogs& dialogs, int row, int col, const wxString& 
     CheckColumn(page, dialogs, row, col, squelch);
 }
 
-// The grid column of each CSV column; -1 where the value needs more than a setter.
-// clang-format off
-const int kCsvGridColumn[kCsvColumnCount] = {
-    MNUM, BAND, SCAN, -1, DESC, MODE, -1, RSQL, -1, -1,
-    -1, RTGP, RNAC, -1, TSQL, -1, -1, TTGP, TNAC, -1,
-};
-// clang-format on
-
 void SetCsvCell(Page& page, Dialogs& dialogs, int row, int column, const wxString& text) {
     CellStore& g = page.grid;
     bool p25 = page.IsP25();
@@ -200,12 +185,17 @@ void SetCsvCell(Page& page, Dialogs& dialogs, int row, int column, const wxStrin
         case kCsvTTON:
             SetChecked(page, dialogs, row, TTON, NormalisedTone(page, text), g.Get(row, TSQL));
             break;
+        // Codes are checked with the row's squelch type, as tones are: with none, a valid code
+        // would turn a carrier-squelch row into a code-squelch one.
         case kCsvRCOD:
-        case kCsvTCOD:
-            SetChecked(page, dialogs, row, column == kCsvRCOD ? RCOD : TCOD,
-                       DcsText(DcsIndex(text, p25), p25));
+            SetChecked(page, dialogs, row, RCOD, DcsText(DcsIndex(text, p25), p25),
+                       g.Get(row, RSQL));
             break;
-        default: SetChecked(page, dialogs, row, kCsvGridColumn[column], text); break;
+        case kCsvTCOD:
+            SetChecked(page, dialogs, row, TCOD, DcsText(DcsIndex(text, p25), p25),
+                       g.Get(row, TSQL));
+            break;
+        default: SetChecked(page, dialogs, row, ExportColumnList[column], text); break;
     }
 }
 }  // namespace

@@ -3,37 +3,13 @@
 #pragma once
 
 #include "import/import_reader.h"
+#include "model/csv_columns.h"
 #include "pages/page.h"
 #include "shell/dialogs.h"
 
 #include <array>
 
 namespace lumo {
-
-// The column names a generic header may hold, in CsvColumnMap order.
-extern const std::array<const char*, kCsvColumnCount> CsvColumnNames;
-enum CsvColumn {
-    kCsvMNUM,
-    kCsvBAND,
-    kCsvSCAN,
-    kCsvZONE,
-    kCsvDESC,
-    kCsvMODE,
-    kCsvRFRQ,
-    kCsvRSQL,
-    kCsvRNSV,
-    kCsvRTON,
-    kCsvRCOD,
-    kCsvRTGP,
-    kCsvRNAC,
-    kCsvTFRQ,
-    kCsvTSQL,
-    kCsvTTON,
-    kCsvTCOD,
-    kCsvTTGP,
-    kCsvTNAC,
-    kCsvTIDC,
-};
 
 // Sets up the tokenizer's look-ahead at the start of the file.
 void PrimeCsv(ImportReader& reader);

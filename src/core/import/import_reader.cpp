@@ -2,6 +2,7 @@
 
 #include "util/diag_log.h"
 
+#include <wx/arrstr.h>
 #include <wx/ffile.h>
 #include <wx/log.h>
 #include <wx/strconv.h>
@@ -34,6 +35,20 @@ bool HeaderMatches(const std::string& h) {
 
 bool IsPolyLumLine(const wxString& line, const char* number) {
     return line.StartsWith(number) && line.Mid(33, 10) == "TX CTCSS: ";
+}
+
+// The header line Lumo's CSV export writes: column names, each followed by a comma. A short
+// export (one or two rows, or the two columns of a VR-19 page) is known by it.
+bool IsCsvHeaderLine(const wxString& line) {
+    bool named = false;
+    for (const wxString& field : wxSplit(line, ',', '\0')) {
+        wxString name = wxString(field).Strip(wxString::both).Upper();
+        if (name.empty()) continue;
+        if (std::find(CsvColumnNames.begin(), CsvColumnNames.end(), name) == CsvColumnNames.end())
+            return false;
+        named = true;
+    }
+    return named;
 }
 
 bool IsCsvLine(const wxString& line) {
@@ -151,7 +166,8 @@ int DetectImportType(ImportReader& reader, const wxString& path) {
         type = kImport21Text;
     else if (lines[0].StartsWith("VRA-50"))
         type = kImportDamx;
-    else if (std::all_of(std::begin(lines), std::end(lines), IsCsvLine))
+    else if (std::all_of(std::begin(lines), std::end(lines), IsCsvLine) ||
+             IsCsvHeaderLine(lines[0]))
         type = kImportCsv;
     LUMO_LOG(kUnit, " . Detect Import Type: %d", type);
     return type;

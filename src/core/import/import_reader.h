@@ -2,6 +2,8 @@
 // for the binary and line readers and the look-ahead state of the CSV tokenizer.
 #pragma once
 
+#include "model/csv_columns.h"
+
 #include <wx/string.h>
 
 #include <array>
@@ -19,7 +21,6 @@ enum ImportType {
     kImportDamx = 5,
 };
 
-constexpr int kCsvColumnCount = 20;
 // Longer files are no channel lists; they are refused before being read.
 constexpr size_t kMaxImportFileSize = 16 * 1024 * 1024;
 // Line readers keep at most this many characters of a line.

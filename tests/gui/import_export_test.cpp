@@ -1,6 +1,9 @@
-// The Import command through the real frame: the file dialog, the page it fills, and the
-// first edit of an imported row.
+// Import and Export through the real frame: the file dialogs, the page an import fills, the
+// first edit of an imported row, and the rows an export takes from the grid's selection.
 #include "support/gui_support.h"
+#include "support/temp_dir.h"
+
+#include <wx/ffile.h>
 
 using namespace lumo;
 
@@ -36,4 +39,22 @@ TEST_F(FrameTest, AnUnknownFileLeavesThePageAlone) {
     Command(ID_IMPORT);
     EXPECT_EQ(dialogs->Messages().back(), "Error: Unknown File Type.");
     EXPECT_EQ(Grid()->GetCellValue(4, RFRQ), "70.5000");
+}
+
+TEST_F(FrameTest, ExportWritesTheRowsSelectedInTheGrid) {
+    TempDir dir;
+    Type(4, RFRQ, "70.5");
+    Type(9, RFRQ, "71");
+    Grid()->SelectRow(9);
+    Grid()->SelectRow(4, true);
+    dialogs->texts.push_back(dir.Path("out.csv"));
+    Command(ID_EXPORT);
+    wxString text;
+    ASSERT_TRUE(wxFFile(dir.Path("out.csv")).ReadAll(&text));
+    wxArrayString lines = wxSplit(text, '\n', '\0');
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_TRUE(lines[1].StartsWith("004,"));
+    EXPECT_NE(lines[1].Find(",70.5000,"), wxNOT_FOUND);
+    EXPECT_TRUE(lines[2].StartsWith("009,"));
+    EXPECT_TRUE(CurrentPage().strings.fileName.empty());  // an export is no save
 }
