@@ -3,7 +3,9 @@
 #include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "edit/row_commands.h"
+#include "export/csv_export.h"
 #include "files/lumo_file.h"
+#include "import/import_command.h"
 #include "model/catalogue.h"
 #include "pages/page.h"
 #include "rules/frequency_rules.h"
@@ -131,6 +133,42 @@ static void BM_OpenFullEp25File(benchmark::State& state) {
     wxRemoveFile(path);
 }
 BENCHMARK(BM_OpenFullEp25File)->Unit(benchmark::kMillisecond);
+
+// A full 502-row VRD-21B page as CSV, all rows selected.
+static wxString ExportFullEp25(const wxString& path) {
+    Page page = FullPage(7);
+    page.grid.GetSelection().SelectAll(page.grid.RowCount());
+    ScriptedDialogs dialogs;
+    dialogs.texts.push_back(path);
+    ExportFileCommand(dialogs, page);
+    return path;
+}
+
+static void BM_ExportFullEp25Csv(benchmark::State& state) {
+    wxString path = wxFileName::CreateTempFileName("lumo-bench") + ".csv";
+    for (auto _ : state)
+        ExportFullEp25(path);
+    state.counters["bytes"] = wxFileName(path).GetSize().ToDouble();
+    wxRemoveFile(path);
+}
+BENCHMARK(BM_ExportFullEp25Csv)->Unit(benchmark::kMillisecond);
+
+static void BM_ImportFullEp25Csv(benchmark::State& state) {
+    wxString path = ExportFullEp25(wxFileName::CreateTempFileName("lumo-bench") + ".csv");
+    for (auto _ : state) {
+        state.PauseTiming();
+        Page page;
+        SetPageParameters(page, 0, 7, 0);
+        SetupPageStore(page);
+        SetPageDefaults(page, 0);
+        ScriptedDialogs dialogs;
+        state.ResumeTiming();
+        ImportFileAt(path, page, 0, dialogs);
+        benchmark::DoNotOptimize(page.grid.RowCount());
+    }
+    wxRemoveFile(path);
+}
+BENCHMARK(BM_ImportFullEp25Csv)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     wxInitializer wx;

@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 #include <wx/ffile.h>
 
+#include <random>
+
 using namespace lumo;
 
 namespace {
@@ -239,6 +241,20 @@ TEST(Import21Binary, DamagedRecordsAreRepairedSkippedOrUnlinked) {
     EXPECT_FALSE(page.IsRowUsed(13));
     EXPECT_TRUE(ZoneCountersMatchRows(page));
     EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+}
+
+TEST(Import21Binary, AnalogPagesTakeNoPrimariesOrShadows) {
+    Page page = MakePage(kVR13);
+    ScriptedDialogs dialogs;
+    ImportReader reader = ReaderOf(BinaryFile(
+        {BinaryRecord(5).Flags(0x18).Shadows({6}), BinaryRecord(6).Flags(0x01).Primary(5)}));
+    reader.position = 32;
+    EXPECT_EQ(Import21_Binary(reader, page, dialogs), 2);
+    EXPECT_EQ(page.grid.Get(5, MFLG), "08");
+    EXPECT_EQ(page.grid.Get(5, SHD0), "");
+    EXPECT_EQ(page.grid.Get(6, MFLG), "00");
+    EXPECT_EQ(page.grid.Get(6, SHAD), "");
+    EXPECT_FALSE(page.params.pageFlags & kPageFlagRelations);
 }
 
 TEST(Import21Binary, ASecondRecordForAMemoryReplacesTheFirstWhole) {
@@ -531,4 +547,49 @@ TEST(ImportCommand, CancellingTheFileDialogChangesNothing) {
     EXPECT_FALSE(ImportFileCommand(dialogs, pages, 0));
     EXPECT_EQ(page.grid.Revision(), revision);
     EXPECT_EQ(dialogs.Messages().size(), 0u);
+}
+
+// Damaged files of every kind: bytes changed, cut short or repeated. Whatever a file holds, the
+// import ends, writes only inside the page, and leaves its links and zone counts consistent.
+TEST(ImportRobustness, DamagedFilesNeverBreakThePage) {
+    TempDir dir;
+    std::string list = ListHeader() + ListLine("001", " ", "2", "S") + ListLine("002", "P", "3") +
+                       ListLine("003", "S", "002") + ListLine("GD2");
+    std::string polylum = PolyLumLine("001", "146.5200") + PolyLumLine("002", "151.2500", "1_3__");
+    const std::string samples[] = {
+        BinaryFile({BinaryRecord(5).Flags(0x10).Shadows({6, 7}),
+                    BinaryRecord(6).Flags(0x01).Primary(5), BinaryRecord(7).Flags(0x02).Primary(5),
+                    BinaryRecord(231)}),
+        list,
+        polylum + polylum,
+        "MNUM,ZONE,DESC,RFRQ,RTON,RCOD,RSQL,TTGP\n1,3,A,151.2500,67.0,023,x,0001\n2,X,B,1,9,9,q,"
+        "z\n",
+        "VRA-50,Purge,,,,\nMemory,Name,Receive,Transmit,Scan,Rx Only\n1,A,118000,,Y,No\n2,B,1,,,\n",
+    };
+    std::mt19937 random(20261206);
+    for (int radio : {kVRD21, kVRD21B, kVR13, kVRA50}) {
+        for (const std::string& sample : samples) {
+            for (int round = 0; round < 40; ++round) {
+                std::string bytes = sample;
+                int changes = 1 + static_cast<int>(random() % 6);
+                for (int i = 0; i < changes && !bytes.empty(); ++i) {
+                    size_t at = random() % bytes.size();
+                    switch (random() % 4) {
+                        case 0: bytes[at] = static_cast<char>(random()); break;
+                        case 1: bytes.resize(at); break;
+                        case 2: bytes.insert(at, bytes.substr(at, random() % 120)); break;
+                        default: bytes[at] = "0123456789,\"\n\x01\x10PS"[random() % 15]; break;
+                    }
+                }
+                Page page = MakePage(radio);
+                int gridRows = page.grid.RowCount();
+                ScriptedDialogs dialogs;
+                ImportFileAt(dir.Write("damaged", bytes), page, 0, dialogs);
+                ASSERT_EQ(page.grid.RowCount(), gridRows);
+                ASSERT_TRUE(ZoneCountersMatchRows(page)) << RadioNames[radio] << " round " << round;
+                ASSERT_TRUE(ShadowLinksHaveBothEnds(page))
+                    << RadioNames[radio] << " round " << round;
+            }
+        }
+    }
 }

@@ -262,7 +262,9 @@ void WriteDamxRow(Page& page, Dialogs& dialogs, int row, const std::vector<wxStr
         g.Set(row, TFRQ, g.Get(row, RFRQ));
     if (!scan.empty()) SetChecked(page, dialogs, row, SCAN, scan);
     if (!rxOnly.empty()) g.Set(row, RONL, rxOnly == "Yes" ? "Y" : "N");
-    g.Set(row, TFLG, FormatHexFlags(tflg));
+    // The zone-counted bit is bookkeeping of this page, not a transfer flag of the file.
+    unsigned counted = ParseHexFlags(g.Get(row, TFLG)) & kTflgZoneCounted;
+    g.Set(row, TFLG, FormatHexFlags(tflg | counted));
 }
 }  // namespace
 

@@ -99,6 +99,10 @@ void SetToneAndCode(Page& page, Dialogs& dialogs, int row, int toneCol, int code
 void WriteRelation(Page& page, int row, const Legacy21Record& record) {
     CellStore& g = page.grid;
     unsigned mflg = ParseHexFlags(record.Mflg);
+    if (!page.IsP25()) {  // only P25 radios know primaries and shadows
+        g.Set(row, MFLG, FormatHexFlags(mflg & ~kMflgRelationMask));
+        return;
+    }
     if (mflg & kMflgPrimary) {
         page.params.pageFlags |= kPageFlagRelations;
         g.SetReadOnly(row, SCAN);
