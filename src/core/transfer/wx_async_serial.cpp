@@ -6,6 +6,10 @@ wxString serialRxBuffer;
 wxMutex serialRxMutex;
 
 namespace {
+// Signalled by every arrival, so a waiting transfer sleeps until bytes come or its slice ends.
+wxCondition serialRxArrived(serialRxMutex);
+bool serialRxPending = false;
+
 void Receive(const char* data, size_t length) {
     wxString text;
     text.reserve(length);
@@ -13,6 +17,8 @@ void Receive(const char* data, size_t length) {
         text += static_cast<wchar_t>(static_cast<unsigned char>(data[i]));
     wxMutexLocker lock(serialRxMutex);
     serialRxBuffer += text;
+    serialRxPending = true;
+    serialRxArrived.Broadcast();
 }
 }  // namespace
 
@@ -62,6 +68,15 @@ wxString wxAsyncSerial::Read() {
     wxString taken;
     taken.swap(serialRxBuffer);
     return taken;
+}
+
+bool wxAsyncSerial::WaitForData(int milliseconds) {
+    wxMutexLocker lock(serialRxMutex);
+    if (!serialRxPending && milliseconds > 0)
+        serialRxArrived.WaitTimeout(static_cast<unsigned long>(milliseconds));
+    bool arrived = serialRxPending;
+    serialRxPending = false;
+    return arrived;
 }
 
 void wxAsyncSerial::SetBaudRate(unsigned rate) {

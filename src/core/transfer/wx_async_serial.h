@@ -27,6 +27,9 @@ class wxAsyncSerial : public wxObject {
     void Write(const wxString& text);
     // Everything received since the last call; never the same byte twice.
     wxString Read();
+    // Sleeps until bytes arrive that no earlier wait has seen, or the time is up. True when
+    // bytes arrived.
+    bool WaitForData(int milliseconds);
     void SetBaudRate(unsigned rate);
     void Close();
     bool IsOpen() const;

@@ -1,0 +1,564 @@
+#include "transfer/digital_session.h"
+
+#include "edit/zones.h"
+#include "transfer/transfer_status.h"
+#include "transfer/trecord.h"
+#include "util/diag_log.h"
+
+#include <wx/filename.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace lumo {
+
+HeldRadio& HeldRadioInfo() {
+    static HeldRadio held;
+    return held;
+}
+
+namespace {
+constexpr const char* kUnit = "LumoSerial";
+constexpr int kReplyTimeoutMs = 30000;
+constexpr int kRetryPauseMs = 500;
+constexpr int kPulseMs = 49;
+constexpr unsigned kHighBaud = 115200;
+constexpr int kVrd21B = 7;
+// Rows, memory numbers and shadow numbers a V1 record can carry.
+constexpr long kV1LastNumber = 230;
+
+long Decimal(const wxString& text) {
+    long value = 0;
+    return ParseDecimal(text, value) ? value : 0;
+}
+
+// What a step's handler made of a reply.
+enum class Outcome {
+    Unhandled,  // the common rules decide
+    Done,       // the step is complete
+    WaitAgain,  // wait for another reply without sending
+    SendNew,    // send context.lastRecord (without checksum) anew
+    Resend,     // send the same record again
+    Stop,       // the session ends with context.status
+};
+
+using ReplyHandler = std::function<Outcome(const wxString&)>;
+
+bool ChecksumIsGood(const wxString& reply) {
+    if (reply.length() < 4) return false;
+    long sent = 0;
+    if (!reply.Right(2).ToLong(&sent, 16)) return false;
+    return Checksum(reply.Left(reply.length() - 2)) == sent;
+}
+
+class DigitalSession {
+  public:
+    DigitalSession(TransferContext& context, Page& page, int mode)
+        : c_(context), page_(page), mode_(mode) {}
+
+    int Run();
+
+  private:
+    bool Writing() const { return mode_ == kTransferWrite; }
+    void SetStatusMessage(const wxString& text) {
+        c_.statusMessage = text;
+        c_.progress->SetStatusText(text);
+        c_.Log(text + "\n");
+    }
+
+    // Row evaluation (write mode).
+    void EvaluateRow(int row, bool normalRow);
+    void MarkGroup(int shadowRow);
+    bool NeedsV2(int row) const;
+
+    // Opening steps.
+    int OpeningSteps();
+    wxString OpeningRecord(int step);
+    Outcome OpeningReply(int step, const wxString& reply, int& next);
+    bool AskOperatingModes();
+    int InvalidModesOfSendingRows() const;
+    void HardwareRecord(const wxString& reply, bool first);
+
+    // Rows.
+    int WriteRows();
+    wxString RowRecord(int row);
+    int ReadRows();
+
+    // One record and its replies until the step is done. False when the session must end
+    // (context.status says why).
+    bool Exchange(const wxString& record, const ReplyHandler& handler);
+    bool TakeReply();
+    Outcome CommonReply(const wxString& reply);
+
+    TransferContext& c_;
+    Page& page_;
+    int mode_;
+    wxString pendingId_;
+    std::vector<int> sendingRows_;  // the rows that take part in a write
+    int recordsSent_ = 0;
+};
+
+int DigitalSession::Run() {
+    c_.flags = kSessionFirstPass | kSessionV1Suffices;
+    c_.status = kTransferRunning;
+    c_.protocolIndex = 0;
+    c_.protocolVersion = 1;
+    c_.invalidModes = 0;
+    c_.radioModes = page_.operatingModes;
+    c_.count = 0;
+    c_.stoppedAtModes = false;
+    if (Writing()) {
+        int rows = page_.grid.RowCount();
+        for (int row = 0; row <= rows - 3; ++row)
+            EvaluateRow(row, true);
+        LUMO_LOG(kUnit, "  . 21-DTD - Check Gd TFlags: DEF, SEL");
+        for (int row = std::max(0, rows - 2); row < rows; ++row)
+            EvaluateRow(row, false);
+        c_.progress->SetRange(c_.count);
+        if (c_.count == 0) return kTransferNothingSelected;
+    }
+    c_.received.clear();
+    SetStatusMessage("Initializing...");
+    int status = OpeningSteps();
+    if (status != kTransferRunning) return status;
+    return Writing() ? WriteRows() : ReadRows();
+}
+
+// ---- Row evaluation -----------------------------------------------------------------------
+
+bool DigitalSession::NeedsV2(int row) const {
+    const CellStore& g = page_.grid;
+    if (Decimal(g.Get(row, PRIM)) > kV1LastNumber) return true;
+    // V1 carries zones 1 to 16 (indexes 0 to 15) in four bits.
+    if (ZoneIndex(g.Get(row, ZONE), page_.Type()) > 15) return true;
+    for (int slot = SHD0; slot <= SHD6; ++slot)
+        if (Decimal(g.Get(row, slot)) > kV1LastNumber) return true;
+    // A V1 record holds 8 characters of a frequency: a fifth fraction digit would be cut.
+    for (int col : {RFRQ, TFRQ})
+        if (g.Get(row, col).Strip(wxString::both).length() > 8) return true;
+    return false;
+}
+
+void DigitalSession::MarkGroup(int shadowRow) {
+    CellStore& g = page_.grid;
+    auto mark = [&](long row) {
+        if (row < 0 || row >= g.RowCount()) return;
+        int r = static_cast<int>(row);
+        g.Set(r, TFLG, FormatHexFlags(ParseHexFlags(g.Get(r, TFLG)) | kTflgSelected));
+    };
+    long primary = Decimal(g.Get(shadowRow, PRIM));
+    if (primary <= 0 || primary >= g.RowCount()) return;
+    mark(primary);
+    for (int slot = SHD0; slot <= SHD6; ++slot) {
+        long shadow = Decimal(g.Get(static_cast<int>(primary), slot));
+        if (shadow != 0) mark(shadow);
+    }
+}
+
+void DigitalSession::EvaluateRow(int row, bool normalRow) {
+    CellStore& g = page_.grid;
+    unsigned tflg = ParseHexFlags(g.Get(row, TFLG));
+    if (g.GetSelection().IsRowSelected(row)) {
+        tflg |= kTflgSelected;
+        g.Set(row, TFLG, FormatHexFlags(tflg));
+    }
+    if (!(tflg & kTflgTransferable) || !(tflg & kTflgActionMask)) return;
+    ++c_.count;
+    sendingRows_.push_back(row);
+    if (normalRow) {
+        // Memories beyond the V1 limit of a VRD-21B only travel in V2 records.
+        bool beyondV1 = row > kV1LastNumber && !page_.IsGuardRow(row);
+        if (beyondV1 || (row < kV1LastNumber && NeedsV2(row))) c_.flags &= ~kSessionV1Suffices;
+        if (tflg & 0x04) c_.flags |= kSessionTflg04;
+    }
+    c_.invalidModes |= CheckForInvalidOpModes(page_, row, page_.operatingModes);
+    if (ParseHexFlags(g.Get(row, MFLG)) & kMflgShadowSlotMask) {
+        c_.flags |= kSessionShadows;
+        MarkGroup(row);
+    }
+}
+
+// ---- Opening steps ------------------------------------------------------------------------
+
+wxString DigitalSession::OpeningRecord(int step) {
+    int index = c_.protocolIndex;
+    switch (step) {
+        case -10: return ProtocolHeader(index);
+        case -9: return index >= 2 ? wxString(kSetBaudRecord) : wxString();
+        case -8: return index >= 1 ? wxString(kReadModesRecord) : wxString();
+        case -7: return !Writing() && index >= 2 ? wxString(kReadHardwareRecord) : wxString();
+        case -6: return !Writing() && index >= 2 ? wxString(kAckRecord) : wxString();
+        case -5: return kReadVersionRecord;
+        case -4: {
+            if (Writing()) return kReadIdRecord;
+            wxDateTime now = wxDateTime::Now();
+            pendingId_ = RadioIdText(now);
+            return SetIdRecord(now);
+        }
+        case -3: return Writing() ? kDownloadRecord : kUploadRecord;
+        case -2:
+            if (!Writing() || !(c_.flags & 0x0F)) return wxString();
+            SetStatusMessage("Purging Radio....");
+            c_.flags |= kSessionPurged | kSessionShadows;
+            return kPurgeRecord;
+        default: return wxString();
+    }
+}
+
+int DigitalSession::InvalidModesOfSendingRows() const {
+    int invalid = 0;
+    for (int row : sendingRows_)
+        invalid |= CheckForInvalidOpModes(page_, row, c_.radioModes);
+    return invalid;
+}
+
+bool DigitalSession::AskOperatingModes() {
+    static const std::pair<int, const char*> kModes[] = {
+        {0x40, "    Analog Wideband\n"},
+        {0x20, "    Analog Narrowband\n"},
+        {0x10, "    P25 Conventional\n"},
+    };
+    wxString text =
+        "The following operating modes are used in the memory data but not enabled in "
+        "the radio:\n";
+    for (const auto& [bit, line] : kModes)
+        if (c_.invalidModes & bit) text << line;
+    text << "\nThe radio will not transmit in disabled modes (affected memories become receive "
+            "only).\n"
+         << "\nDo you wish to continue the transfer?";
+    if (c_.dialogs->Ask(text, "Radio Operating Modes", DialogButtons::YesNo,
+                        DialogIcon::Exclamation) != DialogAnswer::No)
+        return true;
+    LUMO_LOG(kUnit, "   . User 'CANCEL' on OP Mode");
+    return false;
+}
+
+// A file name from the radio's own text: only plain characters, so it stays in its folder.
+wxString SafeFileName(const wxString& text) {
+    wxString name;
+    for (wxUniChar ch : text) {
+        wxChar c = ch.GetValue();
+        bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                     c == '-' || c == '_' || c == ' ' || (c == '.' && !name.empty());
+        name += plain ? c : wxChar('_');
+    }
+    return name.Strip(wxString::both).empty() ? wxString("radio") : name;
+}
+
+// The data bytes after a record's address, one character each.
+wxString RecordDataText(const wxString& record) {
+    wxString text;
+    for (size_t pos = 8; pos + 1 < record.length(); pos += 2) {
+        long byte = 0;
+        if (record.Mid(pos, 2).ToLong(&byte, 16) && byte > 0) text += wxChar(byte);
+    }
+    return text;
+}
+
+void DigitalSession::HardwareRecord(const wxString& reply, bool first) {
+    wxString text = RecordDataText(reply);
+    c_.hardwareLines.push_back(text);
+    if (first && c_.log.IsOpened()) {
+        wxFileName::Mkdir(c_.hardwareDirectory, 0777, wxPATH_MKDIR_FULL);
+        wxFileName path(c_.hardwareDirectory, SafeFileName(text) + ".txt");
+        if (c_.hardware.Open(path.GetFullPath(), "w"))
+            c_.hardware.Write("Date: " + wxDateTime::Now().Format() + "\n");
+    }
+    if (c_.hardware.IsOpened()) c_.hardware.Write(text + "\n");
+}
+
+Outcome DigitalSession::OpeningReply(int step, const wxString& reply, int& next) {
+    bool accepted = reply == kAckRecord || reply == kRepeatRecord;
+    switch (step) {
+        case -10:
+            if (accepted) {
+                if (c_.protocolIndex <= 1) page_.operatingModes = c_.radioModes = 0x70;
+                next = c_.protocolIndex == 0 ? -5 : c_.protocolIndex == 1 ? -8 : -9;
+                return Outcome::Done;
+            }
+            LUMO_LOG(kUnit, " . Error from Radio");
+            ++c_.protocolIndex;
+            LUMO_LOG(kUnit, "  . Error, try next Transfer Protocol: %d", c_.protocolIndex);
+            c_.lastRecord = ProtocolHeader(c_.protocolIndex);
+            return Outcome::SendNew;
+        case -9:
+            if (!accepted) return Outcome::Unhandled;
+            Wait(c_, 50, false);
+            c_.serial->SetBaudRate(kHighBaud);
+            return Outcome::Done;
+        case -8: {
+            long modes = 0;
+            if (!reply.StartsWith("T205000033") || !reply.Mid(10, 2).ToLong(&modes, 16))
+                return Outcome::Unhandled;
+            page_.operatingModes = c_.radioModes = static_cast<int>(modes);
+            next = (c_.protocolIndex >= 2 && !Writing()) ? -7 : -5;
+            return Outcome::Done;
+        }
+        case -7:
+        case -6:
+            if (reply.StartsWith("T1")) {
+                HardwareRecord(reply, step == -7);
+                next = -6;
+                return Outcome::Done;
+            }
+            if (step == -6 && reply.StartsWith(kEndRecord)) {
+                if (c_.hardware.IsOpened()) c_.hardware.Close();
+                next = -5;
+                return Outcome::Done;
+            }
+            return Outcome::Unhandled;
+        case -5:
+            if (!reply.StartsWith("T207000023")) return Outcome::Unhandled;
+            c_.protocolVersion = 1;
+            HeldRadioInfo().firmware = reply.Mid(10, 6);
+            if (c_.protocolIndex >= 2 && HeldRadioInfo().firmware.StartsWith("02"))
+                c_.protocolVersion = 2;
+            if (!(c_.flags & kSessionV1Suffices) && c_.protocolVersion != 2) {
+                c_.status = kTransferInvalidData;
+                return Outcome::Stop;
+            }
+            return Outcome::Done;
+        case -4:
+            if (Writing() && reply.StartsWith("T20B000021")) {
+                if (reply.Mid(10) != HeldRadioInfo().radioId) c_.flags |= kSessionIdDiffers;
+                return Outcome::Done;
+            }
+            if (!Writing() && accepted) {
+                HeldRadioInfo().radioId = pendingId_;
+                return Outcome::Done;
+            }
+            return Outcome::Unhandled;
+        default: return Outcome::Unhandled;
+    }
+}
+
+int DigitalSession::OpeningSteps() {
+    int step = -10;
+    while (step < -1) {
+        c_.step = step;
+        // The question weighs the rows against the modes the radio has just reported, not
+        // those of the radio read last.
+        if (step == -5 && Writing()) c_.invalidModes = InvalidModesOfSendingRows();
+        if (step == -5 && Writing() && c_.invalidModes != 0 && !AskOperatingModes()) {
+            c_.stoppedAtModes = true;
+            return kTransferComplete;
+        }
+        int next = step + 1;
+        wxString record = OpeningRecord(step);
+        if (!record.empty()) {
+            int current = step;
+            bool going = Exchange(
+                record, [&](const wxString& reply) { return OpeningReply(current, reply, next); });
+            if (!going) return c_.status;
+        }
+        step = next;
+    }
+    c_.step = -1;
+    SetStatusMessage(Writing() ? "Sending Primary Memory Data...." : "Receiving Memory Data....");
+    LUMO_LOG(kUnit, " . Transfer Mode: %s", Writing() ? "Write Chan" : "Read Chan");
+    return kTransferRunning;
+}
+
+// ---- Rows ---------------------------------------------------------------------------------
+
+wxString DigitalSession::RowRecord(int row) {
+    const CellStore& g = page_.grid;
+    if (!g.GetSelection().IsRowSelected(row)) return wxString();
+    unsigned tflg = ParseHexFlags(g.Get(row, TFLG));
+    if (!(tflg & kTflgTransferable)) return wxString();
+    unsigned action = tflg & kTflgActionMask;
+    // A purge wiped what the radio held: rows read from it go back even when unchanged.
+    if ((c_.flags & kSessionPurged) && row != 0 && action == 0 && (tflg & kTflgFromRadio))
+        action = 1;
+    bool shadow = (ParseHexFlags(g.Get(row, MFLG)) & kMflgShadowSlotMask) != 0;
+    if (c_.flags & kSessionFirstPass) {
+        static const char* const kActions[] = {"Don't Send.", "Send.", "Erase.", "Erase."};
+        LUMO_LOG(kUnit, "Row: %03d - %s", row, kActions[action]);
+        if (action == 1 && !shadow) return encodeTrecord(page_, row, c_.protocolVersion);
+        if (action >= 2 && !(c_.flags & kSessionIdDiffers) && (tflg & kTflgFromRadio) && !shadow)
+            return encodeEraseRecord(row, c_.protocolVersion);
+        return wxString();
+    }
+    return action == 1 && shadow ? encodeTrecord(page_, row, c_.protocolVersion) : wxString();
+}
+
+int DigitalSession::WriteRows() {
+    int rows = page_.grid.RowCount();
+    bool jumpGuards = page_.params.radio == kVrd21B && c_.protocolVersion == 1;
+    c_.step = 0;
+    for (;;) {
+        if (c_.step >= rows) {
+            c_.flags &= ~kSessionFirstPass;
+            if (!(c_.flags & kSessionShadows)) return kTransferComplete;
+            LUMO_LOG(kUnit, "\n   . Send Shadows if any");
+            c_.flags &= ~kSessionShadows;
+            c_.step = 0;
+            recordsSent_ = 0;
+            c_.statusMessage = "Sending Shadow Memory Data....";
+            c_.progress->SetStatusText(c_.statusMessage);
+            c_.progress->SetValue(0);
+            c_.Log("Sending Shadow Memory Data...\n");
+            Wait(c_, kRetryPauseMs, false);
+            continue;
+        }
+        if (jumpGuards && c_.step == kV1LastNumber + 1) c_.step = 501;
+        wxString record = RowRecord(c_.step);
+        if (!record.empty()) {
+            if (!Exchange(record, [](const wxString&) { return Outcome::Unhandled; }))
+                return c_.status;
+            c_.progress->SetValue(++recordsSent_);
+        }
+        ++c_.step;
+    }
+}
+
+int DigitalSession::ReadRows() {
+    for (c_.step = 0;; ++c_.step)
+        if (!Exchange(kAckRecord, [](const wxString&) { return Outcome::Unhandled; }))
+            return c_.status;
+}
+
+// ---- One record and its replies -----------------------------------------------------------
+
+bool DigitalSession::TakeReply() {
+    int end = c_.received.Find('\r');
+    if (end == wxNOT_FOUND) return false;
+    c_.reply = c_.received.Left(end).Strip(wxString::both);
+    // Only the front of the rest is trimmed: a reply that came with this one keeps its line end.
+    c_.received = c_.received.Mid(end + 1).Strip(wxString::leading);
+    return true;
+}
+
+Outcome DigitalSession::CommonReply(const wxString& reply) {
+    if (reply == kAckRecord || reply == kRepeatRecord) return Outcome::Done;
+    if (reply.StartsWith("T1") && !Writing() && c_.step != -7 && c_.step != -6) {
+        if (!decodeTrecord(page_, reply, c_.protocolVersion)) {
+            c_.lastRecord = kRepeatRecord;
+            return Outcome::SendNew;
+        }
+        long address = 0;
+        reply.Mid(4, 4).ToLong(&address, 16);
+        c_.progress->SetValue(static_cast<int>(address) + 1);
+        return Outcome::Done;
+    }
+    if (reply.StartsWith(kEndRecord)) {
+        c_.status = Writing() ? kTransferRefused : kTransferComplete;
+        return Outcome::Stop;
+    }
+    LUMO_LOG(kUnit, " . Error from Radio");
+    if (++c_.retries > 1) {
+        c_.status = kTransferRefused;
+        return Outcome::Stop;
+    }
+    Wait(c_, kRetryPauseMs, true);
+    return Outcome::Resend;
+}
+
+bool DigitalSession::Exchange(const wxString& record, const ReplyHandler& handler) {
+    c_.retries = 0;
+    c_.subStep = 1;
+    c_.lastRecord = record;
+    for (;;) {
+        if (c_.subStep == 1) {
+            c_.lastRecord = WithChecksum(c_.lastRecord);
+            c_.Log(">" + c_.lastRecord + "\n");
+        }
+        if (c_.subStep == 1 || c_.subStep == 2) {
+            if (c_.lastRecord != "T204000000FB") LUMO_LOG(kUnit, "    > %s", c_.lastRecord);
+            c_.serial->Write(c_.lastRecord + "\r");
+        }
+        c_.status = kTransferNoReply;
+        int waited = WaitFor(c_, kReplyTimeoutMs, '\r');
+        if (waited != 0) {
+            c_.status = waited;
+            return false;
+        }
+        TakeReply();
+        c_.Log("<" + c_.reply + "\n");
+        LUMO_LOG(kUnit, "  < %s", c_.reply);
+        if (!c_.reply.StartsWith("T")) {  // noise on the line
+            c_.subStep = 3;
+            continue;
+        }
+        if (!ChecksumIsGood(c_.reply)) {
+            if (++c_.retries > 1) {
+                c_.status = kTransferChecksum;
+                return false;
+            }
+            if (Writing()) {
+                c_.subStep = 2;
+            } else {
+                c_.lastRecord = kRepeatRecord;
+                c_.subStep = 1;
+            }
+            continue;
+        }
+        c_.status = kTransferRunning;
+        c_.recordType = c_.reply.length() > 1 ? c_.reply[1].GetValue() - '0' : 0;
+        wxString reply = c_.reply.Left(c_.reply.length() - 2);
+        if (reply == kBusyReply) {
+            c_.progress->SetStatusText(c_.progress->StatusText() + ".");
+            c_.subStep = 3;
+            continue;
+        }
+        Outcome outcome = handler(reply);
+        if (outcome == Outcome::Unhandled) outcome = CommonReply(reply);
+        switch (outcome) {
+            case Outcome::Done: return true;
+            case Outcome::Stop: return false;
+            case Outcome::SendNew: c_.subStep = 1; break;
+            case Outcome::Resend: c_.subStep = 2; break;
+            case Outcome::WaitAgain:
+            case Outcome::Unhandled: c_.subStep = 3; break;
+        }
+    }
+}
+}  // namespace
+
+int WaitFor(TransferContext& c, int timeoutMs, wxUniChar character) {
+    c.progress->Pulse();
+    c.start = c.clock->NowMs();
+    c.lastPulse = c.start;
+    for (;;) {
+        c.progress->ProcessEvents();
+        c.received += c.serial->Read();
+        bool found = c.received.Find(character) != wxNOT_FOUND;
+        c.now = c.clock->NowMs();
+        c.elapsed = c.now - c.start;
+        if (c.now - c.lastPulse > kPulseMs) {
+            c.progress->Pulse();
+            c.lastPulse = c.now;
+        }
+        if (c.progress->Cancelled()) return kTransferCancelled;
+        if (c.elapsed >= timeoutMs) return kTransferTimeout;
+        if (found) return 0;
+        // A port that failed (a cable pulled out) will send nothing more.
+        if (c.serial->ErrorStatus()) return kTransferPortError;
+        c.serial->WaitForData(c.waitSliceMs);
+    }
+}
+
+void Wait(TransferContext& c, int ms, bool cancellable) {
+    int64_t start = c.clock->NowMs();
+    for (;;) {
+        c.progress->ProcessEvents();
+        if (cancellable && c.progress->Cancelled()) return;
+        int64_t elapsed = c.clock->NowMs() - start;
+        if (elapsed >= ms) return;
+        c.serial->WaitForData(static_cast<int>(std::min<int64_t>(c.waitSliceMs, ms - elapsed)));
+    }
+}
+
+int CheckForInvalidOpModes(const Page& page, int row, int radioModes) {
+    const wxString& mode = page.grid.Get(row, MODE);
+    int needed = mode == "w" ? 0x40 : mode == "n" ? 0x20 : mode == "D" ? 0x10 : 0;
+    int invalid = needed & ~radioModes;
+    if (invalid) LUMO_LOG(kUnit, " . OpMode Error - %02X on row: %d", invalid, row);
+    return invalid;
+}
+
+int DoTransferData(TransferContext& context, Page& page, int mode) {
+    return DigitalSession(context, page, mode).Run();
+}
+
+}  // namespace lumo

@@ -1,0 +1,36 @@
+// The two commands that talk to a radio: Get from radio (read into the current page) and Send to
+// radio (write the current page), and TransferData, which wraps one session in its progress
+// display, the optional transfer log and the error report.
+#pragma once
+
+#include "pages/page.h"
+#include "shell/dialogs.h"
+#include "transfer/transfer_context.h"
+
+#include <functional>
+#include <memory>
+
+namespace lumo {
+
+// What the program around a transfer provides.
+struct TransferEnvironment {
+    Dialogs* dialogs = nullptr;
+    // Makes the progress display when a transfer starts; it lives until the transfer ends.
+    std::function<std::unique_ptr<TransferProgress>(const wxString& title)> makeProgress;
+    const TransferClock* clock = nullptr;
+    int waitSliceMs = 20;
+    wxString logPath = "Lumo.log";
+    wxString hardwareDirectory = "Logs";
+};
+
+// Opens the port, runs the digital session and reports its outcome. Returns the status.
+int TransferData(TransferEnvironment& env, Page& page, int mode, const wxString& port,
+                 const wxString& title);
+// The commands with their questions and checks; they end with the status box. Return the
+// status, or -1 when a check stopped them before a transfer began.
+int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wxString& port);
+int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wxString& port);
+// True when the page's radio speaks memory records (the P25 radios and the M7 module).
+bool UsesDigitalSession(const Page& page);
+
+}  // namespace lumo

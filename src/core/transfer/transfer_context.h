@@ -1,0 +1,58 @@
+// The state of one transfer with a radio: the link, the progress display, the clock, and the
+// session's own bookkeeping. One context lives for the duration of one command.
+#pragma once
+
+#include "shell/dialogs.h"
+#include "transfer/transfer_progress.h"
+#include "transfer/wx_async_serial.h"
+
+#include <wx/ffile.h>
+
+#include <vector>
+
+namespace lumo {
+
+enum TransferMode { kTransferWrite = 0, kTransferRead = 1 };
+
+struct TransferContext {
+    wxAsyncSerial* serial = nullptr;
+    TransferProgress* progress = nullptr;
+    const TransferClock* clock = nullptr;
+    Dialogs* dialogs = nullptr;  // the operating-modes question
+    // How long a wait sleeps at most before it looks at the Cancel button again (real time).
+    int waitSliceMs = 20;
+    // Where the optional transfer log lives; it is written only when it exists already.
+    wxString logPath = "Lumo.log";
+    wxString hardwareDirectory = "Logs";
+
+    int64_t start = 0, now = 0, elapsed = 0, lastPulse = 0;
+    wxString lastRecord, reply, received, statusMessage;
+    int step = 0;
+    int count = 0;
+    int subStep = 0;
+    int status = 0;
+    unsigned flags = 0;
+    int radioModes = 0x70;
+    int invalidModes = 0;
+    int retries = 0;
+    int recordType = 0;
+    int protocolIndex = 0;
+    int protocolVersion = 1;
+    bool stoppedAtModes = false;  // the user declined the operating-modes question
+    wxFFile log;
+    wxFFile hardware;
+    std::vector<wxString> hardwareLines;
+
+    void Log(const wxString& text) {
+        if (log.IsOpened()) log.Write(text);
+    }
+};
+
+// What the last read learnt of the radio, kept for the rest of the program's run.
+struct HeldRadio {
+    wxString radioId;   // 14 digits, empty until a radio was read
+    wxString firmware;  // 6 hex digits
+};
+HeldRadio& HeldRadioInfo();
+
+}  // namespace lumo

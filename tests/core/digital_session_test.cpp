@@ -1,0 +1,362 @@
+// Transfers with a digital radio: the session and its commands against the simulated radio on
+// a pseudo-terminal. A scaled clock makes the 30-second reply limit pass in 0.6 s.
+#include "transfer/digital_session.h"
+#include "edit/shadows.h"
+#include "sim_server.h"
+#include "support/page_fixtures.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+#include "transfer/transfer_commands.h"
+#include "transfer/transfer_status.h"
+#include "transfer/trecord.h"
+
+#include <gtest/gtest.h>
+#include <wx/ffile.h>
+#include <wx/textfile.h>
+
+using namespace lumo;
+using namespace radiosim;
+
+namespace {
+constexpr int kVRD21 = 6;
+constexpr int kVRD21B = 7;
+constexpr int kVR12 = 1;
+
+long Number(const Page& page, int row, int col) {
+    long value = -1;
+    ParseDecimal(page.grid.Get(row, col), value);
+    return value;
+}
+
+class ScaledClock : public TransferClock {
+  public:
+    int64_t NowMs() const override { return SteadyClock().NowMs() * 50; }
+};
+
+// A progress display whose Cancel the test presses after a number of looks at it.
+class TestProgress : public QuietProgress {
+  public:
+    explicit TestProgress(std::vector<wxString>* texts, int cancelAfter)
+        : texts_(texts), cancelAfter_(cancelAfter) {}
+    void SetStatusText(const wxString& text) override {
+        QuietProgress::SetStatusText(text);
+        texts_->push_back(text);
+    }
+    void ProcessEvents() override {
+        if (cancelAfter_ >= 0 && looks_++ >= cancelAfter_) Cancel();
+    }
+
+  private:
+    std::vector<wxString>* texts_;
+    int cancelAfter_;
+    int looks_ = 0;
+};
+
+class DigitalSessionTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        HeldRadioInfo() = HeldRadio();
+        env.dialogs = &dialogs;
+        env.clock = &clock;
+        env.waitSliceMs = 5;
+        env.logPath = dir.Path("Lumo.log");
+        env.hardwareDirectory = dir.Path("Logs");
+        env.makeProgress = [this](const wxString& title) {
+            titles.push_back(title);
+            return std::make_unique<TestProgress>(&statusTexts, cancelAfter);
+        };
+    }
+    void TearDown() override {
+        if (server) server->Stop();
+    }
+    void Serve(DigitalSettings settings = {}, Faults faults = {}) {
+        server =
+            std::make_unique<SimServer>(std::make_unique<DigitalRadio>(settings), nullptr, faults);
+        std::string error;
+        ASSERT_TRUE(server->Open("", &error)) << error;
+        server->SetTranscript(std::string(dir.Path("transcript").mb_str()));
+        server->Start();
+    }
+    wxString Port() const { return server->DevicePath(); }
+    int Write(Page& page) { return TransferData(env, page, kTransferWrite, Port(), "Send"); }
+    int Read(Page& page) { return TransferData(env, page, kTransferRead, Port(), "Read"); }
+    size_t RadioMemories() {
+        std::lock_guard<std::mutex> lock(server->RadioMutex());
+        return server->Digital()->Memory().size();
+    }
+    // The lines Lumo sent (the radio received), in order, without their line ends.
+    std::vector<wxString> Sent() {
+        std::vector<wxString> lines;
+        wxTextFile file;
+        if (!file.Open(dir.Path("transcript"))) return lines;
+        for (wxString line = file.GetFirstLine(); !file.Eof(); line = file.GetNextLine())
+            if (line.StartsWith("<")) lines.push_back(line.Mid(1).BeforeFirst('\\'));
+        return lines;
+    }
+
+    // A P25 page with used, selected rows 1 to `last` (at least 4) and row 4 a shadow of row 3.
+    Page PageToSend(int radio, int last = 6) {
+        Page page = MakePage(radio);
+        for (int row = 1; row <= last; ++row) {
+            if (row == 4) continue;
+            FillFromDefaults(page, row);
+            page.grid.Set(row, DESC, wxString::Format("CHAN %d", row));
+        }
+        dialogs.texts.push_back("4");
+        EXPECT_EQ(CreateShadow(page, dialogs, 3), 4);
+        for (int row = 1; row <= last; ++row)
+            page.grid.GetSelection().AddRow(row);
+        return page;
+    }
+
+    TempDir dir;
+    ScaledClock clock;
+    ScriptedDialogs dialogs;
+    TransferEnvironment env;
+    std::vector<wxString> titles, statusTexts;
+    int cancelAfter = -1;
+    std::unique_ptr<SimServer> server;
+};
+}  // namespace
+
+TEST_F(DigitalSessionTest, APageWrittenAndReadBackIsThePage) {
+    Serve();
+    Page page = PageToSend(kVRD21B);
+    EXPECT_EQ(Write(page), kTransferComplete);
+    EXPECT_EQ(RadioMemories(), 6u);
+    EXPECT_TRUE(dialogs.Messages().empty());
+
+    Page back = MakePage(kVRD21B);
+    EXPECT_EQ(Read(back), kTransferComplete);
+    for (int row = 1; row <= 6; ++row) {
+        // Numbers and frequencies come back in the page's own format.
+        for (int col : {MNUM, PRIM})
+            EXPECT_EQ(Number(back, row, col), Number(page, row, col)) << "row " << row;
+        for (int col : {RFRQ, TFRQ})
+            EXPECT_EQ(FrequencyHz(back.grid.Get(row, col)), FrequencyHz(page.grid.Get(row, col)));
+        for (int col : {DESC, MODE, RSQL, RTON, RCOD, RTGP, RNAC, ZONE, SHAD, SCAN})
+            EXPECT_EQ(back.grid.Get(row, col), page.grid.Get(row, col))
+                << "row " << row << " " << ColumnKeys[col];
+    }
+    EXPECT_TRUE(ShadowLinksHaveBothEnds(back));
+    EXPECT_TRUE(ZoneCountersMatchRows(back));
+    EXPECT_EQ(HeldRadioInfo().firmware, "020100");
+    EXPECT_EQ(HeldRadioInfo().radioId.length(), 14u);
+}
+
+TEST_F(DigitalSessionTest, PrimariesGoFirstAndShadowsInASecondPass) {
+    Serve();
+    Page page = PageToSend(kVRD21B);
+    ASSERT_EQ(Write(page), kTransferComplete);
+    std::vector<wxString> records;
+    for (const wxString& line : Sent())
+        if (line.StartsWith("T143")) records.push_back(line.Mid(4, 4));
+    std::vector<wxString> expected = {"0001", "0002", "0003", "0005", "0006", "0004"};
+    EXPECT_EQ(records, expected);
+    // The radio's ID was never read in this run: it is purged before the rows are sent.
+    EXPECT_TRUE(server->Digital()->Purged());
+    EXPECT_NE(std::find(statusTexts.begin(), statusTexts.end(), "Sending Shadow Memory Data...."),
+              statusTexts.end());
+    EXPECT_EQ(Sent().back(), "T9030000FC");
+}
+
+TEST_F(DigitalSessionTest, AnOlderRadioIsOfferedProtocolsUntilOneIsAccepted) {
+    DigitalSettings settings;
+    settings.protocol = 1;
+    settings.firmware = "010200";
+    settings.modes = 0x30;
+    Serve(settings);
+    Page page = PageToSend(kVRD21);
+    dialogs.answers.push_back(DialogAnswer::Yes);  // wideband rows: send anyway
+    page.grid.Set(1, MODE, "w");
+    EXPECT_EQ(Write(page), kTransferComplete);
+    std::vector<wxString> sent = Sent();
+    ASSERT_GE(sent.size(), 3u);
+    EXPECT_EQ(sent[0], WithChecksum(ProtocolHeader(0)));
+    EXPECT_EQ(sent[1], WithChecksum(ProtocolHeader(1)));
+    EXPECT_EQ(sent[2], WithChecksum(kReadModesRecord));
+    EXPECT_EQ(page.operatingModes, 0x30);
+    ASSERT_EQ(dialogs.shown.back().caption, "Radio Operating Modes");
+    EXPECT_TRUE(dialogs.shown.back().text.Contains("    Analog Wideband\n"));
+    EXPECT_FALSE(dialogs.shown.back().text.Contains("Narrowband"));
+    EXPECT_EQ(RadioMemories(), 6u);
+}
+
+TEST_F(DigitalSessionTest, DecliningTheOperatingModesQuestionSendsNoRow) {
+    DigitalSettings settings;
+    settings.modes = 0x10;  // P25 only: the analog rows would not transmit
+    Serve(settings);
+    Page page = PageToSend(kVRD21);
+    dialogs.answers.push_back(DialogAnswer::No);
+    EXPECT_EQ(Write(page), kTransferComplete);
+    EXPECT_EQ(RadioMemories(), 0u);
+    EXPECT_EQ(Sent().back(), "T9030000FC");
+}
+
+TEST_F(DigitalSessionTest, RowsThatNeedTheNewerRecordAreRefusedByAnOlderRadio) {
+    DigitalSettings settings;
+    settings.protocol = 1;
+    settings.firmware = "010200";
+    Serve(settings);
+    Page page = MakePage(kVRD21B);
+    FillFromDefaults(page, 300);  // beyond what a V1 record can address
+    page.grid.GetSelection().AddRow(300);
+    EXPECT_EQ(Write(page), kTransferInvalidData);
+    EXPECT_EQ(dialogs.Messages().front(), "Selected operation requires updated software in Radio");
+    EXPECT_EQ(RadioMemories(), 0u);
+}
+
+TEST_F(DigitalSessionTest, NoiseAndRepliesSplitIntoSingleBytesAreRead) {
+    Faults faults;
+    faults.noise = true;
+    faults.split = true;
+    Serve({}, faults);
+    Page page = PageToSend(kVRD21, 4);
+    EXPECT_EQ(Write(page), kTransferComplete);
+    EXPECT_EQ(RadioMemories(), 4u);
+}
+
+TEST_F(DigitalSessionTest, FailuresEndWithTheirStatusAndMessage) {
+    struct Case {
+        const char* name;
+        Faults faults;
+        DigitalSettings settings;
+        int status;
+        const char* message;
+    };
+    Faults silent, garbled;
+    silent.noReply = true;
+    garbled.badChecksums = 2;
+    DigitalSettings refusing;
+    refusing.refusedAddress = 2;
+    const Case cases[] = {
+        {"no reply",
+         silent,
+         {},
+         kTransferTimeout,
+         "Timeout Error\nVerify Radio is in PC Download mode (3-8)\nand correct COM port is "
+         "selected"},
+        {"bad checksums", garbled, {}, kTransferChecksum, "Checksum Error on channel -10"},
+        {"refused row", {}, refusing, kTransferRefused, "Radio rejected channel 2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Serve(c.settings, c.faults);
+        Page page = PageToSend(kVRD21, 4);
+        dialogs.shown.clear();
+        EXPECT_EQ(Write(page), c.status);
+        ASSERT_FALSE(dialogs.Messages().empty());
+        EXPECT_EQ(dialogs.Messages().back(), c.message);
+        server->Stop();
+    }
+}
+
+TEST_F(DigitalSessionTest, CancelEndsTheTransferAndClosesTheRadiosSession) {
+    Faults silent;
+    silent.noReply = true;
+    Serve({}, silent);
+    cancelAfter = 3;
+    Page page = PageToSend(kVRD21, 4);
+    EXPECT_EQ(Write(page), kTransferCancelled);
+    EXPECT_EQ(statusTexts.back(), "Transfer Cancelled.");
+    EXPECT_EQ(Sent().back(), "T9030000FC");
+    EXPECT_TRUE(dialogs.Messages().empty());
+}
+
+TEST_F(DigitalSessionTest, NothingSelectedOrNoPortIsReportedBeforeAnythingIsSent) {
+    Serve();
+    Page page = MakePage(kVRD21);
+    FillFromDefaults(page, 1);
+    EXPECT_EQ(Write(page), kTransferNothingSelected);
+    EXPECT_EQ(dialogs.Messages().back(), "No data selected for transfer to Radio");
+    EXPECT_TRUE(Sent().empty());
+    page.grid.GetSelection().AddRow(1);
+    EXPECT_EQ(TransferData(env, page, kTransferWrite, dir.Path("no-such-port"), "x"),
+              kTransferPortError);
+    EXPECT_EQ(dialogs.Messages().back(), "Invalid COM Port (or Port in use)");
+}
+
+TEST_F(DigitalSessionTest, TheTransferLogIsWrittenOnlyWhenItExists) {
+    Serve();
+    Page page = PageToSend(kVRD21, 5);
+    ASSERT_EQ(Write(page), kTransferComplete);
+    EXPECT_FALSE(wxFileExists(env.logPath));
+
+    dir.Write("Lumo.log", "old contents\n");
+    Page back = MakePage(kVRD21);
+    ASSERT_EQ(Read(back), kTransferComplete);
+    wxString log;
+    ASSERT_TRUE(wxFFile(env.logPath).ReadAll(&log));
+    EXPECT_FALSE(log.Contains("old contents"));
+    EXPECT_TRUE(log.StartsWith("Initializing...\n>" + WithChecksum(ProtocolHeader(0))));
+    EXPECT_TRUE(log.Contains("<T143"));
+    EXPECT_TRUE(log.EndsWith("Transfer Complete.\n"));
+    // The radio's hardware description went to its own file, named after its first line.
+    wxString hardware;
+    ASSERT_TRUE(wxFFile(dir.Path("Logs/LUMO-SIM.txt")).ReadAll(&hardware));
+    EXPECT_TRUE(hardware.StartsWith("Date: "));
+    EXPECT_TRUE(hardware.Contains("SERIAL 0001\n"));
+}
+
+TEST_F(DigitalSessionTest, AfterAReadTheSameRadioIsNotPurgedAndMarkedRowsAreErased) {
+    Serve();
+    Page page = MakePage(kVRD21);
+    for (int row = 1; row <= 3; ++row) {
+        FillFromDefaults(page, row);
+        page.grid.GetSelection().AddRow(row);
+    }
+    ASSERT_EQ(Write(page), kTransferComplete);
+    ASSERT_EQ(RadioMemories(), 3u);
+    Page back = MakePage(kVRD21);
+    ASSERT_EQ(Read(back), kTransferComplete);
+    ASSERT_TRUE(ParseHexFlags(back.grid.Get(2, TFLG)) & kTflgFromRadio);
+
+    size_t before = Sent().size();
+    back.grid.GetSelection().AddRow(2);  // selected: its action becomes "erase" (bits 0x03)
+    back.grid.Set(2, TFLG, FormatHexFlags(ParseHexFlags(back.grid.Get(2, TFLG)) | 0x02));
+    ASSERT_EQ(Write(back), kTransferComplete);
+    std::vector<wxString> sent = Sent();
+    std::vector<wxString> second(sent.begin() + static_cast<long>(before), sent.end());
+    EXPECT_EQ(std::count(second.begin(), second.end(), WithChecksum(kPurgeRecord)), 0);
+    EXPECT_EQ(std::count(second.begin(), second.end(), WithChecksum(encodeEraseRecord(2, 2))), 1);
+    EXPECT_EQ(RadioMemories(), 2u);
+    EXPECT_EQ(StatusText(12), "Bad Index");
+}
+
+TEST_F(DigitalSessionTest, CommandsCheckTheirPreconditions) {
+    Page page = MakePage(kVRD21);
+    FillFromDefaults(page, 1);
+    RowTexts before = page.grid.GetRow(1);
+
+    dialogs.answers.push_back(DialogAnswer::Cancel);
+    EXPECT_EQ(DownloadCommand(env, page, 0, "/dev/null"), -1);
+    EXPECT_EQ(page.grid.GetRow(1), before);
+
+    EXPECT_EQ(DownloadCommand(env, page, 0, "none"), -1);
+    EXPECT_EQ(dialogs.Messages().back(), "No Port selected!");
+    EXPECT_EQ(page.grid.GetRow(1), before);
+
+    EXPECT_EQ(UploadCommand(env, page, 0, "/dev/null"), -1);
+    EXPECT_EQ(dialogs.Messages().back(), "No data selected!");
+
+    Page analog = MakePage(kVR12);
+    FillFromDefaults(analog, 1);
+    RowTexts analogRow = analog.grid.GetRow(1);
+    EXPECT_EQ(DownloadCommand(env, analog, 0, "/dev/null"), -1);
+    EXPECT_EQ(analog.grid.GetRow(1), analogRow);  // not cleared for a transfer that cannot run
+    EXPECT_TRUE(titles.empty());
+}
+
+TEST_F(DigitalSessionTest, ReadCommandClearsThePageAndReportsTheStatus) {
+    Serve();
+    Page sent = PageToSend(kVRD21, 4);
+    ASSERT_EQ(Write(sent), kTransferComplete);
+    Page page = MakePage(kVRD21);
+    FillFromDefaults(page, 9);
+    EXPECT_EQ(DownloadCommand(env, page, 0, Port()), kTransferComplete);
+    EXPECT_FALSE(page.IsRowUsed(9));
+    EXPECT_EQ(page.grid.Get(2, DESC), "CHAN 2");
+    EXPECT_EQ(titles.back(), "Read RP25 Memory Data Progress");
+    EXPECT_EQ(dialogs.shown.back().caption, "Read from Radio Status");
+    EXPECT_EQ(dialogs.shown.back().text, "Complete");
+}
