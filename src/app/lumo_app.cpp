@@ -10,6 +10,9 @@ bool LumoApp::OnInit() {
     auto* frame = new LumoFrame;
     SetTheLumoFrame(frame);
     frame->Show(true);
+    // "--port DEVICE" chooses the serial port at start (a radio simulator's device, say).
+    for (int i = 1; i + 1 < argc; ++i)
+        if (argv[i] == "--port") frame->SetPort(argv[i + 1]);
     StartupProbe::ArmIfRequested(frame);
     return true;
 }

@@ -5,6 +5,7 @@
 #include "edit/row_commands.h"
 #include "norv_lum_frame.h"
 #include "shell/port_selection.h"
+#include "transfer/transfer_progress.h"
 
 #include <functional>
 
@@ -34,6 +35,10 @@ class LumoFrame : public NorvLumFrame {
     void OnSetTarget(wxCommandEvent& event) override;
     void OnSetPort(wxCommandEvent& event) override;
 
+    // Radio transfers (lumo_frame_transfer.cpp).
+    void OnUpload(wxCommandEvent& event) override;
+    void OnDownload(wxCommandEvent& event) override;
+
     // Checks and row commands (lumo_frame_edit.cpp).
     void OnValidatePage(wxCommandEvent& event) override;
     void OnClearHighlight(wxCommandEvent& event) override;
@@ -54,6 +59,8 @@ class LumoFrame : public NorvLumFrame {
     void OnDefaultFile(wxCommandEvent& event) override;
 
     const lumo::PortSelection& Port() const { return port_; }
+    // Chooses the serial port without the dialog (a device given on the command line, tests).
+    void SetPort(const wxString& name);
     const lumo::PasteBuffer& CopyBuffer() const { return pasteBuffer_; }
     // Re-lays out the current page's grid after its target changed.
     void AdjustEditGrid();
@@ -74,6 +81,7 @@ class LumoFrame : public NorvLumFrame {
     std::function<bool(const wxString&)> launchDocument_;
     lumo::PasteBuffer pasteBuffer_;
     lumo::PortSelection port_;
+    lumo::SteadyClock clock_;
 };
 
 // The one main frame of the process, for code that is not called by it.

@@ -8,6 +8,8 @@
 #include "import/import_command.h"
 #include "model/catalogue.h"
 #include "shell/commands.h"
+#include "transfer/transfer_commands.h"
+#include "transfer/transfer_status.h"
 
 #include <wx/init.h>
 
@@ -37,12 +39,16 @@ const char* const kUsage =
     "                                 PolyLum .m10-.m70, CSV, VRA-50 CSV) into a new page\n"
     "  export IN.lumo -o OUT.csv      write the page's memories as CSV (the VRA-50's own layout\n"
     "                                 on VRA-50 pages)\n"
+    "  send IN.lumo --port DEVICE     send the page's memories to a P25 radio (or the simulator)\n"
+    "  get RADIO [BAND] --port DEVICE -o OUT.lumo\n"
+    "                                 read a P25 radio's memories into a new page\n"
     "  --version                      print the program's version\n"
     "  --help                         print this text\n";
 
 struct Arguments {
     std::vector<wxString> positional;
     wxString output;
+    wxString port = "none";
     bool dump = false;
 };
 
@@ -57,6 +63,9 @@ Arguments Parse(int argc, char** argv, int first) {
         if (arg == "-o") {
             if (i + 1 >= argc) throw UsageError("-o needs a file name");
             args.output = wxString::FromUTF8(argv[++i]);
+        } else if (arg == "--port") {
+            if (i + 1 >= argc) throw UsageError("--port needs a device");
+            args.port = wxString::FromUTF8(argv[++i]);
         } else if (arg == "--dump") {
             args.dump = true;
         } else if (!arg.empty() && arg[0] == '-') {
@@ -217,6 +226,66 @@ int ExportCommand(const Arguments& args) {
     return 0;
 }
 
+// The transfer's progress as lines on standard error.
+class LineProgress : public QuietProgress {
+  public:
+    void SetStatusText(const wxString& text) override {
+        QuietProgress::SetStatusText(text);
+        std::fprintf(stderr, "%s\n", static_cast<const char*>(text.utf8_str()));
+    }
+};
+
+TransferEnvironment CliEnvironment(CliDialogs& dialogs, const SteadyClock& clock) {
+    TransferEnvironment env;
+    env.dialogs = &dialogs;
+    env.clock = &clock;
+    env.makeProgress = [](const wxString&) -> std::unique_ptr<TransferProgress> {
+        return std::make_unique<LineProgress>();
+    };
+    return env;
+}
+
+// The status box's text is the last message; errors before it are reported first.
+int TransferResult(const CliDialogs& dialogs, int status) {
+    if (status == kTransferComplete) {
+        PrintMessages(dialogs);
+        return 0;
+    }
+    for (size_t i = 0; i + 1 < dialogs.messages.size(); ++i)
+        Fail(dialogs.messages[i]);
+    return Fail(dialogs.messages.empty() ? wxString("Transfer failed") : dialogs.messages.back());
+}
+
+int SendCommand(const Arguments& args) {
+    if (args.positional.size() != 1) throw UsageError("send needs IN.lumo --port DEVICE");
+    Page page = StartingPage();
+    wxString message;
+    if (!OpenInto(args.positional[0], page, message)) return Fail(message);
+    for (int row = 1; row <= page.Rows(); ++row)
+        if (page.IsRowUsed(row)) page.grid.GetSelection().AddRow(row);
+    CliDialogs dialogs;
+    SteadyClock clock;
+    TransferEnvironment env = CliEnvironment(dialogs, clock);
+    return TransferResult(dialogs, UploadCommand(env, page, 0, args.port));
+}
+
+int GetCommand(const Arguments& args) {
+    if (args.positional.empty() || args.positional.size() > 2 || args.output.empty())
+        throw UsageError("get needs RADIO [BAND] --port DEVICE -o OUT.lumo");
+    Page page;
+    if (!NewPage(args.positional[0], args.positional.size() == 2 ? &args.positional[1] : nullptr,
+                 page))
+        return 1;
+    CliDialogs dialogs;
+    SteadyClock clock;
+    TransferEnvironment env = CliEnvironment(dialogs, clock);
+    int status = DownloadCommand(env, page, 0, args.port);
+    if (status != kTransferComplete) return TransferResult(dialogs, status);
+    wxString error;
+    if (!SaveLumoFile(page, args.output, &error)) return Fail(error);
+    return TransferResult(dialogs, status);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -240,11 +309,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     const std::map<std::string, std::function<int(const Arguments&)>> verbs = {
-        {"new", NewCommand},
-        {"dump", DumpCommand},
-        {"check", CheckCommand},
-        {"import", ImportCommand},
-        {"export", ExportCommand}};
+        {"new", NewCommand},       {"dump", DumpCommand},     {"check", CheckCommand},
+        {"import", ImportCommand}, {"export", ExportCommand}, {"send", SendCommand},
+        {"get", GetCommand}};
     auto verb = verbs.find(command);
     try {
         if (verb == verbs.end()) throw UsageError("unknown command '" + command + "'");
