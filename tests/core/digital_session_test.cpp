@@ -342,9 +342,11 @@ TEST_F(DigitalSessionTest, CommandsCheckTheirPreconditions) {
     Page analog = MakePage(kVR12);
     FillFromDefaults(analog, 1);
     RowTexts analogRow = analog.grid.GetRow(1);
-    EXPECT_EQ(DownloadCommand(env, analog, 0, "/dev/null"), -1);
-    EXPECT_EQ(analog.grid.GetRow(1), analogRow);  // not cleared for a transfer that cannot run
-    EXPECT_TRUE(titles.empty());
+    // A read that fails (here: no port) leaves the page as it was.
+    EXPECT_EQ(DownloadCommand(env, analog, 0, dir.Path("no-such-port")), kTransferPortError);
+    EXPECT_EQ(analog.grid.GetRow(1), analogRow);
+    EXPECT_EQ(dialogs.shown.back().caption, "Read from Radio Status");
+    EXPECT_EQ(dialogs.shown.back().text, "Port Error");
 }
 
 TEST_F(DigitalSessionTest, ReadCommandClearsThePageAndReportsTheStatus) {

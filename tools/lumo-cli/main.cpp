@@ -39,9 +39,9 @@ const char* const kUsage =
     "                                 PolyLum .m10-.m70, CSV, VRA-50 CSV) into a new page\n"
     "  export IN.lumo -o OUT.csv      write the page's memories as CSV (the VRA-50's own layout\n"
     "                                 on VRA-50 pages)\n"
-    "  send IN.lumo --port DEVICE     send the page's memories to a P25 radio (or the simulator)\n"
+    "  send IN.lumo --port DEVICE     send the page's memories to its radio (or the simulator)\n"
     "  get RADIO [BAND] --port DEVICE -o OUT.lumo\n"
-    "                                 read a P25 radio's memories into a new page\n"
+    "                                 read a radio's memories into a new page\n"
     "  --version                      print the program's version\n"
     "  --help                         print this text\n";
 

@@ -36,12 +36,6 @@ const ImporterEntry kImporters[] = {
     {"CSV", Import_CSV},        {"DAMX", Import_DAMX},
 };
 
-// The imported page takes the place of the page's contents; the grid keeps its observer.
-void TakeImportedPage(Page& page, Page&& imported) {
-    CellStoreObserver* observer = page.grid.Observer();
-    page = std::move(imported);
-    page.grid.SetObserver(observer);
-}
 }  // namespace
 
 ImportOutcome ImportFileAt(const wxString& path, Page& page, int pageNumber, Dialogs& dialogs) {
@@ -73,7 +67,7 @@ ImportOutcome ImportFileAt(const wxString& path, Page& page, int pageNumber, Dia
     imported.strings.fileName = name.GetFullName();
     imported.params.pageFlags |= kPageFlagFromFile;
     SetPageEditors(imported, pageNumber);
-    TakeImportedPage(page, std::move(imported));
+    AdoptPage(page, std::move(imported));
     return outcome;
 }
 

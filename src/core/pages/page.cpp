@@ -89,6 +89,12 @@ RowAdjustment AdjustPageRows(Page& page, int oldRadio, int oldBandChoice) {
     return {"Did Not Change", newRows};
 }
 
+void AdoptPage(Page& page, Page&& replacement) {
+    CellStoreObserver* observer = page.grid.Observer();
+    page = std::move(replacement);
+    page.grid.SetObserver(observer);
+}
+
 int GetAlignment(const Page& page, int sourceType, int sourceBand) {
     int pageBand = page.params.band;
     LUMO_LOG(kUnit, "Band - Source: %d: Page: %d", sourceBand, pageBand);

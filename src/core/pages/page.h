@@ -81,6 +81,9 @@ struct RowAdjustment {
     int count;
 };
 RowAdjustment AdjustPageRows(Page& page, int oldRadio, int oldBandChoice);
+// Puts a page built aside (an import, a read from a radio) in the place of a page; the page's
+// store keeps its observer (the grid that shows it).
+void AdoptPage(Page& page, Page&& replacement);
 // How a source of type 0 on a band fits the page: 0x80 page not ANFM, 1 bands 4/5 swapped, 2
 // other band.
 int GetAlignment(const Page& page, int sourceType, int sourceBand);

@@ -1,5 +1,6 @@
 #include "transfer/transfer_commands.h"
 
+#include "transfer/analog_session.h"
 #include "transfer/async_serial.h"
 #include "transfer/digital_session.h"
 #include "transfer/transfer_status.h"
@@ -7,6 +8,7 @@
 #include "util/diag_log.h"
 
 #include <wx/filename.h>
+#include <wx/stdpaths.h>
 
 namespace lumo {
 
@@ -14,8 +16,6 @@ namespace {
 constexpr const char* kUnit = "LumoMain";
 constexpr unsigned kLineBaud = 9600;
 constexpr int kClosingPauseMs = 1000;
-constexpr const char* kAnalogUnavailable =
-    "Transfers with analog radios and the M6 module are not available in this version of Lumo.";
 
 // The transfer log is kept only when the user asked for it by creating the file.
 void OpenTransferLog(TransferContext& c) {
@@ -26,6 +26,34 @@ void OpenTransferLog(TransferContext& c) {
 
 void SendEndRecord(TransferContext& c) {
     c.serial->Write(sendEndRecord() + "\r");
+}
+
+// The analog radios end without an end record and word some errors their own way.
+void ReportAnalogStatus(TransferEnvironment& env, TransferContext& c, int status) {
+    auto error = [&](const wxString& text) {
+        env.dialogs->Message(text, "Error", DialogIcon::Error);
+    };
+    switch (status) {
+        case kTransferComplete:
+            c.progress->SetStatusText("Transfer Complete.");
+            c.Log("Transfer Complete.\n");
+            Wait(c, kClosingPauseMs, true);
+            break;
+        case kTransferPortError: error("Invalid COM Port (or Port in use)"); break;
+        case kTransferTimeout:
+            error(
+                "Timeout Error\nVerify Radio is in PC Download mode\nand correct COM port is "
+                "selected");
+            c.Log("<Timeout>\n");
+            break;
+        case kTransferRefused: error(wxString::Format("Radio rejected item: %d", c.step)); break;
+        case kTransferNothingSelected: error("No data selected for transfer to Radio"); break;
+        case kTransferUnsupported:
+            error("The requested function is not supported\nby the firware in the Radio");
+            break;
+        case kTransferCancelled: c.Log("Transfer cancelled by user.\n"); break;
+        default: error(wxString::Format("Download Failure %d %d", status, c.step)); break;
+    }
 }
 
 void ReportStatus(TransferEnvironment& env, TransferContext& c, int status, int mode) {
@@ -71,6 +99,18 @@ void ReportStatus(TransferEnvironment& env, TransferContext& c, int status, int 
 }
 }  // namespace
 
+wxString DefaultAnalogLogPath() {
+    // The program's data directory, whichever front end (lumo, lumo-cli) runs the transfer.
+#ifdef __UNIX__
+    const char* folder = ".lumo";
+#else
+    const char* folder = "Lumo";
+#endif
+    wxFileName path(wxStandardPaths::Get().GetUserConfigDir(), "Lumo.log");
+    path.AppendDir(folder);
+    return path.GetFullPath();
+}
+
 bool UsesDigitalSession(const Page& page) {
     return page.IsP25() || (page.Type() == kMODX && page.params.band == 9);
 }
@@ -85,7 +125,8 @@ int TransferData(TransferEnvironment& env, Page& page, int mode, const wxString&
     c.clock = env.clock;
     c.dialogs = env.dialogs;
     c.waitSliceMs = env.waitSliceMs;
-    c.logPath = env.logPath;
+    bool digital = UsesDigitalSession(page);
+    c.logPath = digital ? env.logPath : env.analogLogPath;
     c.hardwareDirectory = env.hardwareDirectory;
     OpenTransferLog(c);
     wxAsyncSerial serial(nullptr, wxString(PlatformPortName(std::string(port.mb_str()))),
@@ -93,10 +134,13 @@ int TransferData(TransferEnvironment& env, Page& page, int mode, const wxString&
     c.serial = &serial;
     int status = kTransferPortError;
     if (serial.IsOpen())
-        status = DoTransferData(c, page, mode);
+        status = digital ? DoTransferData(c, page, mode) : DoAnalogTransferData(c, page, mode);
     else
         LUMO_LOG(kUnit, " . Port %s: %s", port, serial.LastError());
-    ReportStatus(env, c, status, mode);
+    if (digital)
+        ReportStatus(env, c, status, mode);
+    else
+        ReportAnalogStatus(env, c, status);
     if (c.hardware.IsOpened()) c.hardware.Close();
     if (c.log.IsOpened()) c.log.Close();
     serial.Close();
@@ -125,15 +169,18 @@ int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const 
         dialogs.Message("No Port selected!", "Error!");
         return -1;
     }
-    // Without a session for this radio, the page is not cleared for nothing.
-    if (!UsesDigitalSession(page)) {
-        dialogs.Message(kAnalogUnavailable, "Error!");
-        return -1;
-    }
+    // A module band without a session would clear the page for nothing.
+    if (page.Type() == kMODX && page.params.band != 8 && page.params.band != 9) return -1;
     LUMO_LOG(kUnit, ". From: %s, Band: %s", page.strings.radioName, page.strings.bandName);
-    ClearPage(page, pageNumber);
+    // The radio's memories are read into a cleared copy, which replaces the page only when the
+    // read completes: a read that fails half-way leaves the page as it was.
+    Page incoming = page;
+    incoming.grid.SetObserver(nullptr);
+    ClearPage(incoming, pageNumber);
     wxString title = "Read " + page.strings.typeCode + " Memory Data Progress";
-    int status = TransferData(env, page, kTransferRead, port, title);
+    int status = TransferData(env, incoming, kTransferRead, port, title);
+    page.operatingModes = incoming.operatingModes;
+    if (status == kTransferComplete) AdoptPage(page, std::move(incoming));
     ShowStatus(env, status, "Read from Radio Status");
     return status;
 }
@@ -143,6 +190,15 @@ bool HasSelectedRow(const Page& page) {
     for (int row = 0; row <= page.Rows(); ++row)
         if (page.grid.GetSelection().IsRowSelected(row)) return true;
     return false;
+}
+
+// A single-channel analog radio needs its main channel and both guards in every write.
+bool PassesGuardRule(const Page& page) {
+    if (page.params.radio > 5 || !page.HasGuardRows()) return true;
+    const Selection& selection = page.grid.GetSelection();
+    return page.IsRowUsed(0) && page.IsRowUsed(page.FirstGuardRow()) &&
+           page.IsRowUsed(page.SecondGuardRow()) && selection.IsRowSelected(page.FirstGuardRow()) &&
+           selection.IsRowSelected(page.SecondGuardRow());
 }
 }  // namespace
 
@@ -166,13 +222,10 @@ int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wx
             status = TransferData(env, page, kTransferWrite, port, "Send to RP25 Radio Progress");
             break;
         case kMODX:
-            if (page.params.band != 8) {
-                status = TransferData(env, page, kTransferWrite, port,
-                                      "Send to MODX M7 Module Progress");
-                break;
-            }
-            dialogs.Message(kAnalogUnavailable, "Error!");
-            return -1;
+            status = TransferData(env, page, kTransferWrite, port,
+                                  page.params.band == 8 ? "Send to MODX M6 Module Progress"
+                                                        : "Send to MODX M7 Module Progress");
+            break;
         case kR19:
             dialogs.Message("VR-19 is not currently supported!", "Error!");
             status = kTransferUnsupported;
@@ -181,7 +234,16 @@ int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wx
             LUMO_LOG(kUnit, " . Error No Type");
             status = kTransferInvalidData;
             break;
-        default: dialogs.Message(kAnalogUnavailable, "Error!"); return -1;
+        default:  // ANFM, ANAM, FMAM
+            if (!PassesGuardRule(page)) {
+                dialogs.Message(
+                    "For single channel analog radios\n(VR-11, 12, 13, 13B 14):\n\n"
+                    "At least one Main channel and\n both Guards must be selected!",
+                    "Error!");
+                return -1;
+            }
+            status = TransferData(env, page, kTransferWrite, port, "Send to ANFM Radio Progress");
+            break;
     }
     ShowStatus(env, status, "Write to Radio Status");
     return status;

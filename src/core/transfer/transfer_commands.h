@@ -12,6 +12,9 @@
 
 namespace lumo {
 
+// "Lumo.log" in the user's data directory for Lumo.
+wxString DefaultAnalogLogPath();
+
 // What the program around a transfer provides.
 struct TransferEnvironment {
     Dialogs* dialogs = nullptr;
@@ -19,7 +22,8 @@ struct TransferEnvironment {
     std::function<std::unique_ptr<TransferProgress>(const wxString& title)> makeProgress;
     const TransferClock* clock = nullptr;
     int waitSliceMs = 20;
-    wxString logPath = "Lumo.log";
+    wxString logPath = "Lumo.log";                    // digital radios: in the working directory
+    wxString analogLogPath = DefaultAnalogLogPath();  // analog radios: in the data directory
     wxString hardwareDirectory = "Logs";
 };
 

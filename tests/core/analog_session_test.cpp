@@ -1,0 +1,193 @@
+// Transfers with analog radios: the channel line both ways, and sessions against the simulated
+// analog radio on a pseudo-terminal (a clock fifty times fast stands in for the pauses).
+#include "transfer/analog_session.h"
+#include "sim_server.h"
+#include "support/page_fixtures.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+#include "transfer/transfer_commands.h"
+#include "transfer/transfer_status.h"
+
+#include <gtest/gtest.h>
+
+using namespace lumo;
+using namespace radiosim;
+
+namespace {
+constexpr int kVR12 = 1;  // FM 66-88, transfer byte 2, guard rows 121 and 122
+constexpr int kVR35 = 13;
+
+class ScaledClock : public TransferClock {
+  public:
+    int64_t NowMs() const override { return SteadyClock().NowMs() * 50; }
+};
+
+void FillChannel(Page& page, int row, const char* description, const char* frequency) {
+    FillFromDefaults(page, row);
+    page.grid.Set(row, DESC, description);
+    page.grid.Set(row, RFRQ, frequency);
+    page.grid.Set(row, TFRQ, frequency);
+}
+
+// A VR-12 page with channels 1 to 3 and both guards, all selected.
+Page ChannelPage() {
+    Page page = MakePage(kVR12);
+    FillChannel(page, 1, "SIMPLEX", "70.5000");
+    FillChannel(page, 2, "REPEAT", "71.2500");
+    page.grid.Set(2, RTON, "100.0");
+    page.grid.Set(2, SCAN, "5");
+    page.grid.Set(2, MODE, "N");
+    FillChannel(page, 3, "CALL", "66.0000");
+    FillChannel(page, page.FirstGuardRow(), "GUARD 1", "67.0000");
+    FillChannel(page, page.SecondGuardRow(), "GUARD 2", "68.0000");
+    for (int row : {1, 2, 3, page.FirstGuardRow(), page.SecondGuardRow()})
+        page.grid.GetSelection().AddRow(row);
+    return page;
+}
+
+class AnalogSessionTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        env.dialogs = &dialogs;
+        env.clock = &clock;
+        env.waitSliceMs = 5;
+        env.analogLogPath = dir.Path("Lumo.log");
+        env.makeProgress = [this](const wxString& title) {
+            titles.push_back(title);
+            return std::make_unique<QuietProgress>();
+        };
+    }
+    void TearDown() override {
+        if (server) server->Stop();
+    }
+    void Serve(int rows = 122, Faults faults = {},
+               std::map<int, std::string> memory = std::map<int, std::string>()) {
+        auto radio = std::make_unique<AnalogRadio>(rows);
+        radio->SetMemory(std::move(memory));
+        server = std::make_unique<SimServer>(nullptr, std::move(radio), faults);
+        std::string error;
+        ASSERT_TRUE(server->Open("", &error)) << error;
+        server->Start();
+    }
+    std::map<int, std::string> RadioMemory() {
+        std::lock_guard<std::mutex> lock(server->RadioMutex());
+        return server->Analog()->Memory();
+    }
+
+    TempDir dir;
+    ScaledClock clock;
+    ScriptedDialogs dialogs;
+    TransferEnvironment env;
+    std::vector<wxString> titles;
+    std::unique_ptr<SimServer> server;
+};
+}  // namespace
+
+TEST(AnalogLine, FieldsStandAtTheirPlaces) {
+    Page page = ChannelPage();
+    wxString line;
+    ASSERT_EQ(BuildAnalogLine(page, 2, line), 0);
+    EXPECT_EQ(line.ToStdString(),
+              "002 REPEAT    071.2500RX 071.2500TX CTCSS: 12RX 00TX DPL: 000RX 000TX 1_3__N");
+    EXPECT_EQ(line[45], 'R');  // the long layout the reader recognises
+    line.clear();
+    ASSERT_EQ(BuildAnalogLine(page, 1, line), 0);
+    EXPECT_TRUE(line.EndsWith("LOCK W"));
+    page.grid.Set(1, MNUM, "000");
+    EXPECT_NE(BuildAnalogLine(page, 1, line), 0);
+    EXPECT_EQ(NormalisedAnalogFrequency("30.5"), "030.5000");
+    EXPECT_EQ(NormalisedAnalogFrequency("136.0000"), "136.0000");
+}
+
+TEST(AnalogLine, ALineReadBackFillsItsRow) {
+    Page page = ChannelPage();
+    Page back = MakePage(kVR12);
+    for (int row : {1, 2, 3}) {
+        wxString line;
+        ASSERT_EQ(BuildAnalogLine(page, row, line), 0);
+        int placed = 0;
+        ASSERT_TRUE(ReadAnalogLine(back, line, &placed));
+        EXPECT_EQ(placed, row);
+        for (int col : {DESC, RFRQ, TFRQ, RTON, TTON, RCOD, TCOD, SCAN, MODE})
+            EXPECT_EQ(back.grid.Get(row, col), page.grid.Get(row, col))
+                << "row " << row << " " << ColumnKeys[col];
+        EXPECT_EQ(back.grid.Get(row, TFLG), "C0");
+    }
+    EXPECT_FALSE(ReadAnalogLine(back, "999 TOO FAR"));
+    EXPECT_FALSE(ReadAnalogLine(back, "x"));
+    ASSERT_TRUE(ReadAnalogLine(back, "GD1 GUARD"));  // a short line: the rest reads as nothing
+    EXPECT_EQ(back.grid.Get(121, MNUM), "121");
+    EXPECT_EQ(back.grid.Get(121, SCAN), "0");
+}
+
+TEST_F(AnalogSessionTest, APageWrittenAndReadBackIsThePage) {
+    Serve();
+    Page page = ChannelPage();
+    EXPECT_EQ(TransferData(env, page, kTransferWrite, server->DevicePath(), "Send"),
+              kTransferComplete);
+    EXPECT_TRUE(dialogs.Messages().empty());
+    std::map<int, std::string> memory = RadioMemory();
+    EXPECT_EQ(memory.size(), 5u);
+    EXPECT_EQ(server->Analog()->Pib(), 2);
+
+    Page back = MakePage(kVR12);
+    EXPECT_EQ(TransferData(env, back, kTransferRead, server->DevicePath(), "Read"),
+              kTransferComplete);
+    for (int row : {1, 2, 3, 121, 122})
+        for (int col : {MNUM, DESC, RFRQ, TFRQ, RTON, RCOD, SCAN, MODE})
+            EXPECT_EQ(back.grid.Get(row, col), page.grid.Get(row, col))
+                << "row " << row << " " << ColumnKeys[col];
+}
+
+TEST_F(AnalogSessionTest, NoiseBeforeTheFirstChannelIsDropped) {
+    Page page = ChannelPage();
+    wxString line;
+    BuildAnalogLine(page, 1, line);
+    std::string first = "garbage " + std::string(line.mb_str());
+    Serve(122, {}, {{1, first}});
+    Page back = MakePage(kVR12);
+    EXPECT_EQ(TransferData(env, back, kTransferRead, server->DevicePath(), "Read"),
+              kTransferComplete);
+    EXPECT_EQ(back.grid.Get(1, DESC), "SIMPLEX");
+}
+
+TEST_F(AnalogSessionTest, ARadioThatStopsAnsweringTimesOut) {
+    Faults silent;
+    silent.noReply = true;
+    Serve(122, silent);
+    Page page = ChannelPage();
+    EXPECT_EQ(TransferData(env, page, kTransferWrite, server->DevicePath(), "Send"),
+              kTransferTimeout);
+    EXPECT_EQ(
+        dialogs.Messages().back(),
+        "Timeout Error\nVerify Radio is in PC Download mode\nand correct COM port is selected");
+}
+
+TEST_F(AnalogSessionTest, SingleChannelRadiosNeedBothGuardsSelected) {
+    Serve();
+    Page page = ChannelPage();
+    page.grid.GetSelection().Clear();
+    page.grid.GetSelection().AddRow(1);
+    EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), -1);
+    EXPECT_TRUE(dialogs.Messages().back().EndsWith("both Guards must be selected!"));
+    EXPECT_TRUE(titles.empty());
+
+    page = ChannelPage();
+    EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), kTransferComplete);
+    EXPECT_EQ(titles.back(), "Send to ANFM Radio Progress");
+    EXPECT_EQ(dialogs.shown.back().text, "Complete");
+}
+
+TEST_F(AnalogSessionTest, RadiosThatStartOnTheirOwnKeyAreToldSo) {
+    Serve(202);
+    Page page = MakePage(kVR35);
+    EXPECT_EQ(TransferData(env, page, kTransferRead, server->DevicePath(), "Read"),
+              kTransferComplete);
+    EXPECT_EQ(dialogs.shown.front().text, "Close this dialog, then press ENTER on radio to start");
+    // Without a transfer byte a write sends the command and the end line, no channel.
+    FillFromDefaults(page, 1);
+    page.grid.GetSelection().AddRow(1);
+    EXPECT_EQ(TransferData(env, page, kTransferWrite, server->DevicePath(), "Send"),
+              kTransferComplete);
+    EXPECT_TRUE(RadioMemory().empty());
+}
