@@ -1,5 +1,7 @@
 #include "lumo_frame.h"
 
+#include "lumo_printing.h"
+
 #include "edit/row_values.h"
 #include "files/file_commands.h"
 #include "page_view.h"
@@ -30,6 +32,7 @@ LumoFrame::LumoFrame()
                    wxDEFAULT_FRAME_STYLE | wxHSCROLL | wxVSCROLL | wxTAB_TRAVERSAL),
       launchDocument_([](const wxString& path) { return wxLaunchDefaultApplication(path); }) {
     SetStatusText("Select function", 0);
+    InitPrintSettings();
 }
 
 void LumoFrame::OnClose(wxCloseEvent& event) {

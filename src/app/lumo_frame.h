@@ -35,6 +35,11 @@ class LumoFrame : public NorvLumFrame {
     void OnSetTarget(wxCommandEvent& event) override;
     void OnSetPort(wxCommandEvent& event) override;
 
+    // Printing (lumo_frame_print.cpp).
+    void OnPrint(wxCommandEvent& event) override;
+    void OnPrintPreview(wxCommandEvent& event) override;
+    void OnPageSetup(wxCommandEvent& event) override;
+
     // Radio transfers (lumo_frame_transfer.cpp).
     void OnUpload(wxCommandEvent& event) override;
     void OnDownload(wxCommandEvent& event) override;

@@ -137,6 +137,12 @@ bool NewPage(const wxString& radioName, const wxString* bandName, Page& page) {
     return true;
 }
 
+// The page for the RADIO [BAND] arguments that start at `first`.
+bool NewPageFromArguments(const Arguments& args, size_t first, Page& page) {
+    bool hasBand = args.positional.size() == first + 2;
+    return NewPage(args.positional[first], hasBand ? &args.positional[first + 1] : nullptr, page);
+}
+
 void PrintMessages(const CliDialogs& dialogs) {
     for (const wxString& text : dialogs.messages) {
         wxString line = text;
@@ -149,9 +155,7 @@ int NewCommand(const Arguments& args) {
     if (args.positional.empty() || args.positional.size() > 2 || args.output.empty())
         throw UsageError("new needs RADIO [BAND] -o OUT.lumo");
     Page page;
-    if (!NewPage(args.positional[0], args.positional.size() == 2 ? &args.positional[1] : nullptr,
-                 page))
-        return 1;
+    if (!NewPageFromArguments(args, 0, page)) return 1;
     wxString error;
     if (!SaveLumoFile(page, args.output, &error)) return Fail(error);
     return 0;
@@ -191,9 +195,7 @@ int ImportCommand(const Arguments& args) {
     if (args.positional.size() < 2 || args.positional.size() > 3 || args.output.empty())
         throw UsageError("import needs IN RADIO [BAND] -o OUT.lumo");
     Page page;
-    if (!NewPage(args.positional[1], args.positional.size() == 3 ? &args.positional[2] : nullptr,
-                 page))
-        return 1;
+    if (!NewPageFromArguments(args, 1, page)) return 1;
     CliDialogs dialogs;
     ImportOutcome outcome = ImportFileAt(args.positional[0], page, 0, dialogs);
     if (outcome.count == 0) {
@@ -273,9 +275,7 @@ int GetCommand(const Arguments& args) {
     if (args.positional.empty() || args.positional.size() > 2 || args.output.empty())
         throw UsageError("get needs RADIO [BAND] --port DEVICE -o OUT.lumo");
     Page page;
-    if (!NewPage(args.positional[0], args.positional.size() == 2 ? &args.positional[1] : nullptr,
-                 page))
-        return 1;
+    if (!NewPageFromArguments(args, 0, page)) return 1;
     CliDialogs dialogs;
     SteadyClock clock;
     TransferEnvironment env = CliEnvironment(dialogs, clock);

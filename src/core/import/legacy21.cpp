@@ -275,11 +275,6 @@ bool Parse21TextLine(ImportReader& reader, Legacy21Record& record, int gridRows)
 }
 
 namespace {
-long NumberOf(const wxString& text) {
-    long value = 0;
-    return ParseDecimal(text, value) ? value : 0;
-}
-
 // The list names each shadow's primary only on the shadow's line: the primary's first free
 // slot takes it. A shadow whose primary is missing or full stays unlinked (and is made a plain
 // memory afterwards).
@@ -288,18 +283,18 @@ void LinkListedShadows(Page& page) {
     for (int row = 1; row <= page.Rows(); ++row) {
         unsigned mflg = ParseHexFlags(g.Get(row, MFLG));
         if (!(mflg & kMflgShadowSlotMask)) continue;
-        long primary = NumberOf(g.Get(row, PRIM));
+        long primary = DecimalOrZero(g.Get(row, PRIM));
         if (primary < 1 || primary > page.Rows() || primary == row || !page.IsRowUsed(primary) ||
             IsShadowRow(page, primary))
             continue;
         int p = static_cast<int>(primary);
         for (int k = 0; k < 7; ++k) {
-            if (NumberOf(g.Get(p, SHD0 + k)) != 0) continue;
+            if (DecimalOrZero(g.Get(p, SHD0 + k)) != 0) continue;
             g.Set(p, SHD0 + k, wxString::Format("%d", row));
             g.Set(row, MFLG, FormatHexFlags((k + 1) | (mflg & 0x60)));
             g.Set(p, MFLG, FormatHexFlags(ParseHexFlags(g.Get(p, MFLG)) | kMflgPrimary));
             const wxString& shad = g.Get(p, SHAD);
-            long listed = shad.StartsWith("P-") ? NumberOf(shad.Mid(2)) : 0;
+            long listed = shad.StartsWith("P-") ? DecimalOrZero(shad.Mid(2)) : 0;
             g.Set(p, SHAD, wxString::Format("P-%ld", listed + 1));
             g.Set(row, ZONE, g.Get(p, ZONE));
             LockShadowCells(page, p, 1);

@@ -129,6 +129,11 @@ wxString FormatHexFlags(unsigned value) {
 }
 
 // Called for every memory number of a page on every check: no allocations.
+long DecimalOrZero(const wxString& text) {
+    long value = 0;
+    return ParseDecimal(text, value) ? value : 0;
+}
+
 bool ParseDecimal(const wxString& text, long& value) {
     size_t begin = 0, end = text.length();
     while (begin < end && text[begin] == ' ')

@@ -78,5 +78,7 @@ unsigned ParseHexFlags(const wxString& text);
 wxString FormatHexFlags(unsigned value);  // "%02X"
 // Reads a decimal cell; returns false (and leaves value alone) when the text is not a number.
 bool ParseDecimal(const wxString& text, long& value);
+// A decimal cell's value, 0 when the text is not a number.
+long DecimalOrZero(const wxString& text);
 
 }  // namespace lumo

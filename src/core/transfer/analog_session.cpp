@@ -27,11 +27,6 @@ constexpr int kFirstEnqMs = 50;
 // The radio information this build assumes for every analog radio.
 constexpr int kRadioInfoRows = 200;
 
-long Decimal(const wxString& text) {
-    long value = 0;
-    return ParseDecimal(text, value) ? value : 0;
-}
-
 // Positions in the analog tone and code lists, as the line carries them.
 wxString ToneField(const wxString& tone) {
     // "OFF" is entry 0 of the tone list: two digits like every other tone, so the fields after
@@ -47,7 +42,7 @@ wxString CodeField(const wxString& code) {
 }
 
 wxString ScanField(const wxString& scan) {
-    long mask = Decimal(scan);
+    long mask = DecimalOrZero(scan);
     if (mask == 0) return "LOCK ";
     wxString field;
     for (int list = 0; list < 5; ++list)
@@ -65,7 +60,7 @@ wxString ModeLetter(const wxString& mode) {
 long MemoryNumber(const Page& page, const wxString& text) {
     if (text == "GD1") return page.Rows() - 1;
     if (text == "GD2") return page.Rows();
-    return Decimal(text);
+    return DecimalOrZero(text);
 }
 }  // namespace
 
@@ -104,7 +99,7 @@ wxString FrequencyAt(const Page& page, const wxString& line, size_t pos) {
 }
 
 wxString ToneAt(const wxString& line, size_t pos) {
-    long index = Decimal(line.Mid(pos, 2).Strip(wxString::both));
+    long index = DecimalOrZero(line.Mid(pos, 2).Strip(wxString::both));
     return ToneChoiceText(static_cast<int>(index));
 }
 
@@ -138,7 +133,7 @@ bool ReadAnalogLine(Page& page, const wxString& raw, int* rowOut) {
     if (line.length() > 45 && line[45] == 'R') {
         g.Set(row, RTON, ToneAt(line, 43));
         g.Set(row, TTON, ToneAt(line, 48));
-        long ttone = Decimal(line.Mid(48, 2).Strip(wxString::both));
+        long ttone = DecimalOrZero(line.Mid(48, 2).Strip(wxString::both));
         if (page.Type() == kMODX && ttone >= 1 && ttone <= 64) {
             g.Set(row, RCOD, "OFF");
             g.Set(row, TCOD, "OFF");

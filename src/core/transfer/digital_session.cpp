@@ -27,11 +27,6 @@ constexpr int kVrd21B = 7;
 // Rows, memory numbers and shadow numbers a V1 record can carry.
 constexpr long kV1LastNumber = 230;
 
-long Decimal(const wxString& text) {
-    long value = 0;
-    return ParseDecimal(text, value) ? value : 0;
-}
-
 // What a step's handler made of a reply.
 enum class Outcome {
     Unhandled,  // the common rules decide
@@ -128,11 +123,11 @@ int DigitalSession::Run() {
 
 bool DigitalSession::NeedsV2(int row) const {
     const CellStore& g = page_.grid;
-    if (Decimal(g.Get(row, PRIM)) > kV1LastNumber) return true;
+    if (DecimalOrZero(g.Get(row, PRIM)) > kV1LastNumber) return true;
     // V1 carries zones 1 to 16 (indexes 0 to 15) in four bits.
     if (ZoneIndex(g.Get(row, ZONE), page_.Type()) > 15) return true;
     for (int slot = SHD0; slot <= SHD6; ++slot)
-        if (Decimal(g.Get(row, slot)) > kV1LastNumber) return true;
+        if (DecimalOrZero(g.Get(row, slot)) > kV1LastNumber) return true;
     // A V1 record holds 8 characters of a frequency: a fifth fraction digit would be cut.
     for (int col : {RFRQ, TFRQ})
         if (g.Get(row, col).Strip(wxString::both).length() > 8) return true;
@@ -146,11 +141,11 @@ void DigitalSession::MarkGroup(int shadowRow) {
         int r = static_cast<int>(row);
         g.Set(r, TFLG, FormatHexFlags(ParseHexFlags(g.Get(r, TFLG)) | kTflgSelected));
     };
-    long primary = Decimal(g.Get(shadowRow, PRIM));
+    long primary = DecimalOrZero(g.Get(shadowRow, PRIM));
     if (primary <= 0 || primary >= g.RowCount()) return;
     mark(primary);
     for (int slot = SHD0; slot <= SHD6; ++slot) {
-        long shadow = Decimal(g.Get(static_cast<int>(primary), slot));
+        long shadow = DecimalOrZero(g.Get(static_cast<int>(primary), slot));
         if (shadow != 0) mark(shadow);
     }
 }
