@@ -3,6 +3,7 @@
 #include "transfer/analog_session.h"
 #include "sim_server.h"
 #include "support/page_fixtures.h"
+#include "support/scaled_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 #include "transfer/transfer_commands.h"
@@ -16,11 +17,6 @@ using namespace radiosim;
 namespace {
 constexpr int kVR12 = 1;  // FM 66-88, transfer byte 2, guard rows 121 and 122
 constexpr int kVR35 = 13;
-
-class ScaledClock : public TransferClock {
-  public:
-    int64_t NowMs() const override { return SteadyClock().NowMs() * 50; }
-};
 
 void FillChannel(Page& page, int row, const char* description, const char* frequency) {
     FillFromDefaults(page, row);

@@ -4,6 +4,7 @@
 #include "edit/shadows.h"
 #include "sim_server.h"
 #include "support/page_fixtures.h"
+#include "support/scaled_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 #include "transfer/transfer_commands.h"
@@ -28,11 +29,6 @@ long Number(const Page& page, int row, int col) {
     ParseDecimal(page.grid.Get(row, col), value);
     return value;
 }
-
-class ScaledClock : public TransferClock {
-  public:
-    int64_t NowMs() const override { return SteadyClock().NowMs() * 50; }
-};
 
 // A progress display whose Cancel the test presses after a number of looks at it.
 class TestProgress : public QuietProgress {

@@ -97,8 +97,13 @@ Page StartingPage() {
     return page;
 }
 
-bool OpenInto(const wxString& path, Page& page, wxString& message) {
-    return OpenLumoFileAt(path, page, 0, &message) == kFileOk;
+// Opens a data file into the page Lumo starts with; false after the message when it cannot.
+bool LoadPage(const wxString& path, Page& page) {
+    page = StartingPage();
+    wxString message;
+    if (OpenLumoFileAt(path, page, 0, &message) == kFileOk) return true;
+    Fail(message);
+    return false;
 }
 
 void Dump(const Page& page) {
@@ -163,18 +168,16 @@ int NewCommand(const Arguments& args) {
 
 int DumpCommand(const Arguments& args) {
     if (args.positional.size() != 1) throw UsageError("dump needs IN.lumo");
-    Page page = StartingPage();
-    wxString message;
-    if (!OpenInto(args.positional[0], page, message)) return Fail(message);
+    Page page;
+    if (!LoadPage(args.positional[0], page)) return 1;
     Dump(page);
     return 0;
 }
 
 int CheckCommand(const Arguments& args) {
     if (args.positional.size() != 1) throw UsageError("check needs IN.lumo");
-    Page page = StartingPage();
-    wxString message;
-    if (!OpenInto(args.positional[0], page, message)) return Fail(message);
+    Page page;
+    if (!LoadPage(args.positional[0], page)) return 1;
     CliDialogs dialogs;
     CheckReport report;
     CheckPage(page, dialogs, 0, &report);
@@ -215,9 +218,8 @@ int ImportCommand(const Arguments& args) {
 int ExportCommand(const Arguments& args) {
     if (args.positional.size() != 1 || args.output.empty())
         throw UsageError("export needs IN.lumo -o OUT.csv");
-    Page page = StartingPage();
-    wxString message;
-    if (!OpenInto(args.positional[0], page, message)) return Fail(message);
+    Page page;
+    if (!LoadPage(args.positional[0], page)) return 1;
     for (int row = 1; row <= page.Rows(); ++row)
         if (page.IsRowUsed(row)) page.grid.GetSelection().AddRow(row);
     CliDialogs dialogs;
@@ -260,9 +262,8 @@ int TransferResult(const CliDialogs& dialogs, int status) {
 
 int SendCommand(const Arguments& args) {
     if (args.positional.size() != 1) throw UsageError("send needs IN.lumo --port DEVICE");
-    Page page = StartingPage();
-    wxString message;
-    if (!OpenInto(args.positional[0], page, message)) return Fail(message);
+    Page page;
+    if (!LoadPage(args.positional[0], page)) return 1;
     for (int row = 1; row <= page.Rows(); ++row)
         if (page.IsRowUsed(row)) page.grid.GetSelection().AddRow(row);
     CliDialogs dialogs;

@@ -11,12 +11,6 @@ namespace {
 constexpr const char* kUnit = "LumoFile_ImportExport";
 constexpr const char* kDamxTitle = "VRA-50,,,,,";
 constexpr size_t kDamxValues = 6;
-
-#ifdef __WINDOWS__
-constexpr const char* kAllFiles = "*.*";
-#else
-constexpr const char* kAllFiles = "*";
-#endif
 }  // namespace
 
 // clang-format off
@@ -139,24 +133,17 @@ void ExportCSV_DAMX(ExportWriter& writer, const Page& page) {
     }
 }
 
-namespace {
-bool HasSelectedRows(const Page& page) {
-    for (int row = 0; row <= page.Rows(); ++row)
-        if (page.grid.GetSelection().IsRowSelected(row)) return true;
-    return false;
-}
-}  // namespace
-
 bool ExportFileCommand(Dialogs& dialogs, const Page& page) {
     LUMO_LOG(kUnit, "\n>----------- OnExport -----------------------------------------------<");
     LUMO_LOG(kUnit, " . Export - Write: %s file to .csv", page.strings.radioName);
-    if (!HasSelectedRows(page)) {
+    if (!AnyRowSelected(page)) {
         dialogs.Message("No data selected!", "Export CSV - Error!", DialogIcon::Error);
         return false;
     }
-    std::optional<wxString> path = dialogs.SaveFile(
-        {"Export CSV file", wxString(), page.strings.radioName + ".csv",
-         wxString::Format("CSV files (*.csv)|*.csv|All files (%s)|%s", kAllFiles, kAllFiles)});
+    std::optional<wxString> path =
+        dialogs.SaveFile({"Export CSV file", wxString(), page.strings.radioName + ".csv",
+                          wxString::Format("CSV files (*.csv)|*.csv|All files (%s)|%s",
+                                           kAllFilesPattern, kAllFilesPattern)});
     if (!path) return false;
     ExportWriter writer;
     bool written = OpenExportFile(writer, *path, page);

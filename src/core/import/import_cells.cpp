@@ -1,5 +1,6 @@
 #include "import/import_cells.h"
 
+#include "edit/row_check.h"
 #include "transfer/trecord.h"
 
 namespace lumo {
@@ -29,6 +30,14 @@ wxString ImportedFrequency(const Page& page, const wxString& text) {
     int step = GetChannelStep(page.params.radio, page.params.band);
     wxString formatted = FrequencyText(hz, page.params.band, step);
     return FrequencyHz(formatted) == hz ? formatted : trimmed;
+}
+
+void SetToneAndCode(Page& page, Dialogs& dialogs, int row, int toneCol, const wxString& tone,
+                    int codeCol, const wxString& code, const wxString& squelch) {
+    page.grid.Set(row, toneCol, tone);
+    CheckColumn(page, dialogs, row, toneCol, squelch);
+    page.grid.Set(row, codeCol, code);
+    CheckColumn(page, dialogs, row, codeCol, squelch);
 }
 
 void MarkImportedRow(Page& page, int row) {

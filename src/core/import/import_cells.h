@@ -2,6 +2,7 @@
 #pragma once
 
 #include "pages/page.h"
+#include "shell/dialogs.h"
 
 namespace lumo {
 
@@ -9,6 +10,10 @@ namespace lumo {
 // written so without changing its value; otherwise the text as it is, for the row check to
 // judge.
 wxString ImportedFrequency(const Page& page, const wxString& text);
+// One direction's tone and code go through the row check's setters with the direction's
+// squelch type, as typed values do.
+void SetToneAndCode(Page& page, Dialogs& dialogs, int row, int toneCol, const wxString& tone,
+                    int codeCol, const wxString& code, const wxString& squelch);
 // An imported row is a transferable memory: an empty TFLG becomes "A0" before the row check,
 // so the row's next edit does not take it for a new row.
 void MarkImportedRow(Page& page, int row);

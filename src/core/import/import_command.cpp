@@ -18,12 +18,6 @@ constexpr const char* kWildcard =
     "(*.m10;*.m12;*.m30;*.m33;*.m35;*.m37;*.m70)|*.m10;*.m12;*.m30;*.m33;*.m35;*.m37;*.m70|CSV "
     "files (*.csv)|*.csv|All files (%s)|%s";
 
-#ifdef __WINDOWS__
-constexpr const char* kAllFiles = "*.*";
-#else
-constexpr const char* kAllFiles = "*";
-#endif
-
 using Importer = int (*)(ImportReader&, Page&, Dialogs&);
 struct ImporterEntry {
     const char* label;
@@ -73,8 +67,9 @@ ImportOutcome ImportFileAt(const wxString& path, Page& page, int pageNumber, Dia
 
 bool ImportFileCommand(Dialogs& dialogs, PageTable& pages, int pageNumber) {
     LUMO_LOG(kUnit, "\n>----------- OnImportFile -------------------------------------------<");
-    std::optional<wxString> path = dialogs.OpenFile(
-        {"Import file", wxString(), wxString(), wxString::Format(kWildcard, kAllFiles, kAllFiles)});
+    std::optional<wxString> path =
+        dialogs.OpenFile({"Import file", wxString(), wxString(),
+                          wxString::Format(kWildcard, kAllFilesPattern, kAllFilesPattern)});
     if (!path) return false;
     return ImportFileAt(*path, pages.Slot(pageNumber), pageNumber, dialogs).count != 0;
 }

@@ -86,16 +86,6 @@ bool Read21Record(ImportReader& reader, Legacy21Record& record, const Page& page
 }
 
 namespace {
-// The tone and code of one direction go through the row check's setters with the direction's
-// squelch type, as typed values do.
-void SetToneAndCode(Page& page, Dialogs& dialogs, int row, int toneCol, int codeCol,
-                    const wxString& tone, const wxString& code, const wxString& squelch) {
-    page.grid.Set(row, toneCol, tone);
-    CheckColumn(page, dialogs, row, toneCol, squelch);
-    page.grid.Set(row, codeCol, code);
-    CheckColumn(page, dialogs, row, codeCol, squelch);
-}
-
 void WriteRelation(Page& page, int row, const Legacy21Record& record) {
     CellStore& g = page.grid;
     unsigned mflg = ParseHexFlags(record.Mflg);
@@ -141,12 +131,12 @@ void Write21RecordToGrid(Page& page, Dialogs& dialogs, int row, const Legacy21Re
     g.Set(row, RFRQ, ImportedFrequency(page, record.Rfrq));
     g.Set(row, RSQL, record.Rsql);
     if (page.params.radio == kVrd21B) g.Set(row, RNSV, "10");
-    SetToneAndCode(page, dialogs, row, RTON, RCOD, record.Rton, record.Rcod, record.Rsql);
+    SetToneAndCode(page, dialogs, row, RTON, record.Rton, RCOD, record.Rcod, record.Rsql);
     g.Set(row, RTGP, record.Rtgp);
     g.Set(row, RNAC, record.Rnac);
     g.Set(row, TFRQ, ImportedFrequency(page, record.Tfrq));
     g.Set(row, TSQL, record.Tsql);
-    SetToneAndCode(page, dialogs, row, TTON, TCOD, record.Tton, record.Tcod, record.Tsql);
+    SetToneAndCode(page, dialogs, row, TTON, record.Tton, TCOD, record.Tcod, record.Tsql);
     g.Set(row, TTGP, record.Ttgp);
     g.Set(row, TNAC, record.Tnac);
     g.Set(row, TIDC, record.Tidc);

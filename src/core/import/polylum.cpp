@@ -34,15 +34,6 @@ wxString ToneAt(const wxString& line, size_t pos) {
     return ToneChoiceText(static_cast<int>(std::min(NumberAt(line, pos, 2), kLastToneChoice)));
 }
 
-// One direction's tone and code through the row check's setters, as typed values go.
-void SetToneAndCode(Page& page, Dialogs& dialogs, int row, int toneCol, const wxString& tone,
-                    int codeCol, const wxString& code, const wxString& squelch) {
-    page.grid.Set(row, toneCol, tone);
-    CheckColumn(page, dialogs, row, toneCol, squelch);
-    page.grid.Set(row, codeCol, code);
-    CheckColumn(page, dialogs, row, codeCol, squelch);
-}
-
 void CopyDefault(Page& page, int row, std::initializer_list<int> columns) {
     for (int col : columns)
         page.grid.Set(row, col, page.grid.Get(0, col));

@@ -89,6 +89,12 @@ RowAdjustment AdjustPageRows(Page& page, int oldRadio, int oldBandChoice) {
     return {"Did Not Change", newRows};
 }
 
+bool AnyRowSelected(const Page& page) {
+    for (int row = 0; row <= page.Rows(); ++row)
+        if (page.grid.GetSelection().IsRowSelected(row)) return true;
+    return false;
+}
+
 void AdoptPage(Page& page, Page&& replacement) {
     CellStoreObserver* observer = page.grid.Observer();
     page = std::move(replacement);

@@ -81,6 +81,8 @@ struct RowAdjustment {
     int count;
 };
 RowAdjustment AdjustPageRows(Page& page, int oldRadio, int oldBandChoice);
+// True when the user selected at least one row (row 0 included).
+bool AnyRowSelected(const Page& page);
 // Puts a page built aside (an import, a read from a radio) in the place of a page; the page's
 // store keeps its observer (the grid that shows it).
 void AdoptPage(Page& page, Page&& replacement);

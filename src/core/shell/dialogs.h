@@ -19,6 +19,13 @@ struct AboutInfo {
     wxString description;
 };
 
+// The platform's pattern for "all files" in a file dialog's wildcard.
+#ifdef __WINDOWS__
+constexpr const char* kAllFilesPattern = "*.*";
+#else
+constexpr const char* kAllFilesPattern = "*";
+#endif
+
 struct FileDialogRequest {
     wxString title;
     wxString directory;

@@ -183,11 +183,6 @@ class AnalogSession {
     int Run();
 
   private:
-    void SetStatusMessage(const wxString& text) {
-        c_.statusMessage = text;
-        c_.progress->SetStatusText(text);
-        c_.Log(text + "\n");
-    }
     int Write();
     int Read();
     bool TakeLine(wxString& line);
@@ -203,7 +198,7 @@ int AnalogSession::Run() {
     pib_ = RadioPibNumbers[page_.params.radio];
     LUMO_LOG(kUnit, " . DoTransferData: %s; PIB Num: %d; Total Rows: %d", page_.strings.radioName,
              pib_, page_.Rows());
-    SetStatusMessage("Initializing....");
+    c_.SetStatusMessage("Initializing....");
     c_.status = kTransferRunning;
     // With a transfer byte the radio has the page's rows; without one the assumed radio
     // information stands (the page itself keeps its rows).
@@ -221,7 +216,7 @@ int AnalogSession::Run() {
         if (!writing) prefix += " ";
         SendSlow(c_, prefix, true);
     }
-    SetStatusMessage(writing ? "Sending Memory Data...." : "Receiving Memory Data....");
+    c_.SetStatusMessage(writing ? "Sending Memory Data...." : "Receiving Memory Data....");
     LUMO_LOG(kUnit, " DTD2: %s", c_.statusMessage);
     SendSlow(c_, command, true);
     LUMO_LOG(kUnit, "DTD3:%s", command);

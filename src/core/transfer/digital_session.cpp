@@ -55,11 +55,6 @@ class DigitalSession {
 
   private:
     bool Writing() const { return mode_ == kTransferWrite; }
-    void SetStatusMessage(const wxString& text) {
-        c_.statusMessage = text;
-        c_.progress->SetStatusText(text);
-        c_.Log(text + "\n");
-    }
 
     // Row evaluation (write mode).
     void EvaluateRow(int row, bool normalRow);
@@ -113,7 +108,7 @@ int DigitalSession::Run() {
         if (c_.count == 0) return kTransferNothingSelected;
     }
     c_.received.clear();
-    SetStatusMessage("Initializing...");
+    c_.SetStatusMessage("Initializing...");
     int status = OpeningSteps();
     if (status != kTransferRunning) return status;
     return Writing() ? WriteRows() : ReadRows();
@@ -193,7 +188,7 @@ wxString DigitalSession::OpeningRecord(int step) {
         case -3: return Writing() ? kDownloadRecord : kUploadRecord;
         case -2:
             if (!Writing() || !(c_.flags & 0x0F)) return wxString();
-            SetStatusMessage("Purging Radio....");
+            c_.SetStatusMessage("Purging Radio....");
             c_.flags |= kSessionPurged | kSessionShadows;
             return kPurgeRecord;
         default: return wxString();
@@ -349,7 +344,8 @@ int DigitalSession::OpeningSteps() {
         step = next;
     }
     c_.step = -1;
-    SetStatusMessage(Writing() ? "Sending Primary Memory Data...." : "Receiving Memory Data....");
+    c_.SetStatusMessage(Writing() ? "Sending Primary Memory Data...."
+                                  : "Receiving Memory Data....");
     LUMO_LOG(kUnit, " . Transfer Mode: %s", Writing() ? "Write Chan" : "Read Chan");
     return kTransferRunning;
 }

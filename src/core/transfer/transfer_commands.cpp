@@ -186,12 +186,6 @@ int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const 
 }
 
 namespace {
-bool HasSelectedRow(const Page& page) {
-    for (int row = 0; row <= page.Rows(); ++row)
-        if (page.grid.GetSelection().IsRowSelected(row)) return true;
-    return false;
-}
-
 // A single-channel analog radio needs its main channel and both guards in every write.
 bool PassesGuardRule(const Page& page) {
     if (page.params.radio > 5 || !page.HasGuardRows()) return true;
@@ -211,7 +205,7 @@ int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wx
         dialogs.Message("No Port selected!", "Error!");
         return -1;
     }
-    if (!HasSelectedRow(page)) {
+    if (!AnyRowSelected(page)) {
         dialogs.Message("No data selected!", "Error!");
         return -1;
     }

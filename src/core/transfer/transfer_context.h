@@ -46,6 +46,12 @@ struct TransferContext {
     void Log(const wxString& text) {
         if (log.IsOpened()) log.Write(text);
     }
+    // The text of the current phase: shown in the progress display and written to the log.
+    void SetStatusMessage(const wxString& text) {
+        statusMessage = text;
+        progress->SetStatusText(text);
+        Log(text + "\n");
+    }
 };
 
 // What the last read learnt of the radio, kept for the rest of the program's run.
