@@ -11,7 +11,6 @@ namespace lumo {
 
 namespace {
 constexpr const char* kUnit = "LumoFile_ImportExport";
-constexpr int kVrd21B = 7;
 // The VRD-21's guard memories (231, 232) land on the VRD-21B's (501, 502).
 constexpr long kGuardShiftFrom = 230;
 constexpr long kGuardShift = 270;
@@ -130,7 +129,7 @@ void Write21RecordToGrid(Page& page, Dialogs& dialogs, int row, const Legacy21Re
     g.Set(row, MODE, record.Mode);
     g.Set(row, RFRQ, ImportedFrequency(page, record.Rfrq));
     g.Set(row, RSQL, record.Rsql);
-    if (page.params.radio == kVrd21B) g.Set(row, RNSV, "10");
+    if (page.params.radio == kRadioVrd21B) g.Set(row, RNSV, "10");
     SetToneAndCode(page, dialogs, row, RTON, record.Rton, RCOD, record.Rcod, record.Rsql);
     g.Set(row, RTGP, record.Rtgp);
     g.Set(row, RNAC, record.Rnac);
@@ -150,7 +149,7 @@ namespace {
 int TargetRow(const Page& page, Legacy21Record& record) {
     long row = 0;
     if (!ParseDecimal(record.Mnum, row)) return -1;
-    if (page.params.radio == kVrd21B && row > kGuardShiftFrom) {
+    if (page.params.radio == kRadioVrd21B && row > kGuardShiftFrom) {
         row += kGuardShift;
         record.Mnum = record.Prim = wxString::Format("%03ld", row);
     }

@@ -10,6 +10,7 @@
 namespace lumo {
 
 constexpr int kRadioCount = 18;
+constexpr int kRadioVrd21B = 7;  // the large P25 radio: 502 rows, 1250 Hz steps
 constexpr int kBandCount = 9;
 constexpr int kPageTypeCount = 8;
 constexpr int kBandChoiceCount = 6;

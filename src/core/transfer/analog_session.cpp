@@ -6,6 +6,7 @@
 #include "rules/text_rules.h"
 #include "transfer/digital_session.h"
 #include "transfer/transfer_status.h"
+#include "transfer/transfer_wait.h"
 #include "util/diag_log.h"
 
 namespace lumo {

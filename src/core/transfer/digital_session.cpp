@@ -2,6 +2,7 @@
 
 #include "edit/zones.h"
 #include "transfer/transfer_status.h"
+#include "transfer/transfer_wait.h"
 #include "transfer/trecord.h"
 #include "util/diag_log.h"
 
@@ -21,9 +22,7 @@ namespace {
 constexpr const char* kUnit = "LumoSerial";
 constexpr int kReplyTimeoutMs = 30000;
 constexpr int kRetryPauseMs = 500;
-constexpr int kPulseMs = 49;
 constexpr unsigned kHighBaud = 115200;
-constexpr int kVrd21B = 7;
 // Rows, memory numbers and shadow numbers a V1 record can carry.
 constexpr long kV1LastNumber = 230;
 
@@ -375,7 +374,7 @@ wxString DigitalSession::RowRecord(int row) {
 
 int DigitalSession::WriteRows() {
     int rows = page_.grid.RowCount();
-    bool jumpGuards = page_.params.radio == kVrd21B && c_.protocolVersion == 1;
+    bool jumpGuards = page_.params.radio == kRadioVrd21B && c_.protocolVersion == 1;
     c_.step = 0;
     for (;;) {
         if (c_.step >= rows) {
@@ -505,40 +504,6 @@ bool DigitalSession::Exchange(const wxString& record, const ReplyHandler& handle
     }
 }
 }  // namespace
-
-int WaitFor(TransferContext& c, int timeoutMs, wxUniChar character) {
-    c.progress->Pulse();
-    c.start = c.clock->NowMs();
-    c.lastPulse = c.start;
-    for (;;) {
-        c.progress->ProcessEvents();
-        c.received += c.serial->Read();
-        bool found = c.received.Find(character) != wxNOT_FOUND;
-        c.now = c.clock->NowMs();
-        c.elapsed = c.now - c.start;
-        if (c.now - c.lastPulse > kPulseMs) {
-            c.progress->Pulse();
-            c.lastPulse = c.now;
-        }
-        if (c.progress->Cancelled()) return kTransferCancelled;
-        if (c.elapsed >= timeoutMs) return kTransferTimeout;
-        if (found) return 0;
-        // A port that failed (a cable pulled out) will send nothing more.
-        if (c.serial->ErrorStatus()) return kTransferPortError;
-        c.serial->WaitForData(c.waitSliceMs);
-    }
-}
-
-void Wait(TransferContext& c, int ms, bool cancellable) {
-    int64_t start = c.clock->NowMs();
-    for (;;) {
-        c.progress->ProcessEvents();
-        if (cancellable && c.progress->Cancelled()) return;
-        int64_t elapsed = c.clock->NowMs() - start;
-        if (elapsed >= ms) return;
-        c.serial->WaitForData(static_cast<int>(std::min<int64_t>(c.waitSliceMs, ms - elapsed)));
-    }
-}
 
 int CheckForInvalidOpModes(const Page& page, int row, int radioModes) {
     const wxString& mode = page.grid.Get(row, MODE);

@@ -18,11 +18,6 @@ constexpr unsigned kSessionV1Suffices = 0x20;
 
 // Mode kTransferWrite or kTransferRead; returns a TransferStatus.
 int DoTransferData(TransferContext& context, Page& page, int mode);
-// 0 when the character arrived, 4 when the time ran out first, 10 when the user cancelled
-// (2 when the port failed).
-int WaitFor(TransferContext& context, int timeoutMs, wxUniChar character);
-// Pauses, keeping the program responsive; a cancellable pause ends at Cancel.
-void Wait(TransferContext& context, int ms, bool cancellable);
 // The operating modes a row needs and the radio has not enabled ("w" 0x40, "n" 0x20, "D" 0x10).
 int CheckForInvalidOpModes(const Page& page, int row, int radioModes);
 

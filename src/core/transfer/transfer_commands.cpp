@@ -4,6 +4,7 @@
 #include "transfer/async_serial.h"
 #include "transfer/digital_session.h"
 #include "transfer/transfer_status.h"
+#include "transfer/transfer_wait.h"
 #include "transfer/trecord.h"
 #include "util/diag_log.h"
 

@@ -1,0 +1,47 @@
+#include "transfer/transfer_wait.h"
+
+#include "transfer/transfer_status.h"
+
+#include <algorithm>
+
+namespace lumo {
+
+namespace {
+constexpr int kPulseMs = 49;  // the gauge moves at least this often while a transfer waits
+}  // namespace
+
+int WaitFor(TransferContext& c, int timeoutMs, wxUniChar character) {
+    c.progress->Pulse();
+    c.start = c.clock->NowMs();
+    c.lastPulse = c.start;
+    for (;;) {
+        c.progress->ProcessEvents();
+        c.received += c.serial->Read();
+        bool found = c.received.Find(character) != wxNOT_FOUND;
+        c.now = c.clock->NowMs();
+        c.elapsed = c.now - c.start;
+        if (c.now - c.lastPulse > kPulseMs) {
+            c.progress->Pulse();
+            c.lastPulse = c.now;
+        }
+        if (c.progress->Cancelled()) return kTransferCancelled;
+        if (c.elapsed >= timeoutMs) return kTransferTimeout;
+        if (found) return 0;
+        // A port that failed (a cable pulled out) will send nothing more.
+        if (c.serial->ErrorStatus()) return kTransferPortError;
+        c.serial->WaitForData(c.waitSliceMs);
+    }
+}
+
+void Wait(TransferContext& c, int ms, bool cancellable) {
+    int64_t start = c.clock->NowMs();
+    for (;;) {
+        c.progress->ProcessEvents();
+        if (cancellable && c.progress->Cancelled()) return;
+        int64_t elapsed = c.clock->NowMs() - start;
+        if (elapsed >= ms) return;
+        c.serial->WaitForData(static_cast<int>(std::min<int64_t>(c.waitSliceMs, ms - elapsed)));
+    }
+}
+
+}  // namespace lumo
