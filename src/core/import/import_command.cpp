@@ -39,7 +39,6 @@ ImportOutcome ImportFileAt(const wxString& path, Page& page, int pageNumber, Dia
     outcome.label = kImporters[outcome.type].label;
     if (outcome.type == kImportPolyLum && !reader.OpenText(path)) {
         dialogs.Message(path, "File Open Error", DialogIcon::Error);
-        outcome.opened = false;
         return outcome;
     }
     // Memories are imported into a copy, so a file that gives none leaves the page as it was.
@@ -47,13 +46,10 @@ ImportOutcome ImportFileAt(const wxString& path, Page& page, int pageNumber, Dia
     imported.grid.SetObserver(nullptr);
     ClearPage(imported, pageNumber);
     if (Importer run = kImporters[outcome.type].run) outcome.count = run(reader, imported, dialogs);
-    if (outcome.count != 0)
-        dialogs.Message(
-            wxString::Format("Imported %d Lines from %s file.", outcome.count, outcome.label),
-            "Import File");
-    else
+    if (outcome.count == 0) {
         dialogs.Message("Error: Unknown File Type.", "Import File");
-    if (outcome.count == 0) return outcome;
+        return outcome;
+    }
     wxFileName name(path);
     name.MakeAbsolute();
     // Saved without a dialog, the page goes beside the imported file as "<name>.lumo".
@@ -62,6 +58,9 @@ ImportOutcome ImportFileAt(const wxString& path, Page& page, int pageNumber, Dia
     imported.params.pageFlags |= kPageFlagFromFile;
     SetPageEditors(imported, pageNumber);
     AdoptPage(page, std::move(imported));
+    dialogs.Message(
+        wxString::Format("Imported %d Lines from %s file.", outcome.count, outcome.label),
+        "Import File");
     return outcome;
 }
 

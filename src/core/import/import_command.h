@@ -8,10 +8,9 @@
 namespace lumo {
 
 struct ImportOutcome {
-    int type = 0;        // what the file was taken for (ImportType)
-    int count = 0;       // memories imported; 0 when the file could not be used
-    wxString label;      // "21 Binary", "21 Text", "PolyLum", "CSV", "DAMX" or "UNKNOWN"
-    bool opened = true;  // false when the file could not be read
+    int type = 0;    // what the file was taken for (ImportType)
+    int count = 0;   // memories imported; 0 when the file could not be used
+    wxString label;  // "21 Binary", "21 Text", "PolyLum", "CSV", "DAMX" or "UNKNOWN"
 };
 
 // Imports a file into a page and tells the user how it went. The page's memories are replaced
