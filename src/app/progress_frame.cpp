@@ -1,10 +1,11 @@
 #include "progress_frame.h"
 
 #include <wx/button.h>
+#include <wx/config.h>
+#include <wx/display.h>
 #include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/panel.h>
-#include <wx/persist/toplevel.h>
 #include <wx/sizer.h>
 #include <wx/statline.h>
 #include <wx/stattext.h>
@@ -13,7 +14,6 @@
 ProgressFrame::ProgressFrame(wxWindow* parent, wxWindowID id, const wxString& title,
                              const wxPoint& position, const wxSize& size, long style)
     : wxFrame(parent, id, title, position, size, style) {
-    SetName("TransferProgress");  // the position is remembered under this name
     auto* panel = new wxPanel(this);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     statusLabel = new wxStaticText(panel, wxID_ANY, wxString());
@@ -25,20 +25,48 @@ ProgressFrame::ProgressFrame(wxWindow* parent, wxWindowID id, const wxString& ti
     sizer->Add(new wxStaticLine(panel), 0, wxEXPAND | wxALL, 5);
     sizer->Add(cancelButton, 0, wxEXPAND | wxALL, 5);
     panel->SetSizer(sizer);
-    SetClientSize(panel->ConvertDialogToPixels(wxSize(200, 150)));
+    // 200 dialog units wide, as high as its contents: long status texts fit on one line.
     sizer->SetSizeHints(this);
+    SetClientSize(panel->ConvertDialogToPixels(wxSize(200, 0)).x, GetClientSize().y);
     if (parent)
         CentreOnParent();
     else
         CentreOnScreen();
-    wxPersistentRegisterAndRestore(this);
+    RestorePosition();
     cancelButton->Bind(wxEVT_BUTTON, &ProgressFrame::OnCancel, this);
     // Last: every other window of the program stays disabled while this one exists.
     disabler_ = std::make_unique<wxWindowDisabler>(this);
 }
 
+namespace {
+constexpr const char* kPositionKey = "/TransferProgress/";
+}  // namespace
+
+// Only the position is remembered: the size follows the contents.
+void ProgressFrame::RestorePosition() {
+    wxConfigBase* config = wxConfigBase::Get();
+    long x = 0, y = 0;
+    if (!config || !config->Read(wxString(kPositionKey) + "x", &x) ||
+        !config->Read(wxString(kPositionKey) + "y", &y))
+        return;
+    wxPoint position(static_cast<int>(x), static_cast<int>(y));
+    if (wxDisplay::GetFromPoint(position) != wxNOT_FOUND) Move(position);
+}
+
+void ProgressFrame::SavePosition() {
+    if (wxConfigBase* config = wxConfigBase::Get()) {
+        config->Write(wxString(kPositionKey) + "x", GetPosition().x);
+        config->Write(wxString(kPositionKey) + "y", GetPosition().y);
+    }
+}
+
 ProgressFrame::~ProgressFrame() {
     cancelButton->Unbind(wxEVT_BUTTON, &ProgressFrame::OnCancel, this);
+    disabler_.reset();
+}
+
+void ProgressFrame::EnableOthers() {
+    SavePosition();
     disabler_.reset();
 }
 

@@ -20,7 +20,7 @@ class ProgressFrame : public wxFrame {
                   long style = wxCAPTION | wxRESIZE_BORDER);
     ~ProgressFrame() override;
     // Gives the other windows back at once (the frame itself goes later, when it is destroyed).
-    void EnableOthers() { disabler_.reset(); }
+    void EnableOthers();
 
     wxString statusText;
     wxStaticText* statusLabel = nullptr;
@@ -30,6 +30,8 @@ class ProgressFrame : public wxFrame {
 
   private:
     void OnCancel(wxCommandEvent& event);
+    void RestorePosition();
+    void SavePosition();
 
     std::unique_ptr<wxWindowDisabler> disabler_;
 };
