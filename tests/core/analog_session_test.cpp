@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace lumo;
 using namespace radiosim;
 
@@ -186,4 +188,34 @@ TEST_F(AnalogSessionTest, RadiosThatStartOnTheirOwnKeyAreToldSo) {
     EXPECT_EQ(TransferData(env, page, kTransferWrite, server->DevicePath(), "Send"),
               kTransferComplete);
     EXPECT_TRUE(RadioMemory().empty());
+}
+
+// Whatever a radio sends, a line lands in the row it names or nowhere.
+TEST(AnalogLine, DamagedLinesNeverReachOtherRows) {
+    Page page = ChannelPage();
+    wxString good;
+    BuildAnalogLine(page, 2, good);
+    std::mt19937 random(4);
+    for (int round = 0; round < 500; ++round) {
+        wxString line = good;
+        int changes = 1 + static_cast<int>(random() % 8);
+        for (int i = 0; i < changes && !line.empty(); ++i) {
+            size_t at = random() % line.length();
+            if (random() % 3 == 0)
+                line.Truncate(at);
+            else
+                line[at] = wxUniChar(static_cast<wchar_t>(random() % 256));
+        }
+        Page back = MakePage(kVR12);
+        int row = -1;
+        bool placed = ReadAnalogLine(back, line, &row);
+        if (placed) {
+            ASSERT_GE(row, 1);
+            ASSERT_LE(row, back.Rows());
+        }
+        for (int other = 1; other <= back.Rows(); ++other) {
+            bool expected = placed && other == row;
+            ASSERT_EQ(back.IsRowUsed(other), expected) << line;
+        }
+    }
 }
