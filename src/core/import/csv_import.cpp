@@ -4,6 +4,7 @@
 #include "edit/row_values.h"
 #include "edit/zones.h"
 #include "import/import_cells.h"
+#include "transfer/trecord.h"
 #include "util/diag_log.h"
 
 namespace lumo {
@@ -175,8 +176,8 @@ void SetCsvCell(Page& page, Dialogs& dialogs, int row, int column, const wxStrin
                 ApplyZoneLabel(page, row, text);
             }
             break;
-        case kCsvRFRQ: SetChecked(page, dialogs, row, RFRQ, ImportedFrequency(page, text)); break;
-        case kCsvTFRQ: SetChecked(page, dialogs, row, TFRQ, ImportedFrequency(page, text)); break;
+        case kCsvRFRQ: SetChecked(page, dialogs, row, RFRQ, PageFrequencyText(page, text)); break;
+        case kCsvTFRQ: SetChecked(page, dialogs, row, TFRQ, PageFrequencyText(page, text)); break;
         case kCsvRNSV: g.Set(row, RNSV, text); break;
         case kCsvTIDC: g.Set(row, TIDC, text); break;
         case kCsvRTON:
@@ -255,9 +256,9 @@ void WriteDamxRow(Page& page, Dialogs& dialogs, int row, const std::vector<wxStr
     wxString scan = Trimmed(fields[kDamxScan]);
     wxString rxOnly = Trimmed(fields[kDamxRxOnly]);
     if (!name.empty()) g.Set(row, DESC, fields[kDamxName]);
-    if (!receive.empty()) g.Set(row, RFRQ, ImportedFrequency(page, receive));
+    if (!receive.empty()) g.Set(row, RFRQ, PageFrequencyText(page, receive));
     if (!transmit.empty())
-        g.Set(row, TFRQ, ImportedFrequency(page, transmit));
+        g.Set(row, TFRQ, PageFrequencyText(page, transmit));
     else if (!receive.empty())
         g.Set(row, TFRQ, g.Get(row, RFRQ));
     if (!scan.empty()) SetChecked(page, dialogs, row, SCAN, scan);

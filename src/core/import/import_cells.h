@@ -6,10 +6,6 @@
 
 namespace lumo {
 
-// A frequency in the page's own format (as the frequency editor completes it) when it can be
-// written so without changing its value; otherwise the text as it is, for the row check to
-// judge.
-wxString ImportedFrequency(const Page& page, const wxString& text);
 // One direction's tone and code go through the row check's setters with the direction's
 // squelch type, as typed values do.
 void SetToneAndCode(Page& page, Dialogs& dialogs, int row, int toneCol, const wxString& tone,

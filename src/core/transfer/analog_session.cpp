@@ -1,12 +1,12 @@
 #include "transfer/analog_session.h"
 
 #include "edit/row_check.h"
-#include "import/import_cells.h"
 #include "rules/frequency_rules.h"
 #include "rules/text_rules.h"
 #include "transfer/digital_session.h"
 #include "transfer/transfer_status.h"
 #include "transfer/transfer_wait.h"
+#include "transfer/trecord.h"
 #include "util/diag_log.h"
 
 namespace lumo {
@@ -96,7 +96,7 @@ namespace {
 wxString FrequencyAt(const Page& page, const wxString& line, size_t pos) {
     wxString text = line.Mid(pos, 8).Strip(wxString::both);
     if (text.StartsWith("0")) text = line.Mid(pos + 1, 7).Strip(wxString::both);
-    return ImportedFrequency(page, text);
+    return PageFrequencyText(page, text);
 }
 
 wxString ToneAt(const wxString& line, size_t pos) {

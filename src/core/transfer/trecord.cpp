@@ -264,6 +264,33 @@ wxString FrequencyText(long hz, int band, int step) {
     return wxString::Format("%ld.", hz / 1000000) + fraction;
 }
 
+namespace {
+// Digits with one point and at most six fraction digits: a text FrequencyHz reads exactly.
+bool IsPlainFrequency(const wxString& text) {
+    int points = 0, fraction = 0, digits = 0;
+    for (wxUniChar c : text) {
+        if (c == '.') {
+            ++points;
+        } else if (c >= '0' && c <= '9') {
+            ++digits;
+            if (points) ++fraction;
+        } else {
+            return false;
+        }
+    }
+    return points == 1 && fraction <= 6 && digits - fraction >= 1 && digits - fraction <= 3;
+}
+}  // namespace
+
+wxString PageFrequencyText(const Page& page, const wxString& text) {
+    wxString trimmed = text.Strip(wxString::both);
+    if (!IsPlainFrequency(trimmed)) return trimmed;
+    long hz = FrequencyHz(trimmed);
+    int step = GetChannelStep(page.params.radio, page.params.band);
+    wxString formatted = FrequencyText(hz, page.params.band, step);
+    return FrequencyHz(formatted) == hz ? formatted : trimmed;
+}
+
 wxString encodeTrecordV2(const Page& page, int row) {
     if (row < 0 || row > page.Rows()) return wxString();
     const CellStore& g = page.grid;
