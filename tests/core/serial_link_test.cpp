@@ -140,14 +140,46 @@ TEST(SerialClose, WhatWasWrittenJustBeforeClosingStillGoesOut) {
     EXPECT_EQ(got.substr(got.size() - 11), "T9030000FC\r");
 }
 
-TEST_F(SerialLink, HangUpSetsTheErrorFlag) {
+TEST_F(SerialLink, AHangUpIsReportedAndTheLinkOpensAgain) {
     ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
     EXPECT_FALSE(link.ErrorStatus());
     pty.CloseMaster();
-    EXPECT_TRUE(EventuallyTrue([&] { return link.ErrorStatus(); }));
-    link.Write("lost");  // queued, never sent, never a crash
+    EXPECT_TRUE(EventuallyTrue([&] { return link.ErrorStatus() && !link.IsOpen(); }));
+    link.Write("lost");  // dropped, never a crash
+    link.SetBaudRate(115200);
+    link.Close();
+    PtyPair next;
+    ASSERT_TRUE(link.Open(next.WxPath(), 9600));
+    EXPECT_FALSE(link.ErrorStatus());
+    link.Write("out\r");
+    EXPECT_EQ(next.ReceiveBytes(4), "out\r");
+    next.Send("in\r");
+    EXPECT_EQ(ReadUntil(3), "in\r");
+    EXPECT_TRUE(link.IsOpen());
     AsyncSerial raw;
     EXPECT_NO_THROW(raw.close());
+}
+
+// Each link has its own receive buffer and wake-up: two ports at once never mix their bytes.
+TEST_F(SerialLink, TwoLinksOnTwoPortsKeepTheirBytesApart) {
+    PtyPair otherPty;
+    wxAsyncSerial other(nullptr);
+    ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
+    ASSERT_TRUE(other.Open(otherPty.WxPath(), 9600));
+    pty.Send("first\r");
+    EXPECT_FALSE(other.WaitForData(50)) << "bytes for the first link wake only the first";
+    otherPty.Send("second\r");
+    wxString got;
+    EXPECT_TRUE(EventuallyTrue([&] {
+        got += other.Read();
+        return got.length() >= 7;
+    }));
+    EXPECT_EQ(got, "second\r");
+    EXPECT_EQ(ReadUntil(6), "first\r");
+    link.Write("to first");
+    other.Write("to second");
+    EXPECT_EQ(pty.ReceiveBytes(8), "to first");
+    EXPECT_EQ(otherPty.ReceiveBytes(9), "to second");
 }
 
 TEST(PortNames, DevicePathsAreOpenedAsGiven) {

@@ -1,12 +1,16 @@
 #include "transfer/async_serial.h"
 
+#include <boost/asio/executor_work_guard.hpp>
+#include <boost/asio/io_context.hpp>
 #include <boost/asio/post.hpp>
+#include <boost/asio/serial_port.hpp>
 #include <boost/asio/write.hpp>
 
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <condition_variable>
+#include <future>
+#include <thread>
 
 #ifdef __unix__
 #include <sys/file.h>
@@ -18,19 +22,27 @@ namespace lumo {
 
 namespace asio = boost::asio;
 
-struct AsyncSerial::State {
+struct AsyncSerial::Line {
     asio::io_context io;
     asio::serial_port port{io};
+    // Keeps the I/O thread running after a hang-up ended the read loop, so close() and
+    // setBaudRate() always find a thread to run on.
+    asio::executor_work_guard<asio::io_context::executor_type> work{io.get_executor()};
     std::thread thread;
-    std::atomic<bool> open{false};
-    bool error = false;
-    mutable std::mutex errorMutex;
+    std::atomic<bool> open{false};  // cleared by close() and when the line fails
     std::vector<char> writeQueue;
     std::shared_ptr<char[]> writeBuffer;
     size_t writeBufferSize = 0;
     std::mutex writeQueueMutex;
-    std::atomic<size_t> writesStarted{0};
     char readBuffer[512];
+};
+
+struct AsyncSerial::State {
+    mutable std::mutex lineMutex;  // guards `line`, which open() and close() replace
+    LinePtr line;
+    bool error = false;
+    mutable std::mutex errorMutex;
+    std::atomic<size_t> writesStarted{0};
     ReadCallback callback;
     std::mutex callbackMutex;  // the callback is cleared from the GUI thread while reads run
 };
@@ -51,50 +63,89 @@ AsyncSerial::AsyncSerial(const std::string& device, unsigned baudRate, Parity pa
 }
 
 AsyncSerial::~AsyncSerial() {
-    if (isOpen()) {
-        try {
-            close();
-        } catch (...) {
-            // a destructor never throws; the error was the port's
-        }
+    try {
+        close();
+    } catch (...) {
+        // a destructor never throws; the error was the port's
     }
+}
+
+AsyncSerial::LinePtr AsyncSerial::CurrentLine() const {
+    std::lock_guard<std::mutex> lock(state_->lineMutex);
+    return state_->line;
+}
+
+void AsyncSerial::RunOnLine(Line& line, const std::function<void()>& work) {
+    if (std::this_thread::get_id() == line.thread.get_id()) {
+        work();
+        return;
+    }
+    std::promise<void> done;
+    std::future<void> finished = done.get_future();
+    asio::post(line.io, [&] {
+        try {
+            work();
+            done.set_value();
+        } catch (...) {
+            done.set_exception(std::current_exception());
+        }
+    });
+    finished.get();
 }
 
 void AsyncSerial::open(const std::string& device, unsigned baudRate, Parity parity,
                        CharacterSize size, FlowControl flow, StopBits stop) {
-    if (isOpen()) close();
-    setErrorStatus(true);  // cleared once everything below worked
-    State& s = *state_;
-    s.port.open(PlatformPortName(device));
     try {
+        close();
+    } catch (const boost::system::system_error&) {
+        // how the previous port ended does not matter to the new one
+    }
+    setErrorStatus(true);  // cleared once everything below worked
+    auto line = std::make_shared<Line>();
+    Line* l = line.get();
+    line->thread = std::thread([l] { l->io.run(); });
+    try {
+        RunOnLine(*line, [&] {
+            line->port.open(PlatformPortName(device));
+            try {
 #ifdef __unix__
-        // Exclusive, as a port is on Windows: other programs (and Lumo's port probe) see it held.
-        int fd = s.port.native_handle();
-        if (flock(fd, LOCK_EX | LOCK_NB) != 0)
-            throw boost::system::system_error(
-                boost::system::error_code(EBUSY, boost::system::system_category()), "open");
-        ioctl(fd, TIOCEXCL);
+                // Exclusive, as a port is on Windows: other programs (and Lumo's port probe)
+                // see it held.
+                int fd = line->port.native_handle();
+                if (flock(fd, LOCK_EX | LOCK_NB) != 0)
+                    throw boost::system::system_error(
+                        boost::system::error_code(EBUSY, boost::system::system_category()), "open");
+                ioctl(fd, TIOCEXCL);
 #endif
-        s.port.set_option(asio::serial_port_base::baud_rate(baudRate));
-        s.port.set_option(parity);
-        s.port.set_option(size);
-        s.port.set_option(flow);
-        s.port.set_option(stop);
+                line->port.set_option(asio::serial_port_base::baud_rate(baudRate));
+                line->port.set_option(parity);
+                line->port.set_option(size);
+                line->port.set_option(flow);
+                line->port.set_option(stop);
+            } catch (...) {
+                boost::system::error_code ignored;
+                line->port.close(ignored);
+                throw;
+            }
+        });
     } catch (...) {
-        boost::system::error_code ignored;
-        s.port.close(ignored);
+        line->work.reset();
+        line->thread.join();
         throw;
     }
-    s.io.restart();
-    s.writesStarted = 0;
-    asio::post(s.io, [this] { doRead(); });
-    s.thread = std::thread([state = state_] { state->io.run(); });
+    state_->writesStarted = 0;
+    line->open = true;
+    {
+        std::lock_guard<std::mutex> lock(state_->lineMutex);
+        state_->line = line;
+    }
+    asio::post(line->io, [this, l] { doRead(*l); });
     setErrorStatus(false);
-    s.open = true;
 }
 
 bool AsyncSerial::isOpen() const {
-    return state_->open;
+    LinePtr line = CurrentLine();
+    return line && line->open;
 }
 
 size_t AsyncSerial::writesStarted() const {
@@ -112,11 +163,13 @@ void AsyncSerial::setErrorStatus(bool error) {
 }
 
 void AsyncSerial::write(const char* data, size_t size) {
+    LinePtr line = CurrentLine();
+    if (!line) return;
     {
-        std::lock_guard<std::mutex> lock(state_->writeQueueMutex);
-        state_->writeQueue.insert(state_->writeQueue.end(), data, data + size);
+        std::lock_guard<std::mutex> lock(line->writeQueueMutex);
+        line->writeQueue.insert(line->writeQueue.end(), data, data + size);
     }
-    asio::post(state_->io, [this] { doWrite(); });
+    asio::post(line->io, [this, l = line.get()] { doWrite(*l); });
 }
 
 void AsyncSerial::write(const std::vector<char>& data) {
@@ -127,31 +180,33 @@ void AsyncSerial::writeString(const std::string& text) {
 }
 
 void AsyncSerial::setBaudRate(unsigned baudRate) {
-    state_->port.set_option(asio::serial_port_base::baud_rate(baudRate));
+    LinePtr line = CurrentLine();
+    if (!line) throw boost::system::system_error(asio::error::bad_descriptor, "set_option");
+    // Asio allows no other operation on a port from another thread while a read is pending.
+    RunOnLine(*line, [&] { line->port.set_option(asio::serial_port_base::baud_rate(baudRate)); });
 }
 
 void AsyncSerial::close() {
-    State& s = *state_;
-    if (!s.open) return;
+    LinePtr line = CurrentLine();
+    if (!line) return;
     // What was written just before closing (an end record, say) still goes out: wait a little
     // for the queue to drain unless the line is already dead.
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (!errorStatus() && std::chrono::steady_clock::now() < deadline) {
+    while (line->open && !errorStatus() && std::chrono::steady_clock::now() < deadline) {
         {
-            std::lock_guard<std::mutex> lock(s.writeQueueMutex);
-            if (!s.writeBuffer && s.writeQueue.empty()) break;
+            std::lock_guard<std::mutex> lock(line->writeQueueMutex);
+            if (!line->writeBuffer && line->writeQueue.empty()) break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    s.open = false;
-    asio::post(s.io, [this] { doClose(); });
-    if (s.thread.joinable()) s.thread.join();
-    s.io.restart();
+    line->open = false;
+    Line* l = line.get();
+    asio::post(line->io, [this, l] { doClose(*l); });
+    line->work.reset();
+    if (line->thread.joinable()) line->thread.join();
     {
-        std::lock_guard<std::mutex> lock(s.writeQueueMutex);
-        s.writeQueue.clear();
-        s.writeBuffer.reset();
-        s.writeBufferSize = 0;
+        std::lock_guard<std::mutex> lock(state_->lineMutex);
+        state_->line.reset();
     }
     if (errorStatus())
         throw boost::system::system_error(
@@ -169,70 +224,75 @@ void AsyncSerial::clearReadCallback() {
     state_->callback = nullptr;
 }
 
-void AsyncSerial::doRead() {
-    state_->port.async_read_some(
-        asio::buffer(state_->readBuffer, sizeof(state_->readBuffer)),
-        [this](const boost::system::error_code& error, size_t count) { readEnd(error, count); });
+void AsyncSerial::doRead(Line& line) {
+    line.port.async_read_some(asio::buffer(line.readBuffer, sizeof(line.readBuffer)),
+                              [this, &line](const boost::system::error_code& error, size_t count) {
+                                  readEnd(line, error, count);
+                              });
 }
 
-void AsyncSerial::readEnd(const boost::system::error_code& error, size_t count) {
+void AsyncSerial::readEnd(Line& line, const boost::system::error_code& error, size_t count) {
     if (error) {
         // A read that fails while the port is open means the line is gone (a hang-up, an
         // unplugged adapter); during close() it is the cancelled read and ends the loop.
-        if (isOpen()) {
-            doClose();
+        if (line.open) {
             setErrorStatus(true);
+            line.open = false;
+            doClose(line);
         }
         return;
     }
     {
         std::lock_guard<std::mutex> lock(state_->callbackMutex);
-        if (state_->callback) state_->callback(state_->readBuffer, count);
+        if (state_->callback) state_->callback(line.readBuffer, count);
     }
-    doRead();
+    doRead(line);
 }
 
-void AsyncSerial::doWrite() {
-    State& s = *state_;
-    std::lock_guard<std::mutex> lock(s.writeQueueMutex);
-    if (s.writeBuffer || s.writeQueue.empty()) return;  // one write at a time
-    startQueuedWrite();
+void AsyncSerial::doWrite(Line& line) {
+    std::lock_guard<std::mutex> lock(line.writeQueueMutex);
+    if (!line.open) {
+        line.writeQueue.clear();  // the line is gone: nothing will ever leave
+        return;
+    }
+    if (line.writeBuffer || line.writeQueue.empty()) return;  // one write at a time
+    startQueuedWrite(line);
 }
 
 // Moves the whole queue into the write buffer and writes it. The queue mutex is held.
-void AsyncSerial::startQueuedWrite() {
-    State& s = *state_;
-    s.writeBufferSize = s.writeQueue.size();
-    s.writeBuffer.reset(new char[s.writeBufferSize]);
-    std::copy(s.writeQueue.begin(), s.writeQueue.end(), s.writeBuffer.get());
-    s.writeQueue.clear();
-    ++s.writesStarted;
-    asio::async_write(s.port, asio::buffer(s.writeBuffer.get(), s.writeBufferSize),
-                      [this](const boost::system::error_code& error, size_t) { writeEnd(error); });
+void AsyncSerial::startQueuedWrite(Line& line) {
+    line.writeBufferSize = line.writeQueue.size();
+    line.writeBuffer.reset(new char[line.writeBufferSize]);
+    std::copy(line.writeQueue.begin(), line.writeQueue.end(), line.writeBuffer.get());
+    line.writeQueue.clear();
+    ++state_->writesStarted;
+    asio::async_write(
+        line.port, asio::buffer(line.writeBuffer.get(), line.writeBufferSize),
+        [this, &line](const boost::system::error_code& error, size_t) { writeEnd(line, error); });
 }
 
-void AsyncSerial::writeEnd(const boost::system::error_code& error) {
-    State& s = *state_;
-    if (error == asio::error::operation_aborted && !isOpen()) return;  // cancelled by close()
+void AsyncSerial::writeEnd(Line& line, const boost::system::error_code& error) {
+    std::lock_guard<std::mutex> lock(line.writeQueueMutex);
+    line.writeBuffer.reset();
+    line.writeBufferSize = 0;
+    if (error == asio::error::operation_aborted && !line.open) return;  // cancelled by close()
     if (error) {
         setErrorStatus(true);
-        doClose();
+        line.open = false;
+        line.writeQueue.clear();
+        doClose(line);
         return;
     }
-    std::lock_guard<std::mutex> lock(s.writeQueueMutex);
-    if (s.writeQueue.empty()) {
-        s.writeBuffer.reset();
-        s.writeBufferSize = 0;
-        return;
-    }
-    startQueuedWrite();
+    if (!line.writeQueue.empty()) startQueuedWrite(line);
 }
 
-void AsyncSerial::doClose() {
+// Runs on the I/O thread only; a port the line's failure already closed is left alone.
+void AsyncSerial::doClose(Line& line) {
+    if (!line.port.is_open()) return;
     boost::system::error_code error;
-    state_->port.cancel(error);
+    line.port.cancel(error);
     if (error) setErrorStatus(true);
-    state_->port.close(error);
+    line.port.close(error);
     if (error) setErrorStatus(true);
 }
 

@@ -3,15 +3,13 @@
 // throws (a port that cannot be opened, an error found at close).
 #pragma once
 
-#include <boost/asio/io_context.hpp>
-#include <boost/asio/serial_port.hpp>
+#include <boost/asio/serial_port_base.hpp>
 #include <boost/system/system_error.hpp>
 
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace lumo {
@@ -38,15 +36,18 @@ class AsyncSerial {
               CharacterSize size = CharacterSize(8),
               FlowControl flow = FlowControl(FlowControl::none),
               StopBits stop = StopBits(StopBits::one));
+    // False once the port is closed, and as soon as the line fails (a hang-up).
     bool isOpen() const;
     bool errorStatus() const;
-    // Queue bytes and return at once; nothing is written on the calling thread.
+    // Queue bytes and return at once; nothing is written on the calling thread. Bytes written
+    // while no port is open are dropped.
     void write(const char* data, size_t size);
     void write(const std::vector<char>& data);
     void writeString(const std::string& text);
-    // Applies a new baud rate to the open port.
+    // Applies a new baud rate to the open port (on the I/O thread; returns once applied).
     void setBaudRate(unsigned baudRate);
-    // Stops the I/O thread and closes the port; throws when an error was found.
+    // Stops the I/O thread and closes the port; throws when an error was found. The link can be
+    // opened again afterwards, also after a hang-up.
     void close();
     // How many writes went to the port since it was opened (for diagnostics: everything queued
     // while a write is in flight leaves in the next single write).
@@ -57,14 +58,22 @@ class AsyncSerial {
     void clearReadCallback();
     void setErrorStatus(bool error);
 
-    void doRead();
-    void readEnd(const boost::system::error_code& error, size_t count);
-    void doWrite();
-    void startQueuedWrite();
-    void writeEnd(const boost::system::error_code& error);
-    void doClose();
-
   private:
+    // One opening of the port: its I/O context, thread and queues. Work left over from one
+    // opening can never touch the next.
+    struct Line;
+    using LinePtr = std::shared_ptr<Line>;
+
+    LinePtr CurrentLine() const;
+    // Runs `work` on the line's I/O thread and waits for it; rethrows what it threw.
+    void RunOnLine(Line& line, const std::function<void()>& work);
+    void doRead(Line& line);
+    void readEnd(Line& line, const boost::system::error_code& error, size_t count);
+    void doWrite(Line& line);
+    void startQueuedWrite(Line& line);
+    void writeEnd(Line& line, const boost::system::error_code& error);
+    void doClose(Line& line);
+
     struct State;
     std::shared_ptr<State> state_;
 };

@@ -1,29 +1,33 @@
 #include "transfer/wx_async_serial.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
 namespace lumo {
 
-wxString serialRxBuffer;
-wxMutex serialRxMutex;
+struct wxAsyncSerial::Inbox {
+    std::mutex mutex;
+    std::condition_variable arrived;
+    wxString bytes;
+    bool pending = false;  // bytes came that no wait has seen yet
 
-namespace {
-// Signalled by every arrival, so a waiting transfer sleeps until bytes come or its slice ends.
-wxCondition serialRxArrived(serialRxMutex);
-bool serialRxPending = false;
-
-void Receive(const char* data, size_t length) {
-    wxString text;
-    text.reserve(length);
-    for (size_t i = 0; i < length; ++i)
-        text += static_cast<wchar_t>(static_cast<unsigned char>(data[i]));
-    wxMutexLocker lock(serialRxMutex);
-    serialRxBuffer += text;
-    serialRxPending = true;
-    serialRxArrived.Broadcast();
-}
-}  // namespace
+    void Receive(const char* data, size_t length) {
+        wxString text;
+        text.reserve(length);
+        for (size_t i = 0; i < length; ++i)
+            text += static_cast<wchar_t>(static_cast<unsigned char>(data[i]));
+        std::lock_guard<std::mutex> lock(mutex);
+        bytes += text;
+        pending = true;
+        arrived.notify_all();
+    }
+};
 
 wxAsyncSerial::wxAsyncSerial(wxWindow* parent)
-    : serial_(std::make_shared<CallbackAsyncSerial>()), parent_(parent) {}
+    : serial_(std::make_shared<CallbackAsyncSerial>()),
+      inbox_(std::make_shared<Inbox>()),
+      parent_(parent) {}
 
 wxAsyncSerial::wxAsyncSerial(wxWindow* parent, const wxString& portName, unsigned baudRate)
     : wxAsyncSerial(parent) {
@@ -40,6 +44,7 @@ wxAsyncSerial::~wxAsyncSerial() {
 }
 
 bool wxAsyncSerial::Open(const wxString& portName, unsigned baudRate) {
+    serial_->clearCallback();
     try {
         serial_->open(std::string(portName.mb_str()), baudRate);
     } catch (const boost::system::system_error& error) {
@@ -47,10 +52,13 @@ bool wxAsyncSerial::Open(const wxString& portName, unsigned baudRate) {
         return false;
     }
     {
-        wxMutexLocker lock(serialRxMutex);
-        serialRxBuffer.clear();
+        std::lock_guard<std::mutex> lock(inbox_->mutex);
+        inbox_->bytes.clear();
+        inbox_->pending = false;
     }
-    serial_->setCallback(Receive);
+    std::shared_ptr<Inbox> inbox = inbox_;
+    serial_->setCallback(
+        [inbox](const char* data, size_t length) { inbox->Receive(data, length); });
     return true;
 }
 
@@ -64,18 +72,19 @@ void wxAsyncSerial::Write(const wxString& text) {
 }
 
 wxString wxAsyncSerial::Read() {
-    wxMutexLocker lock(serialRxMutex);
+    std::lock_guard<std::mutex> lock(inbox_->mutex);
     wxString taken;
-    taken.swap(serialRxBuffer);
+    taken.swap(inbox_->bytes);
     return taken;
 }
 
 bool wxAsyncSerial::WaitForData(int milliseconds) {
-    wxMutexLocker lock(serialRxMutex);
-    if (!serialRxPending && milliseconds > 0)
-        serialRxArrived.WaitTimeout(static_cast<unsigned long>(milliseconds));
-    bool arrived = serialRxPending;
-    serialRxPending = false;
+    std::unique_lock<std::mutex> lock(inbox_->mutex);
+    if (milliseconds > 0)
+        inbox_->arrived.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                                 [this] { return inbox_->pending; });
+    bool arrived = inbox_->pending;
+    inbox_->pending = false;
     return arrived;
 }
 

@@ -1,4 +1,4 @@
-// The serial link as the transfer code uses it: GUI strings in, and a process-wide receive
+// The serial link as the transfer code uses it: GUI strings in, and the link's own receive
 // buffer that Read() empties. Received bytes become characters one to one (ISO-8859-1).
 #pragma once
 
@@ -6,14 +6,10 @@
 
 #include <wx/object.h>
 #include <wx/string.h>
-#include <wx/thread.h>
 
 class wxWindow;
 
 namespace lumo {
-
-extern wxString serialRxBuffer;
-extern wxMutex serialRxMutex;
 
 class wxAsyncSerial : public wxObject {
   public:
@@ -32,13 +28,18 @@ class wxAsyncSerial : public wxObject {
     bool WaitForData(int milliseconds);
     void SetBaudRate(unsigned rate);
     void Close();
+    // False once closed, and after a hang-up.
     bool IsOpen() const;
     bool ErrorStatus() const;
-    // Why the last Open failed, for the log.
+    // Why the last Open or SetBaudRate failed, for the log.
     wxString LastError() const { return lastError_; }
 
   private:
+    // What the I/O thread hands over: bytes not yet read and the wake-up of a waiting transfer.
+    struct Inbox;
+
     std::shared_ptr<CallbackAsyncSerial> serial_;
+    std::shared_ptr<Inbox> inbox_;
     wxWindow* parent_;
     wxString lastError_;
 };
