@@ -129,13 +129,17 @@ TEST_F(SimulatorTest, AnalogWriteThenRead) {
     link.Write("rt\r2\r");
     link.Write("dl\r");
     EXPECT_EQ(ReadUntil([](const wxString& t) { return t.Contains("\x05"); }), "\x05");
-    for (const char* line : {"001 CHANNEL1 150.0000RX ", "002 CHANNEL2 151.0000RX "}) {
+    for (const char* line :
+         {"001 CHANNEL1  150.0000RX 150.0000TX ", "002 CHANNEL2  151.0000RX 151.0000TX "}) {
         link.Write(wxString(line) + "\r");
         EXPECT_EQ(ReadUntil([](const wxString& t) { return t.Contains("\x05"); }), "\x05");
     }
-    link.Write("END" + wxString(' ', 74) + "\r");
+    link.Write("123 NOT A CHANNEL LINE\r");
+    EXPECT_EQ(ReadUntil([](const wxString& t) { return !t.empty(); }, 200), "")
+        << "only channel lines are acknowledged";
+    link.Write("300" + wxString(' ', 74) + "\r");
     link.Write("ul\r");
-    wxString lines = ReadUntil([](const wxString& t) { return t.Contains("END"); });
+    wxString lines = ReadUntil([](const wxString& t) { return t.Contains("\r300"); });
     EXPECT_TRUE(lines.StartsWith("001 CHANNEL1"));
     EXPECT_TRUE(lines.Contains("\r002 CHANNEL2"));
     std::lock_guard<std::mutex> lock(server->RadioMutex());

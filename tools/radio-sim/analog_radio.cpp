@@ -17,6 +17,17 @@ bool IsEndLine(const std::string& line) {
 }
 }  // namespace
 
+// A channel line as the radio takes it: its memory number, then the receive and transmit
+// frequencies at their places ("001 NAME      150.0000RX 150.0000TX ...").
+bool AnalogRadio::IsChannelLine(const std::string& line) const {
+    if (line.size() < 36 || line[3] != ' ') return false;
+    for (int i = 0; i < 3; ++i)
+        if (!std::isdigit(static_cast<unsigned char>(line[i]))) return false;
+    int number = std::atoi(line.substr(0, 3).c_str());
+    return number >= 1 && number <= rows_ && line.compare(22, 3, "RX ") == 0 &&
+           line.compare(33, 3, "TX ") == 0;
+}
+
 std::string AnalogRadio::Receive(const std::string& bytes) {
     std::string reply;
     for (char c : bytes) {
@@ -50,8 +61,9 @@ std::string AnalogRadio::HandleLine(const std::string& raw) {
                 mode_ = Mode::Command;
                 return std::string();
             }
-            if (line.size() >= 3 && std::isdigit(static_cast<unsigned char>(line[0])))
-                memory_[std::atoi(line.substr(0, 3).c_str())] = raw;
+            // Anything but a channel line is not acknowledged: the program waits in vain.
+            if (!IsChannelLine(raw)) return std::string();
+            memory_[std::atoi(raw.substr(0, 3).c_str())] = raw;
             return std::string(1, kEnq);
         case Mode::Command: break;
     }

@@ -1,5 +1,7 @@
-// An analog radio in its PC download mode: typed commands, ENQ after each written line, and
-// channel lines sent back on a read. Pure logic; the server moves the bytes.
+// An analog radio in its PC download mode: typed commands, ENQ after each channel line written
+// (other lines go unanswered), and channel lines sent back on a read. Radios with a transfer
+// byte are told it after "rt"; the others (PIB 0) get the command at once. Pure logic; the
+// server moves the bytes.
 #pragma once
 
 #include <map>
@@ -27,6 +29,7 @@ class AnalogRadio {
   private:
     enum class Mode { Command, Pib, Writing };
     std::string HandleLine(const std::string& line);
+    bool IsChannelLine(const std::string& line) const;
     std::string ReadAll() const;
 
     int rows_;

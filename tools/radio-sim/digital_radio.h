@@ -9,7 +9,7 @@
 namespace radiosim {
 
 struct DigitalSettings {
-    int protocol = 2;                 // the one protocol index it accepts
+    int protocol = 2;                 // the one protocol index it accepts; -1 for none
     std::string firmware = "020100";  // three bytes as six hex digits
     int modes = 0x70;                 // analog wide, analog narrow, P25 conventional
     int purgeBusyReplies = 2;         // "busy" lines before a purge is done

@@ -26,6 +26,7 @@ const char* const kUsage =
     "\n"
     "  --radio NAME        the radio (analog: its rows, e.g. VR-12); default VRD-21 / VR-12\n"
     "  --protocol N        the one protocol index a digital radio accepts (default 2)\n"
+    "  --refuse-protocols  accept no protocol index: refuse every protocol header\n"
     "  --firmware HEX6     firmware version (default 020100; 01xxxx forbids V2 records)\n"
     "  --modes HEX2        operating modes (default 70)\n"
     "  --link PATH         also make PATH a symbolic link to the device\n"
@@ -62,6 +63,8 @@ bool Parse(int argc, char** argv, Options& o) {
             o.radio = value();
         else if (arg == "--protocol")
             o.settings.protocol = std::stoi(value());
+        else if (arg == "--refuse-protocols")
+            o.settings.protocol = -1;
         else if (arg == "--firmware")
             o.settings.firmware = value();
         else if (arg == "--modes")
