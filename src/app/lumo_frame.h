@@ -5,6 +5,7 @@
 #include "edit/row_commands.h"
 #include "norv_lum_frame.h"
 #include "shell/port_selection.h"
+#include "transfer/transfer_context.h"
 #include "transfer/transfer_progress.h"
 
 #include <functional>
@@ -87,6 +88,7 @@ class LumoFrame : public NorvLumFrame {
     lumo::PasteBuffer pasteBuffer_;
     lumo::PortSelection port_;
     lumo::SteadyClock clock_;
+    lumo::HeldRadio heldRadio_;  // the radio read last in this run
 };
 
 // The one main frame of the process, for code that is not called by it.

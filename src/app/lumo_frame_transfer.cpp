@@ -8,10 +8,12 @@
 using namespace lumo;
 
 namespace {
-TransferEnvironment EnvironmentOf(LumoFrame* frame, Dialogs& dialogs, const TransferClock& clock) {
+TransferEnvironment EnvironmentOf(LumoFrame* frame, Dialogs& dialogs, const TransferClock& clock,
+                                  HeldRadio& held) {
     TransferEnvironment env;
     env.dialogs = &dialogs;
     env.clock = &clock;
+    env.heldRadio = &held;
     env.makeProgress = [frame](const wxString& title) -> std::unique_ptr<TransferProgress> {
         return std::make_unique<ProgressFrameView>(frame, title);
     };
@@ -29,7 +31,7 @@ void LumoFrame::OnUpload(wxCommandEvent&) {
     if (!view) return;
     view->Grid()->DisableCellEditControl();
     view->SelectionToStore();
-    TransferEnvironment env = EnvironmentOf(this, Dialogs(), clock_);
+    TransferEnvironment env = EnvironmentOf(this, Dialogs(), clock_, heldRadio_);
     UploadCommand(env, view->GetPage(), pages_.Current(), port_.name);
     view->SelectionFromStore();
     view->Refresh();
@@ -40,7 +42,7 @@ void LumoFrame::OnDownload(wxCommandEvent&) {
     if (!view) return;
     view->Grid()->DisableCellEditControl();
     view->SelectionToStore();
-    TransferEnvironment env = EnvironmentOf(this, Dialogs(), clock_);
+    TransferEnvironment env = EnvironmentOf(this, Dialogs(), clock_, heldRadio_);
     DownloadCommand(env, view->GetPage(), pages_.Current(), port_.name);
     view->SelectionFromStore();
     AdjustEditGrid();

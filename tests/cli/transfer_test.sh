@@ -34,13 +34,22 @@ start_radio() {
 start_radio digital || { echo "FAIL simulator did not start"; exit 1; }
 "$CLI" send "$WORK/page.lumo" --port "$DEVICE" > "$WORK/send.txt" 2> "$WORK/progress.txt"
 check "send succeeds" test $? -eq 0
-check "send reports" grep -qx "Complete" "$WORK/send.txt"
+check "send reports" grep -qx "Complete: 5 memories written." "$WORK/send.txt"
 check "progress shown" grep -qx "Sending Shadow Memory Data...." "$WORK/progress.txt"
+check "gauge shown" grep -qx "5/5" "$WORK/progress.txt"
 "$CLI" get VRD-21 --port "$DEVICE" -o "$WORK/back.lumo" > /dev/null 2>&1
 check "get succeeds" test $? -eq 0
 "$CLI" dump "$WORK/back.lumo" > "$WORK/back.txt"
 check "shadow read back" grep -q $'^3\t01\t003\t2\tS-002' "$WORK/back.txt"
 check "description read back" grep -q $'\tDISPATCH\t' "$WORK/back.txt"
+kill "$SIM_PID"; wait "$SIM_PID" 2>/dev/null; SIM_PID=
+
+# A radio that takes no protocol: the search ends, and so does lumo-cli.
+start_radio digital --refuse-protocols || { echo "FAIL simulator did not start"; exit 1; }
+timeout 60 "$CLI" send "$WORK/page.lumo" --port "$DEVICE" > /dev/null 2> "$WORK/err.txt"
+status=$?
+check "refusing radio fails" test $status -ne 0 -a $status -ne 124
+check "refusing radio message" grep -qx "Radio rejected transfer protocols 0 to 223" "$WORK/err.txt"
 kill "$SIM_PID"; wait "$SIM_PID" 2>/dev/null; SIM_PID=
 
 "$CLI" send "$WORK/page.lumo" --port "$WORK/no-such-device" 2> "$WORK/err.txt" > /dev/null

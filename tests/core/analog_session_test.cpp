@@ -3,6 +3,7 @@
 #include "transfer/analog_session.h"
 #include "sim_server.h"
 #include "support/page_fixtures.h"
+#include "support/recording_progress.h"
 #include "support/scaled_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -52,7 +53,7 @@ class AnalogSessionTest : public testing::Test {
         env.analogLogPath = dir.Path("Lumo.log");
         env.makeProgress = [this](const wxString& title) {
             titles.push_back(title);
-            return std::make_unique<QuietProgress>();
+            return std::make_unique<RecordingProgress>(&seen, -1);
         };
     }
     void TearDown() override {
@@ -77,6 +78,7 @@ class AnalogSessionTest : public testing::Test {
     ScriptedDialogs dialogs;
     TransferEnvironment env;
     std::vector<wxString> titles;
+    RecordingProgress::Seen seen;
     std::unique_ptr<SimServer> server;
 };
 }  // namespace
@@ -121,16 +123,18 @@ TEST(AnalogLine, ALineReadBackFillsItsRow) {
 TEST_F(AnalogSessionTest, APageWrittenAndReadBackIsThePage) {
     Serve();
     Page page = ChannelPage();
-    EXPECT_EQ(TransferData(env, page, kTransferWrite, server->DevicePath(), "Send"),
-              kTransferComplete);
-    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), kTransferComplete);
     std::map<int, std::string> memory = RadioMemory();
     EXPECT_EQ(memory.size(), 5u);
     EXPECT_EQ(server->Analog()->Pib(), 2);
+    // The gauge moves with every line sent.
+    EXPECT_EQ(seen.range, 5);
+    EXPECT_EQ(seen.values, std::vector<int>({1, 2, 3, 4, 5}));
 
     Page back = MakePage(kVR12);
-    EXPECT_EQ(TransferData(env, back, kTransferRead, server->DevicePath(), "Read"),
-              kTransferComplete);
+    EXPECT_EQ(DownloadCommand(env, back, 0, server->DevicePath()), kTransferComplete);
+    std::vector<wxString> boxes = {"Complete: 5 memories written.", "Complete: 5 memories read."};
+    EXPECT_EQ(dialogs.Messages(), boxes);
     for (int row : {1, 2, 3, 121, 122})
         for (int col : {MNUM, DESC, RFRQ, TFRQ, RTON, RCOD, SCAN, MODE})
             EXPECT_EQ(back.grid.Get(row, col), page.grid.Get(row, col))
@@ -144,9 +148,9 @@ TEST_F(AnalogSessionTest, NoiseBeforeTheFirstChannelIsDropped) {
     std::string first = "garbage " + std::string(line.mb_str());
     Serve(122, {}, {{1, first}});
     Page back = MakePage(kVR12);
-    EXPECT_EQ(TransferData(env, back, kTransferRead, server->DevicePath(), "Read"),
-              kTransferComplete);
+    EXPECT_EQ(DownloadCommand(env, back, 0, server->DevicePath()), kTransferComplete);
     EXPECT_EQ(back.grid.Get(1, DESC), "SIMPLEX");
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"Complete: 1 memory read."}));
 }
 
 TEST_F(AnalogSessionTest, ARadioThatStopsAnsweringTimesOut) {
@@ -154,11 +158,10 @@ TEST_F(AnalogSessionTest, ARadioThatStopsAnsweringTimesOut) {
     silent.noReply = true;
     Serve(122, silent);
     Page page = ChannelPage();
-    EXPECT_EQ(TransferData(env, page, kTransferWrite, server->DevicePath(), "Send"),
-              kTransferTimeout);
-    EXPECT_EQ(
-        dialogs.Messages().back(),
-        "Timeout Error\nVerify Radio is in PC Download mode\nand correct COM port is selected");
+    EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), kTransferTimeout);
+    std::vector<wxString> box = {
+        "Timeout Error\nVerify Radio is in PC Download mode\nand correct COM port is selected"};
+    EXPECT_EQ(dialogs.Messages(), box);
 }
 
 TEST_F(AnalogSessionTest, SingleChannelRadiosNeedBothGuardsSelected) {
@@ -173,21 +176,31 @@ TEST_F(AnalogSessionTest, SingleChannelRadiosNeedBothGuardsSelected) {
     page = ChannelPage();
     EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), kTransferComplete);
     EXPECT_EQ(titles.back(), "Send to ANFM Radio Progress");
-    EXPECT_EQ(dialogs.shown.back().text, "Complete");
+    EXPECT_EQ(dialogs.shown.back().text, "Complete: 5 memories written.");
 }
 
-TEST_F(AnalogSessionTest, RadiosThatStartOnTheirOwnKeyAreToldSo) {
+// Radios without a transfer byte (VR-30 to VRD-70, the M6 module) get no "rt" prefix, and
+// their channel lines like every other radio.
+TEST_F(AnalogSessionTest, RadiosWithoutATransferByteGetTheirChannelLines) {
     Serve(202);
     Page page = MakePage(kVR35);
-    EXPECT_EQ(TransferData(env, page, kTransferRead, server->DevicePath(), "Read"),
-              kTransferComplete);
-    EXPECT_EQ(dialogs.shown.front().text, "Close this dialog, then press ENTER on radio to start");
-    // Without a transfer byte a write sends the command and the end line, no channel.
-    FillFromDefaults(page, 1);
+    EXPECT_EQ(DownloadCommand(env, page, 0, server->DevicePath()), kTransferComplete);
+    EXPECT_EQ(dialogs.shown[1].text, "Close this dialog, then press ENTER on radio to start");
+    FillChannel(page, 1, "SITE", "150.0000");
     page.grid.GetSelection().AddRow(1);
-    EXPECT_EQ(TransferData(env, page, kTransferWrite, server->DevicePath(), "Send"),
-              kTransferComplete);
-    EXPECT_TRUE(RadioMemory().empty());
+    dialogs.shown.clear();
+    EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), kTransferComplete);
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"Complete: 1 memory written."}));
+    std::map<int, std::string> memory = RadioMemory();
+    ASSERT_EQ(memory.size(), 1u);
+    EXPECT_EQ(memory.begin()->second.substr(0, 13), "001 SITE     ");
+    EXPECT_EQ(server->Analog()->Pib(), 0);
+    // A write with no line to send says so, and sends nothing.
+    page.grid.Set(1, MNUM, "000");
+    dialogs.shown.clear();
+    EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), kTransferNothingSelected);
+    EXPECT_EQ(dialogs.Messages(),
+              std::vector<wxString>({"No data selected for transfer to Radio"}));
 }
 
 // Whatever a radio sends, a line lands in the row it names or nowhere.

@@ -4,6 +4,7 @@
 #include "edit/shadows.h"
 #include "sim_server.h"
 #include "support/page_fixtures.h"
+#include "support/recording_progress.h"
 #include "support/scaled_clock.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -30,37 +31,18 @@ long Number(const Page& page, int row, int col) {
     return value;
 }
 
-// A progress display whose Cancel the test presses after a number of looks at it.
-class TestProgress : public QuietProgress {
-  public:
-    explicit TestProgress(std::vector<wxString>* texts, int cancelAfter)
-        : texts_(texts), cancelAfter_(cancelAfter) {}
-    void SetStatusText(const wxString& text) override {
-        QuietProgress::SetStatusText(text);
-        texts_->push_back(text);
-    }
-    void ProcessEvents() override {
-        if (cancelAfter_ >= 0 && looks_++ >= cancelAfter_) Cancel();
-    }
-
-  private:
-    std::vector<wxString>* texts_;
-    int cancelAfter_;
-    int looks_ = 0;
-};
-
 class DigitalSessionTest : public testing::Test {
   protected:
     void SetUp() override {
-        HeldRadioInfo() = HeldRadio();
         env.dialogs = &dialogs;
+        env.heldRadio = &held;
         env.clock = &clock;
         env.waitSliceMs = 5;
         env.logPath = dir.Path("Lumo.log");
         env.hardwareDirectory = dir.Path("Logs");
         env.makeProgress = [this](const wxString& title) {
             titles.push_back(title);
-            return std::make_unique<TestProgress>(&statusTexts, cancelAfter);
+            return std::make_unique<RecordingProgress>(&seen, cancelAfter);
         };
     }
     void TearDown() override {
@@ -75,8 +57,9 @@ class DigitalSessionTest : public testing::Test {
         server->Start();
     }
     wxString Port() const { return server->DevicePath(); }
-    int Write(Page& page) { return TransferData(env, page, kTransferWrite, Port(), "Send"); }
-    int Read(Page& page) { return TransferData(env, page, kTransferRead, Port(), "Read"); }
+    // Send to radio and Get from radio, each ending with its one box.
+    int Write(Page& page) { return UploadCommand(env, page, 0, Port()); }
+    int Read(Page& page) { return DownloadCommand(env, page, 0, Port()); }
     size_t RadioMemories() {
         std::lock_guard<std::mutex> lock(server->RadioMutex());
         return server->Digital()->Memory().size();
@@ -103,7 +86,13 @@ class DigitalSessionTest : public testing::Test {
         return lines;
     }
 
-    // A P25 page with used, selected rows 1 to `last` (at least 4) and row 4 a shadow of row 3.
+    bool Asked(const wxString& caption) const {
+        return std::any_of(dialogs.shown.begin(), dialogs.shown.end(),
+                           [&](const ShownDialog& d) { return d.caption == caption; });
+    }
+
+    // A P25 page with used rows 1 to `last` (at least 4), row 4 a shadow of row 3, and every
+    // used row selected.
     Page PageToSend(int radio, int last = 6) {
         Page page = MakePage(radio);
         for (int row = 1; row <= last; ++row) {
@@ -113,16 +102,21 @@ class DigitalSessionTest : public testing::Test {
         }
         dialogs.texts.push_back("4");
         EXPECT_EQ(CreateShadow(page, dialogs, 3), 4);
-        for (int row = 1; row <= last; ++row)
-            page.grid.GetSelection().AddRow(row);
+        SelectUsedRows(page);
         return page;
+    }
+    static void SelectUsedRows(Page& page) {
+        for (int row = 1; row <= page.Rows(); ++row)
+            if (page.IsRowUsed(row)) page.grid.GetSelection().AddRow(row);
     }
 
     TempDir dir;
     ScaledClock clock;
     ScriptedDialogs dialogs;
     TransferEnvironment env;
-    std::vector<wxString> titles, statusTexts;
+    HeldRadio held;
+    std::vector<wxString> titles;
+    RecordingProgress::Seen seen;
     int cancelAfter = -1;
     std::unique_ptr<SimServer> server;
 };
@@ -132,11 +126,12 @@ TEST_F(DigitalSessionTest, APageWrittenAndReadBackIsThePage) {
     Serve();
     Page page = PageToSend(kVRD21B);
     EXPECT_EQ(Write(page), kTransferComplete);
-    EXPECT_EQ(RadioMemories(), 6u);
-    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_EQ(RadioMemories(), 8u);
 
     Page back = MakePage(kVRD21B);
     EXPECT_EQ(Read(back), kTransferComplete);
+    std::vector<wxString> boxes = {"Complete: 8 memories written.", "Complete: 8 memories read."};
+    EXPECT_EQ(dialogs.Messages(), boxes);
     for (int row = 1; row <= 6; ++row) {
         // Numbers and frequencies come back in the page's own format.
         for (int col : {MNUM, PRIM})
@@ -149,8 +144,8 @@ TEST_F(DigitalSessionTest, APageWrittenAndReadBackIsThePage) {
     }
     EXPECT_TRUE(ShadowLinksHaveBothEnds(back));
     EXPECT_TRUE(ZoneCountersMatchRows(back));
-    EXPECT_EQ(HeldRadioInfo().firmware, "020100");
-    EXPECT_EQ(HeldRadioInfo().radioId.length(), 14u);
+    EXPECT_EQ(held.firmware, "020100");
+    EXPECT_EQ(held.radioId.length(), 14u);
 }
 
 TEST_F(DigitalSessionTest, PrimariesGoFirstAndShadowsInASecondPass) {
@@ -160,13 +155,69 @@ TEST_F(DigitalSessionTest, PrimariesGoFirstAndShadowsInASecondPass) {
     std::vector<wxString> records;
     for (const wxString& line : Sent())
         if (line.StartsWith("T143")) records.push_back(line.Mid(4, 4));
-    std::vector<wxString> expected = {"0001", "0002", "0003", "0005", "0006", "0004"};
+    std::vector<wxString> expected = {"0001", "0002", "0003", "0005",
+                                      "0006", "01F5", "01F6", "0004"};
     EXPECT_EQ(records, expected);
     // The radio's ID was never read in this run: it is purged before the rows are sent.
     EXPECT_TRUE(server->Digital()->Purged());
-    EXPECT_NE(std::find(statusTexts.begin(), statusTexts.end(), "Sending Shadow Memory Data...."),
-              statusTexts.end());
+    EXPECT_NE(std::find(seen.texts.begin(), seen.texts.end(), "Sending Shadow Memory Data...."),
+              seen.texts.end());
+    // The gauge counts every record across both passes, and no pulse hides the count.
+    EXPECT_EQ(seen.range, 8);
+    EXPECT_EQ(seen.values, std::vector<int>({1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(seen.pulsesWhileCounting, 0);
     EXPECT_EQ(LastSent(), "T9030000FC");
+}
+
+// A purge erases the radio: the radio then gets every used row of the page, or nothing at all.
+TEST_F(DigitalSessionTest, APurgeWritesEveryUsedRowOrNothing) {
+    struct Case {
+        const char* name;
+        bool readFirst;  // the radio is the one read last: no purge
+        int lastSelected;
+        DialogAnswer answer;
+        int status;
+        int records;
+        bool asked;
+    };
+    const Case cases[] = {
+        {"part selected, write all", false, 3, DialogAnswer::Yes, kTransferComplete, 42, true},
+        {"part selected, stop", false, 3, DialogAnswer::No, kTransferCancelled, 0, true},
+        {"all selected", false, 42, DialogAnswer::Yes, kTransferComplete, 42, false},
+        {"same radio, no purge", true, 3, DialogAnswer::Yes, kTransferComplete, 3, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Serve();
+        Page page = MakePage(kVRD21);
+        for (int row = 1; row <= 40; ++row)
+            FillFromDefaults(page, row);
+        SelectUsedRows(page);
+        ASSERT_EQ(Write(page), kTransferComplete);  // the radio holds the page
+        if (c.readFirst) {
+            Page back = MakePage(kVRD21);
+            ASSERT_EQ(Read(back), kTransferComplete);
+        }
+        page.grid.GetSelection().Clear();
+        for (int row = 1; row <= std::min(c.lastSelected, 40); ++row)
+            page.grid.GetSelection().AddRow(row);
+        if (c.lastSelected > 40) SelectUsedRows(page);
+        dialogs.shown.clear();
+        dialogs.answers.assign({c.answer});
+        seen = RecordingProgress::Seen();
+        size_t before = Sent().size();
+        EXPECT_EQ(Write(page), c.status);
+        EXPECT_EQ(Asked("Erase Radio Memories"), c.asked);
+        std::vector<wxString> sent = Sent();
+        EXPECT_EQ(std::count_if(sent.begin() + static_cast<long>(before), sent.end(),
+                                [](const wxString& line) { return line.StartsWith("T143"); }),
+                  c.records);
+        EXPECT_EQ(RadioMemories(), 42u);
+        // No shadows on the page: no shadow pass is announced.
+        EXPECT_EQ(
+            std::count(seen.texts.begin(), seen.texts.end(), "Sending Shadow Memory Data...."), 0);
+        server->Stop();
+    }
 }
 
 TEST_F(DigitalSessionTest, AnOlderRadioIsOfferedProtocolsUntilOneIsAccepted) {
@@ -185,10 +236,51 @@ TEST_F(DigitalSessionTest, AnOlderRadioIsOfferedProtocolsUntilOneIsAccepted) {
     EXPECT_EQ(sent[1], WithChecksum(ProtocolHeader(1)));
     EXPECT_EQ(sent[2], WithChecksum(kReadModesRecord));
     EXPECT_EQ(page.operatingModes, 0x30);
-    ASSERT_EQ(dialogs.shown.back().caption, "Radio Operating Modes");
-    EXPECT_TRUE(dialogs.shown.back().text.Contains("    Analog Wideband\n"));
-    EXPECT_FALSE(dialogs.shown.back().text.Contains("Narrowband"));
-    EXPECT_EQ(RadioMemories(), 6u);
+    ASSERT_GE(dialogs.shown.size(), 2u);
+    const ShownDialog& modes = dialogs.shown[dialogs.shown.size() - 2];
+    ASSERT_EQ(modes.caption, "Radio Operating Modes");
+    EXPECT_TRUE(modes.text.Contains("    Analog Wideband\n"));
+    EXPECT_FALSE(modes.text.Contains("Narrowband"));
+    EXPECT_EQ(RadioMemories(), 8u);
+}
+
+// The search for a protocol the radio takes ends after the last index a header can carry, or
+// after 30 seconds when the radio is slow to refuse.
+TEST_F(DigitalSessionTest, ARadioThatRefusesEveryProtocolEndsTheSearch) {
+    SteadyClock realClock;
+    Faults slow;
+    slow.split = true;  // about 4 ms a refusal: 30 s (0.6 s on the fast clock) pass first
+    struct Case {
+        const char* name;
+        const TransferClock* clock;
+        Faults faults;
+        bool everyIndex;
+    };
+    const Case cases[] = {{"every index", &realClock, {}, true}, {"time", &clock, slow, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DigitalSettings refusing;
+        refusing.protocol = -1;
+        Serve(refusing, c.faults);
+        env.clock = c.clock;
+        cancelAfter = 200000;  // a search without end would be cancelled here
+        dialogs.shown.clear();
+        Page page = PageToSend(kVRD21, 4);
+        EXPECT_EQ(Write(page), kTransferRefused);
+        std::vector<wxString> sent = Sent();
+        long headers = std::count_if(sent.begin(), sent.end(),
+                                     [](const wxString& line) { return line.StartsWith("T007"); });
+        if (c.everyIndex) {
+            EXPECT_EQ(headers, kLastProtocolIndex + 1);
+            EXPECT_EQ(dialogs.Messages(),
+                      std::vector<wxString>({"Radio rejected transfer protocols 0 to 223"}));
+        } else {
+            EXPECT_GT(headers, 1);
+            EXPECT_LT(headers, kLastProtocolIndex + 1);
+        }
+        EXPECT_EQ(LastSent(), "T9030000FC");
+        server->Stop();
+    }
 }
 
 TEST_F(DigitalSessionTest, DecliningTheOperatingModesQuestionSendsNoRow) {
@@ -197,22 +289,9 @@ TEST_F(DigitalSessionTest, DecliningTheOperatingModesQuestionSendsNoRow) {
     Serve(settings);
     Page page = PageToSend(kVRD21);
     dialogs.answers.push_back(DialogAnswer::No);
-    EXPECT_EQ(Write(page), kTransferComplete);
+    EXPECT_EQ(Write(page), kTransferCancelled);
     EXPECT_EQ(RadioMemories(), 0u);
     EXPECT_EQ(LastSent(), "T9030000FC");
-}
-
-TEST_F(DigitalSessionTest, RowsThatNeedTheNewerRecordAreRefusedByAnOlderRadio) {
-    DigitalSettings settings;
-    settings.protocol = 1;
-    settings.firmware = "010200";
-    Serve(settings);
-    Page page = MakePage(kVRD21B);
-    FillFromDefaults(page, 300);  // beyond what a V1 record can address
-    page.grid.GetSelection().AddRow(300);
-    EXPECT_EQ(Write(page), kTransferInvalidData);
-    EXPECT_EQ(dialogs.Messages().front(), "Selected operation requires updated software in Radio");
-    EXPECT_EQ(RadioMemories(), 0u);
 }
 
 TEST_F(DigitalSessionTest, NoiseAndRepliesSplitIntoSingleBytesAreRead) {
@@ -222,10 +301,11 @@ TEST_F(DigitalSessionTest, NoiseAndRepliesSplitIntoSingleBytesAreRead) {
     Serve({}, faults);
     Page page = PageToSend(kVRD21, 4);
     EXPECT_EQ(Write(page), kTransferComplete);
-    EXPECT_EQ(RadioMemories(), 4u);
+    EXPECT_EQ(RadioMemories(), 6u);
 }
 
-TEST_F(DigitalSessionTest, FailuresEndWithTheirStatusAndMessage) {
+// Each failure ends with one box that says what went wrong.
+TEST_F(DigitalSessionTest, FailuresEndWithTheirStatusAndOneMessage) {
     struct Case {
         const char* name;
         Faults faults;
@@ -236,8 +316,10 @@ TEST_F(DigitalSessionTest, FailuresEndWithTheirStatusAndMessage) {
     Faults silent, garbled;
     silent.noReply = true;
     garbled.badChecksums = 2;
-    DigitalSettings refusing;
+    DigitalSettings refusing, old;
     refusing.refusedAddress = 2;
+    old.protocol = 1;
+    old.firmware = "010200";
     const Case cases[] = {
         {"no reply",
          silent,
@@ -247,15 +329,25 @@ TEST_F(DigitalSessionTest, FailuresEndWithTheirStatusAndMessage) {
          "selected"},
         {"bad checksums", garbled, {}, kTransferChecksum, "Checksum Error on channel -10"},
         {"refused row", {}, refusing, kTransferRefused, "Radio rejected channel 2"},
+        {"needs a newer radio",
+         {},
+         old,
+         kTransferInvalidData,
+         "Selected operation requires updated software in Radio"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Serve(c.settings, c.faults);
-        Page page = PageToSend(kVRD21, 4);
+        Page page = PageToSend(kVRD21B, 4);
+        FillFromDefaults(page, 300);  // beyond what the older record can address
+        page.grid.GetSelection().AddRow(300);
         dialogs.shown.clear();
         EXPECT_EQ(Write(page), c.status);
-        ASSERT_FALSE(dialogs.Messages().empty());
-        EXPECT_EQ(dialogs.Messages().back(), c.message);
+        EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({c.message}));
+        EXPECT_EQ(dialogs.shown.back().caption, "Write to Radio Status");
+        if (c.status == kTransferInvalidData) {
+            EXPECT_EQ(RadioMemories(), 0u);
+        }
         server->Stop();
     }
 }
@@ -267,22 +359,24 @@ TEST_F(DigitalSessionTest, CancelEndsTheTransferAndClosesTheRadiosSession) {
     cancelAfter = 3;
     Page page = PageToSend(kVRD21, 4);
     EXPECT_EQ(Write(page), kTransferCancelled);
-    EXPECT_EQ(statusTexts.back(), "Transfer Cancelled.");
+    EXPECT_EQ(seen.texts.back(), "Transfer Cancelled.");
     EXPECT_EQ(LastSent(), "T9030000FC");
-    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"Cancelled by User"}));
 }
 
 TEST_F(DigitalSessionTest, NothingSelectedOrNoPortIsReportedBeforeAnythingIsSent) {
     Serve();
     Page page = MakePage(kVRD21);
     FillFromDefaults(page, 1);
+    page.grid.GetSelection().AddRow(5);  // a row without a memory
     EXPECT_EQ(Write(page), kTransferNothingSelected);
-    EXPECT_EQ(dialogs.Messages().back(), "No data selected for transfer to Radio");
+    EXPECT_EQ(dialogs.Messages(),
+              std::vector<wxString>({"No data selected for transfer to Radio"}));
     EXPECT_TRUE(Sent().empty());
     page.grid.GetSelection().AddRow(1);
-    EXPECT_EQ(TransferData(env, page, kTransferWrite, dir.Path("no-such-port"), "x"),
-              kTransferPortError);
-    EXPECT_EQ(dialogs.Messages().back(), "Invalid COM Port (or Port in use)");
+    dialogs.shown.clear();
+    EXPECT_EQ(UploadCommand(env, page, 0, dir.Path("no-such-port")), kTransferPortError);
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"Invalid COM Port (or Port in use)"}));
 }
 
 TEST_F(DigitalSessionTest, TheTransferLogIsWrittenOnlyWhenItExists) {
@@ -310,12 +404,11 @@ TEST_F(DigitalSessionTest, TheTransferLogIsWrittenOnlyWhenItExists) {
 TEST_F(DigitalSessionTest, AfterAReadTheSameRadioIsNotPurgedAndMarkedRowsAreErased) {
     Serve();
     Page page = MakePage(kVRD21);
-    for (int row = 1; row <= 3; ++row) {
+    for (int row = 1; row <= 3; ++row)
         FillFromDefaults(page, row);
-        page.grid.GetSelection().AddRow(row);
-    }
+    SelectUsedRows(page);
     ASSERT_EQ(Write(page), kTransferComplete);
-    ASSERT_EQ(RadioMemories(), 3u);
+    ASSERT_EQ(RadioMemories(), 5u);
     Page back = MakePage(kVRD21);
     ASSERT_EQ(Read(back), kTransferComplete);
     ASSERT_TRUE(ParseHexFlags(back.grid.Get(2, TFLG)) & kTflgFromRadio);
@@ -328,7 +421,7 @@ TEST_F(DigitalSessionTest, AfterAReadTheSameRadioIsNotPurgedAndMarkedRowsAreEras
     std::vector<wxString> second(sent.begin() + static_cast<long>(before), sent.end());
     EXPECT_EQ(std::count(second.begin(), second.end(), WithChecksum(kPurgeRecord)), 0);
     EXPECT_EQ(std::count(second.begin(), second.end(), WithChecksum(encodeEraseRecord(2, 2))), 1);
-    EXPECT_EQ(RadioMemories(), 2u);
+    EXPECT_EQ(RadioMemories(), 4u);
     EXPECT_EQ(StatusText(12), "Bad Index");
 }
 
@@ -355,7 +448,7 @@ TEST_F(DigitalSessionTest, CommandsCheckTheirPreconditions) {
     EXPECT_EQ(DownloadCommand(env, analog, 0, dir.Path("no-such-port")), kTransferPortError);
     EXPECT_EQ(analog.grid.GetRow(1), analogRow);
     EXPECT_EQ(dialogs.shown.back().caption, "Read from Radio Status");
-    EXPECT_EQ(dialogs.shown.back().text, "Port Error");
+    EXPECT_EQ(dialogs.shown.back().text, "Invalid COM Port (or Port in use)");
 }
 
 TEST_F(DigitalSessionTest, ReadCommandClearsThePageAndReportsTheStatus) {
@@ -369,5 +462,5 @@ TEST_F(DigitalSessionTest, ReadCommandClearsThePageAndReportsTheStatus) {
     EXPECT_EQ(page.grid.Get(2, DESC), "CHAN 2");
     EXPECT_EQ(titles.back(), "Read RP25 Memory Data Progress");
     EXPECT_EQ(dialogs.shown.back().caption, "Read from Radio Status");
-    EXPECT_EQ(dialogs.shown.back().text, "Complete");
+    EXPECT_EQ(dialogs.shown.back().text, "Complete: 6 memories read.");
 }

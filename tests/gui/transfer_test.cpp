@@ -36,16 +36,21 @@ TEST_F(TransferTest, SendThenGetBringsTheRowsBack) {
         CurrentPage().grid.Set(row, DESC, wxString::Format("UNIT %d", row));
     }
     frame->CurrentView()->Refresh();
+    // Rows 1 to 3 of a page that also holds its two guard memories: the radio, never read in
+    // this run, is purged, so the user is asked and (by default) the whole page is written.
     Grid()->SelectRow(1);
     Grid()->SelectRow(2, true);
     Grid()->SelectRow(3, true);
+    dialogs->shown.clear();
     Command(ID_UPLOAD);
-    ASSERT_FALSE(dialogs->shown.empty());
-    EXPECT_EQ(dialogs->shown.back().caption, "Write to Radio Status");
-    EXPECT_EQ(dialogs->shown.back().text, "Complete");
+    ASSERT_EQ(dialogs->shown.size(), 2u);
+    EXPECT_EQ(dialogs->shown[0].caption, "Erase Radio Memories");
+    EXPECT_TRUE(dialogs->shown[0].text.Contains("only 3 of the 5 memories"));
+    EXPECT_EQ(dialogs->shown[1].caption, "Write to Radio Status");
+    EXPECT_EQ(dialogs->shown[1].text, "Complete: 5 memories written.");
     {
         std::lock_guard<std::mutex> lock(server->RadioMutex());
-        EXPECT_EQ(server->Digital()->Memory().size(), 3u);
+        EXPECT_EQ(server->Digital()->Memory().size(), 5u);
     }
     // Every window is usable again once the progress window is gone.
     EXPECT_TRUE(frame->IsEnabled());
@@ -53,7 +58,7 @@ TEST_F(TransferTest, SendThenGetBringsTheRowsBack) {
     CurrentPage().grid.Set(2, DESC, "CHANGED");
     Command(ID_DOWNLOAD);
     EXPECT_EQ(dialogs->shown.back().caption, "Read from Radio Status");
-    EXPECT_EQ(dialogs->shown.back().text, "Complete");
+    EXPECT_EQ(dialogs->shown.back().text, "Complete: 5 memories read.");
     EXPECT_EQ(Grid()->GetCellValue(2, DESC), "UNIT 2");
     EXPECT_EQ(Grid()->GetCellValue(3, DESC), "UNIT 3");
 }

@@ -1,6 +1,7 @@
 // lumo-cli: the headless front end over Lumo's core. Every error is one line on standard error
 // and a non-zero exit code.
 #include "cli_dialogs.h"
+#include "cli_progress.h"
 #include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "export/csv_export.h"
@@ -229,15 +230,6 @@ int ExportCommand(const Arguments& args) {
                                              : dialogs.messages.back());
     return 0;
 }
-
-// The transfer's progress as lines on standard error.
-class LineProgress : public QuietProgress {
-  public:
-    void SetStatusText(const wxString& text) override {
-        QuietProgress::SetStatusText(text);
-        std::fprintf(stderr, "%s\n", static_cast<const char*>(text.utf8_str()));
-    }
-};
 
 TransferEnvironment CliEnvironment(CliDialogs& dialogs, const SteadyClock& clock) {
     TransferEnvironment env;

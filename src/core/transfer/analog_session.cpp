@@ -193,6 +193,7 @@ class AnalogSession {
     int mode_;
     int pib_ = 0;
     int radioRows_ = kRadioInfoRows;
+    std::vector<std::pair<int, wxString>> lines_;  // the rows and channel lines of a write
 };
 
 int AnalogSession::Run() {
@@ -201,11 +202,26 @@ int AnalogSession::Run() {
              pib_, page_.Rows());
     c_.SetStatusMessage("Initializing....");
     c_.status = kTransferRunning;
+    c_.memories = c_.erased = 0;
     // With a transfer byte the radio has the page's rows; without one the assumed radio
     // information stands (the page itself keeps its rows).
     radioRows_ = pib_ != 0 ? page_.Rows() : kRadioInfoRows;
     LUMO_LOG(kUnit, "DTD Number of rows: %d, %d", radioRows_, page_.Rows());
     bool writing = mode_ == kTransferWrite;
+    if (writing) {
+        // Every radio gets its channel lines; a write with none to send types nothing.
+        for (int row = 1; row <= page_.Rows(); ++row) {
+            if (!page_.grid.GetSelection().IsRowSelected(row)) continue;
+            wxString line;
+            int error = BuildAnalogLine(page_, row, line);
+            if (error != 0)
+                LUMO_LOG(kUnit, "  Error: %04X on Row %d, Not Sent !", error, row);
+            else
+                lines_.emplace_back(row, line);
+        }
+        if (lines_.empty()) return kTransferNothingSelected;
+        c_.progress->SetRange(static_cast<int>(lines_.size()));
+    }
     wxString command;
     if (radioRows_ < 203)
         command = writing ? "dl\r" : "ul\r";
@@ -226,22 +242,15 @@ int AnalogSession::Run() {
 
 int AnalogSession::Write() {
     WaitFor(c_, kFirstEnqMs, kEnq);
-    for (int row = 1; row <= page_.Rows(); ++row) {
+    for (const auto& [row, line] : lines_) {
         c_.step = row;
-        if (!page_.grid.GetSelection().IsRowSelected(row) || pib_ == 0) continue;
-        wxString line;
-        int error = BuildAnalogLine(page_, row, line);
-        if (error != 0) {
-            LUMO_LOG(kUnit, "  Error: %04X on Row %d, Not Sent !", error, row);
-            continue;
-        }
         LUMO_LOG(kUnit, " Send>%s", line);
         c_.Log("Send>" + line + "\n");
         SendSlow(c_, line, false);
-        c_.progress->SetValue(row);
         c_.received.clear();
         int waited = WaitFor(c_, kRowReplyMs, kEnq);
         if (waited != 0) return waited;
+        c_.ShowCount(++c_.memories);
     }
     wxString end = (radioRows_ < 203 ? "300" : "END") + wxString(' ', 74);
     SendSlow(c_, end, false);
@@ -291,7 +300,8 @@ int AnalogSession::Read() {
             int row = 0;
             if (!ReadAnalogLine(page_, line, &row)) continue;
             lastRow = c_.step = row;
-            c_.progress->SetValue(row);
+            ++c_.memories;
+            c_.ShowCount(row);
             c_.Log("<" + line + "\n");
         }
     }

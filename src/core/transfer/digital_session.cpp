@@ -13,11 +13,6 @@
 
 namespace lumo {
 
-HeldRadio& HeldRadioInfo() {
-    static HeldRadio held;
-    return held;
-}
-
 namespace {
 constexpr const char* kUnit = "LumoSerial";
 constexpr int kReplyTimeoutMs = 30000;
@@ -56,6 +51,8 @@ class DigitalSession {
     bool Writing() const { return mode_ == kTransferWrite; }
 
     // Row evaluation (write mode).
+    bool Selected(int row) const;
+    void EvaluateRows();
     void EvaluateRow(int row, bool normalRow);
     void MarkGroup(int shadowRow);
     bool NeedsV2(int row) const;
@@ -67,10 +64,14 @@ class DigitalSession {
     bool AskOperatingModes();
     int InvalidModesOfSendingRows() const;
     void HardwareRecord(const wxString& reply, bool first);
+    int PrepareWrite();
+    int ConfirmPurge();
 
     // Rows.
+    void PlanRecords();
+    wxString RowRecord(int row, bool firstPass);
     int WriteRows();
-    wxString RowRecord(int row);
+    bool SendRecords(const std::vector<std::pair<int, wxString>>& records, int& sent);
     int ReadRows();
 
     // One record and its replies until the step is done. False when the session must end
@@ -84,7 +85,11 @@ class DigitalSession {
     int mode_;
     wxString pendingId_;
     std::vector<int> sendingRows_;  // the rows that take part in a write
-    int recordsSent_ = 0;
+    bool writeAll_ = false;         // a purge: every used row goes, selected or not
+    bool purging_ = false;
+    int64_t searchStart_ = 0;  // when the first protocol header went out
+    // The records of a write, row by row: primaries first, then shadows.
+    std::vector<std::pair<int, wxString>> firstPass_, secondPass_;
 };
 
 int DigitalSession::Run() {
@@ -94,15 +99,9 @@ int DigitalSession::Run() {
     c_.protocolVersion = 1;
     c_.invalidModes = 0;
     c_.radioModes = page_.operatingModes;
-    c_.count = 0;
-    c_.stoppedAtModes = false;
+    c_.memories = c_.erased = 0;
     if (Writing()) {
-        int rows = page_.grid.RowCount();
-        for (int row = 0; row <= rows - 3; ++row)
-            EvaluateRow(row, true);
-        LUMO_LOG(kUnit, "  . 21-DTD - Check Gd TFlags: DEF, SEL");
-        for (int row = std::max(0, rows - 2); row < rows; ++row)
-            EvaluateRow(row, false);
+        EvaluateRows();
         c_.progress->SetRange(c_.count);
         if (c_.count == 0) return kTransferNothingSelected;
     }
@@ -144,10 +143,27 @@ void DigitalSession::MarkGroup(int shadowRow) {
     }
 }
 
+bool DigitalSession::Selected(int row) const {
+    if (page_.grid.GetSelection().IsRowSelected(row)) return true;
+    return writeAll_ && row > 0 && page_.IsRowUsed(row);
+}
+
+void DigitalSession::EvaluateRows() {
+    c_.count = 0;
+    c_.invalidModes = 0;
+    sendingRows_.clear();
+    int rows = page_.grid.RowCount();
+    for (int row = 0; row <= rows - 3; ++row)
+        EvaluateRow(row, true);
+    LUMO_LOG(kUnit, "  . 21-DTD - Check Gd TFlags: DEF, SEL");
+    for (int row = std::max(0, rows - 2); row < rows; ++row)
+        EvaluateRow(row, false);
+}
+
 void DigitalSession::EvaluateRow(int row, bool normalRow) {
     CellStore& g = page_.grid;
     unsigned tflg = ParseHexFlags(g.Get(row, TFLG));
-    if (g.GetSelection().IsRowSelected(row)) {
+    if (Selected(row)) {
         tflg |= kTflgSelected;
         g.Set(row, TFLG, FormatHexFlags(tflg));
     }
@@ -266,6 +282,13 @@ Outcome DigitalSession::OpeningReply(int step, const wxString& reply, int& next)
                 return Outcome::Done;
             }
             LUMO_LOG(kUnit, " . Error from Radio");
+            // One header per reply, and not for ever: up to the last index a header carries,
+            // and no longer than a reply may take.
+            if (c_.protocolIndex >= kLastProtocolIndex ||
+                c_.clock->NowMs() - searchStart_ >= kReplyTimeoutMs) {
+                c_.status = kTransferRefused;
+                return Outcome::Stop;
+            }
             ++c_.protocolIndex;
             LUMO_LOG(kUnit, "  . Error, try next Transfer Protocol: %d", c_.protocolIndex);
             c_.lastRecord = ProtocolHeader(c_.protocolIndex);
@@ -299,9 +322,8 @@ Outcome DigitalSession::OpeningReply(int step, const wxString& reply, int& next)
         case -5:
             if (!reply.StartsWith("T207000023")) return Outcome::Unhandled;
             c_.protocolVersion = 1;
-            HeldRadioInfo().firmware = reply.Mid(10, 6);
-            if (c_.protocolIndex >= 2 && HeldRadioInfo().firmware.StartsWith("02"))
-                c_.protocolVersion = 2;
+            c_.held->firmware = reply.Mid(10, 6);
+            if (c_.protocolIndex >= 2 && c_.held->firmware.StartsWith("02")) c_.protocolVersion = 2;
             if (!(c_.flags & kSessionV1Suffices) && c_.protocolVersion != 2) {
                 c_.status = kTransferInvalidData;
                 return Outcome::Stop;
@@ -309,11 +331,11 @@ Outcome DigitalSession::OpeningReply(int step, const wxString& reply, int& next)
             return Outcome::Done;
         case -4:
             if (Writing() && reply.StartsWith("T20B000021")) {
-                if (reply.Mid(10) != HeldRadioInfo().radioId) c_.flags |= kSessionIdDiffers;
+                if (reply.Mid(10) != c_.held->radioId) c_.flags |= kSessionIdDiffers;
                 return Outcome::Done;
             }
             if (!Writing() && accepted) {
-                HeldRadioInfo().radioId = pendingId_;
+                c_.held->radioId = pendingId_;
                 return Outcome::Done;
             }
             return Outcome::Unhandled;
@@ -323,14 +345,18 @@ Outcome DigitalSession::OpeningReply(int step, const wxString& reply, int& next)
 
 int DigitalSession::OpeningSteps() {
     int step = -10;
+    searchStart_ = c_.clock->NowMs();
     while (step < -1) {
         c_.step = step;
         // The question weighs the rows against the modes the radio has just reported, not
-        // those of the radio read last.
+        // those of the radio read last. Declining it leaves the radio as it was.
         if (step == -5 && Writing()) c_.invalidModes = InvalidModesOfSendingRows();
-        if (step == -5 && Writing() && c_.invalidModes != 0 && !AskOperatingModes()) {
-            c_.stoppedAtModes = true;
-            return kTransferComplete;
+        if (step == -5 && Writing() && c_.invalidModes != 0 && !AskOperatingModes())
+            return kTransferCancelled;
+        // Once the radio is known, and before it is told to take memories.
+        if (step == -3 && Writing()) {
+            int status = PrepareWrite();
+            if (status != kTransferRunning) return status;
         }
         int next = step + 1;
         wxString record = OpeningRecord(step);
@@ -351,17 +377,59 @@ int DigitalSession::OpeningSteps() {
 
 // ---- Rows ---------------------------------------------------------------------------------
 
-wxString DigitalSession::RowRecord(int row) {
+// The radio is purged when asked for by the rows (shadows, TFLG 0x04) or when it is not the
+// radio read last; then every used row of the page is written, as the user agrees.
+int DigitalSession::PrepareWrite() {
+    purging_ =
+        (c_.flags & (kSessionPurged | kSessionShadows | kSessionTflg04 | kSessionIdDiffers)) != 0;
+    if (purging_) {
+        int status = ConfirmPurge();
+        if (status != kTransferRunning) return status;
+    }
+    PlanRecords();
+    if (firstPass_.empty() && secondPass_.empty()) return kTransferNothingSelected;
+    return kTransferRunning;
+}
+
+int DigitalSession::ConfirmPurge() {
+    int used = 0, selected = 0;
+    for (int row = 1; row <= page_.Rows(); ++row) {
+        if (!page_.IsRowUsed(row) ||
+            !(ParseHexFlags(page_.grid.Get(row, TFLG)) & kTflgTransferable))
+            continue;
+        ++used;
+        if (page_.grid.GetSelection().IsRowSelected(row)) ++selected;
+    }
+    if (selected == used) return kTransferRunning;
+    wxString text = wxString::Format(
+        "All memories in the radio will be erased before writing, but only %d of the %d "
+        "memories on this page are selected.\n\nWrite all %d memories on this page to the "
+        "radio?\n\nChoose No to stop: the radio is left as it is.",
+        selected, used, used);
+    if (c_.dialogs->Ask(text, "Erase Radio Memories", DialogButtons::YesNo,
+                        DialogIcon::Exclamation) == DialogAnswer::No) {
+        LUMO_LOG(kUnit, "   . User 'CANCEL' on Purge");
+        return kTransferCancelled;
+    }
+    writeAll_ = true;
+    int accepted = c_.invalidModes;
+    EvaluateRows();
+    if (!(c_.flags & kSessionV1Suffices) && c_.protocolVersion != 2) return kTransferInvalidData;
+    c_.invalidModes = InvalidModesOfSendingRows();
+    if ((c_.invalidModes & ~accepted) != 0 && !AskOperatingModes()) return kTransferCancelled;
+    return kTransferRunning;
+}
+
+wxString DigitalSession::RowRecord(int row, bool firstPass) {
     const CellStore& g = page_.grid;
-    if (!g.GetSelection().IsRowSelected(row)) return wxString();
+    if (!Selected(row)) return wxString();
     unsigned tflg = ParseHexFlags(g.Get(row, TFLG));
     if (!(tflg & kTflgTransferable)) return wxString();
     unsigned action = tflg & kTflgActionMask;
     // A purge wiped what the radio held: rows read from it go back even when unchanged.
-    if ((c_.flags & kSessionPurged) && row != 0 && action == 0 && (tflg & kTflgFromRadio))
-        action = 1;
+    if (purging_ && row != 0 && action == 0 && (tflg & kTflgFromRadio)) action = 1;
     bool shadow = (ParseHexFlags(g.Get(row, MFLG)) & kMflgShadowSlotMask) != 0;
-    if (c_.flags & kSessionFirstPass) {
+    if (firstPass) {
         static const char* const kActions[] = {"Don't Send.", "Send.", "Erase.", "Erase."};
         LUMO_LOG(kUnit, "Row: %03d - %s", row, kActions[action]);
         if (action == 1 && !shadow) return encodeTrecord(page_, row, c_.protocolVersion);
@@ -372,34 +440,47 @@ wxString DigitalSession::RowRecord(int row) {
     return action == 1 && shadow ? encodeTrecord(page_, row, c_.protocolVersion) : wxString();
 }
 
-int DigitalSession::WriteRows() {
+void DigitalSession::PlanRecords() {
     int rows = page_.grid.RowCount();
     bool jumpGuards = page_.params.radio == kRadioVrd21B && c_.protocolVersion == 1;
-    c_.step = 0;
-    for (;;) {
-        if (c_.step >= rows) {
-            c_.flags &= ~kSessionFirstPass;
-            if (!(c_.flags & kSessionShadows)) return kTransferComplete;
-            LUMO_LOG(kUnit, "\n   . Send Shadows if any");
-            c_.flags &= ~kSessionShadows;
-            c_.step = 0;
-            recordsSent_ = 0;
-            c_.statusMessage = "Sending Shadow Memory Data....";
-            c_.progress->SetStatusText(c_.statusMessage);
-            c_.progress->SetValue(0);
-            c_.Log("Sending Shadow Memory Data...\n");
-            Wait(c_, kRetryPauseMs, false);
-            continue;
+    firstPass_.clear();
+    secondPass_.clear();
+    for (bool first : {true, false}) {
+        for (int row = 0; row < rows; ++row) {
+            if (jumpGuards && row == kV1LastNumber + 1) row = 501;
+            wxString record = RowRecord(row, first);
+            if (!record.empty()) (first ? firstPass_ : secondPass_).emplace_back(row, record);
         }
-        if (jumpGuards && c_.step == kV1LastNumber + 1) c_.step = 501;
-        wxString record = RowRecord(c_.step);
-        if (!record.empty()) {
-            if (!Exchange(record, [](const wxString&) { return Outcome::Unhandled; }))
-                return c_.status;
-            c_.progress->SetValue(++recordsSent_);
-        }
-        ++c_.step;
     }
+}
+
+bool DigitalSession::SendRecords(const std::vector<std::pair<int, wxString>>& records, int& sent) {
+    for (const auto& [row, record] : records) {
+        c_.step = row;
+        if (!Exchange(record, [](const wxString&) { return Outcome::Unhandled; })) return false;
+        ++(record.StartsWith("T1") ? c_.memories : c_.erased);
+        c_.ShowCount(++sent);
+    }
+    return true;
+}
+
+int DigitalSession::WriteRows() {
+    c_.progress->SetRange(static_cast<int>(firstPass_.size() + secondPass_.size()));
+    int sent = 0;
+    if (!SendRecords(firstPass_, sent)) return c_.status;
+    c_.flags &= ~kSessionFirstPass;
+    // The shadow pass is announced only when it has something to send.
+    if (!secondPass_.empty()) {
+        LUMO_LOG(kUnit, "\n   . Send Shadows if any");
+        c_.flags &= ~kSessionShadows;
+        c_.statusMessage = "Sending Shadow Memory Data....";
+        c_.progress->SetStatusText(c_.statusMessage);
+        c_.Log("Sending Shadow Memory Data...\n");
+        Wait(c_, kRetryPauseMs, false);
+        if (!SendRecords(secondPass_, sent)) return c_.status;
+    }
+    c_.step = page_.grid.RowCount();
+    return kTransferComplete;
 }
 
 int DigitalSession::ReadRows() {
@@ -428,7 +509,8 @@ Outcome DigitalSession::CommonReply(const wxString& reply) {
         }
         long address = 0;
         reply.Mid(4, 4).ToLong(&address, 16);
-        c_.progress->SetValue(static_cast<int>(address) + 1);
+        ++c_.memories;
+        c_.ShowCount(static_cast<int>(address) + 1);
         return Outcome::Done;
     }
     if (reply.StartsWith(kEndRecord)) {

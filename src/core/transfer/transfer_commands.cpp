@@ -29,73 +29,84 @@ void SendEndRecord(TransferContext& c) {
     c.serial->Write(sendEndRecord() + "\r");
 }
 
+// "Complete: 40 memories written." / "Complete: 1 memory read."
+wxString CompletionText(const TransferContext& c, int mode) {
+    wxString text =
+        wxString::Format("Complete: %d %s %s", c.memories, c.memories == 1 ? "memory" : "memories",
+                         mode == kTransferWrite ? "written" : "read");
+    if (c.erased > 0) text << wxString::Format(", %d erased", c.erased);
+    return text + ".";
+}
+
+void EndComplete(TransferContext& c) {
+    c.progress->SetStatusText("Transfer Complete.");
+    c.Log("Transfer Complete.\n");
+    Wait(c, kClosingPauseMs, true);
+}
+
+TransferOutcome Failure(int status, const wxString& text) {
+    return {status, text, DialogIcon::Error};
+}
+
 // The analog radios end without an end record and word some errors their own way.
-void ReportAnalogStatus(TransferEnvironment& env, TransferContext& c, int status) {
-    auto error = [&](const wxString& text) {
-        env.dialogs->Message(text, "Error", DialogIcon::Error);
-    };
+TransferOutcome AnalogOutcome(TransferContext& c, int status, int mode) {
     switch (status) {
         case kTransferComplete:
-            c.progress->SetStatusText("Transfer Complete.");
-            c.Log("Transfer Complete.\n");
-            Wait(c, kClosingPauseMs, true);
-            break;
-        case kTransferPortError: error("Invalid COM Port (or Port in use)"); break;
+            EndComplete(c);
+            return {status, CompletionText(c, mode), DialogIcon::Information};
+        case kTransferPortError: return Failure(status, "Invalid COM Port (or Port in use)");
         case kTransferTimeout:
-            error(
-                "Timeout Error\nVerify Radio is in PC Download mode\nand correct COM port is "
-                "selected");
             c.Log("<Timeout>\n");
-            break;
-        case kTransferRefused: error(wxString::Format("Radio rejected item: %d", c.step)); break;
-        case kTransferNothingSelected: error("No data selected for transfer to Radio"); break;
+            return Failure(status,
+                           "Timeout Error\nVerify Radio is in PC Download mode\nand correct COM "
+                           "port is selected");
+        case kTransferRefused:
+            return Failure(status, wxString::Format("Radio rejected item: %d", c.step));
+        case kTransferNothingSelected:
+            return Failure(status, "No data selected for transfer to Radio");
         case kTransferUnsupported:
-            error("The requested function is not supported\nby the firware in the Radio");
-            break;
-        case kTransferCancelled: c.Log("Transfer cancelled by user.\n"); break;
-        default: error(wxString::Format("Download Failure %d %d", status, c.step)); break;
+            return Failure(status,
+                           "The requested function is not supported\nby the firware in the Radio");
+        case kTransferCancelled:
+            c.Log("Transfer cancelled by user.\n");
+            return {status, StatusText(status), DialogIcon::None};
+        default: return Failure(status, wxString::Format("Download Failure %d %d", status, c.step));
     }
 }
 
-void ReportStatus(TransferEnvironment& env, TransferContext& c, int status, int mode) {
-    auto error = [&](const wxString& text) {
-        env.dialogs->Message(text, "Error", DialogIcon::Error);
-    };
+TransferOutcome DigitalOutcome(TransferContext& c, int status, int mode) {
     switch (status) {
         case kTransferComplete:
-            if (mode == kTransferWrite || c.stoppedAtModes) SendEndRecord(c);
-            c.progress->SetStatusText("Transfer Complete.");
-            c.Log("Transfer Complete.\n");
-            Wait(c, kClosingPauseMs, true);
-            break;
-        case kTransferPortError: error("Invalid COM Port (or Port in use)"); break;
+            if (mode == kTransferWrite) SendEndRecord(c);
+            EndComplete(c);
+            return {status, CompletionText(c, mode), DialogIcon::Information};
+        case kTransferPortError: return Failure(status, "Invalid COM Port (or Port in use)");
         case kTransferNoReply:
-            error(wxString::Format("Communication Error at channel %d", c.step));
-            break;
+            return Failure(status, wxString::Format("Communication Error at channel %d", c.step));
         case kTransferTimeout:
-            error(
-                "Timeout Error\nVerify Radio is in PC Download mode (3-8)\nand correct COM port "
-                "is selected");
             c.Log("<Timeout>\n");
-            break;
+            return Failure(status,
+                           "Timeout Error\nVerify Radio is in PC Download mode (3-8)\nand correct "
+                           "COM port is selected");
         case kTransferRefused:
             SendEndRecord(c);
-            error(wxString::Format("Radio rejected channel %d", c.step));
-            break;
+            if (c.step == -10)  // the protocol search
+                return Failure(status, wxString::Format("Radio rejected transfer protocols 0 to %d",
+                                                        c.protocolIndex));
+            return Failure(status, wxString::Format("Radio rejected channel %d", c.step));
         case kTransferChecksum:
-            error(wxString::Format("Checksum Error on channel %d", c.step));
-            break;
-        case kTransferNothingSelected: error("No data selected for transfer to Radio"); break;
+            return Failure(status, wxString::Format("Checksum Error on channel %d", c.step));
+        case kTransferNothingSelected:
+            return Failure(status, "No data selected for transfer to Radio");
         case kTransferInvalidData:
-            error("Selected operation requires updated software in Radio");
-            break;
+            return Failure(status, "Selected operation requires updated software in Radio");
         case kTransferCancelled:
             SendEndRecord(c);
             c.progress->SetStatusText("Transfer Cancelled.");
             c.Log("Transfer cancelled by user.\n");
             Wait(c, kClosingPauseMs, true);
-            break;
-        default: error(wxString::Format("Download Failure %d %d", status, c.step)); break;
+            return {status, StatusText(status), DialogIcon::None};
+        default: return Failure(status, wxString::Format("Download Failure %d %d", status, c.step));
     }
 }
 }  // namespace
@@ -116,8 +127,8 @@ bool UsesDigitalSession(const Page& page) {
     return page.IsP25() || (page.Type() == kMODX && page.params.band == 9);
 }
 
-int TransferData(TransferEnvironment& env, Page& page, int mode, const wxString& port,
-                 const wxString& title) {
+TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, const wxString& port,
+                             const wxString& title) {
     std::unique_ptr<TransferProgress> progress = env.makeProgress(title);
     progress->SetRange(page.grid.RowCount());
     progress->SetValue(0);
@@ -125,6 +136,8 @@ int TransferData(TransferEnvironment& env, Page& page, int mode, const wxString&
     c.progress = progress.get();
     c.clock = env.clock;
     c.dialogs = env.dialogs;
+    HeldRadio forgotten;  // without one from the program, this transfer's radio is forgotten
+    c.held = env.heldRadio ? env.heldRadio : &forgotten;
     c.waitSliceMs = env.waitSliceMs;
     bool digital = UsesDigitalSession(page);
     c.logPath = digital ? env.logPath : env.analogLogPath;
@@ -138,20 +151,19 @@ int TransferData(TransferEnvironment& env, Page& page, int mode, const wxString&
         status = digital ? DoTransferData(c, page, mode) : DoAnalogTransferData(c, page, mode);
     else
         LUMO_LOG(kUnit, " . Port %s: %s", port, serial.LastError());
-    if (digital)
-        ReportStatus(env, c, status, mode);
-    else
-        ReportAnalogStatus(env, c, status);
+    TransferOutcome outcome =
+        digital ? DigitalOutcome(c, status, mode) : AnalogOutcome(c, status, mode);
     if (c.hardware.IsOpened()) c.hardware.Close();
     if (c.log.IsOpened()) c.log.Close();
     serial.Close();
-    return status;
+    return outcome;
 }
 
 namespace {
-void ShowStatus(TransferEnvironment& env, int status, const char* caption) {
-    LUMO_LOG(kUnit, " . Status: %d - %s", status, StatusText(status));
-    env.dialogs->Message(StatusText(status), caption);
+// The one box that ends a transfer.
+void ShowOutcome(TransferEnvironment& env, const TransferOutcome& outcome, const char* caption) {
+    LUMO_LOG(kUnit, " . Status: %d - %s", outcome.status, StatusText(outcome.status));
+    env.dialogs->Message(outcome.message, caption, outcome.icon);
 }
 }  // namespace
 
@@ -179,11 +191,11 @@ int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const 
     incoming.grid.SetObserver(nullptr);
     ClearPage(incoming, pageNumber);
     wxString title = "Read " + page.strings.typeCode + " Memory Data Progress";
-    int status = TransferData(env, incoming, kTransferRead, port, title);
+    TransferOutcome outcome = TransferData(env, incoming, kTransferRead, port, title);
     page.operatingModes = incoming.operatingModes;
-    if (status == kTransferComplete) AdoptPage(page, std::move(incoming));
-    ShowStatus(env, status, "Read from Radio Status");
-    return status;
+    if (outcome.status == kTransferComplete) AdoptPage(page, std::move(incoming));
+    ShowOutcome(env, outcome, "Read from Radio Status");
+    return outcome.status;
 }
 
 namespace {
@@ -210,24 +222,24 @@ int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wx
         dialogs.Message("No data selected!", "Error!");
         return -1;
     }
-    int status;
+    TransferOutcome outcome;
     switch (page.Type()) {
         case kRP25:
         case kEP25:
-            status = TransferData(env, page, kTransferWrite, port, "Send to RP25 Radio Progress");
+            outcome = TransferData(env, page, kTransferWrite, port, "Send to RP25 Radio Progress");
             break;
         case kMODX:
-            status = TransferData(env, page, kTransferWrite, port,
-                                  page.params.band == 8 ? "Send to MODX M6 Module Progress"
-                                                        : "Send to MODX M7 Module Progress");
+            outcome = TransferData(env, page, kTransferWrite, port,
+                                   page.params.band == 8 ? "Send to MODX M6 Module Progress"
+                                                         : "Send to MODX M7 Module Progress");
             break;
         case kR19:
+            // The message is the transfer's one box.
             dialogs.Message("VR-19 is not currently supported!", "Error!");
-            status = kTransferUnsupported;
-            break;
+            return kTransferUnsupported;
         case kDAMX:
             LUMO_LOG(kUnit, " . Error No Type");
-            status = kTransferInvalidData;
+            outcome = Failure(kTransferInvalidData, StatusText(kTransferInvalidData));
             break;
         default:  // ANFM, ANAM, FMAM
             if (!PassesGuardRule(page)) {
@@ -237,11 +249,11 @@ int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wx
                     "Error!");
                 return -1;
             }
-            status = TransferData(env, page, kTransferWrite, port, "Send to ANFM Radio Progress");
+            outcome = TransferData(env, page, kTransferWrite, port, "Send to ANFM Radio Progress");
             break;
     }
-    ShowStatus(env, status, "Write to Radio Status");
-    return status;
+    ShowOutcome(env, outcome, "Write to Radio Status");
+    return outcome.status;
 }
 
 }  // namespace lumo

@@ -6,6 +6,7 @@
 #include "pages/page.h"
 #include "shell/dialogs.h"
 #include "transfer/transfer_context.h"
+#include "transfer/transfer_status.h"
 
 #include <functional>
 #include <memory>
@@ -21,16 +22,25 @@ struct TransferEnvironment {
     // Makes the progress display when a transfer starts; it lives until the transfer ends.
     std::function<std::unique_ptr<TransferProgress>(const wxString& title)> makeProgress;
     const TransferClock* clock = nullptr;
+    // The radio the program read last; without it every write purges the radio.
+    HeldRadio* heldRadio = nullptr;
     int waitSliceMs = 20;
     wxString logPath = "Lumo.log";                    // digital radios: in the working directory
     wxString analogLogPath = DefaultAnalogLogPath();  // analog radios: in the data directory
     wxString hardwareDirectory = "Logs";
 };
 
-// Opens the port, runs the digital session and reports its outcome. Returns the status.
-int TransferData(TransferEnvironment& env, Page& page, int mode, const wxString& port,
-                 const wxString& title);
-// The commands with their questions and checks; they end with the status box. Return the
+// How a transfer ended: its status and what the one box at its end tells the user.
+struct TransferOutcome {
+    int status = kTransferPortError;
+    wxString message;
+    DialogIcon icon = DialogIcon::None;
+};
+
+// Opens the port, runs the session for the page's radio and closes the port again.
+TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, const wxString& port,
+                             const wxString& title);
+// The commands with their questions and checks; each ends with exactly one box. Return the
 // status, or -1 when a check stopped them before a transfer began.
 int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wxString& port);
 int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wxString& port);

@@ -14,11 +14,19 @@ namespace lumo {
 
 enum TransferMode { kTransferWrite = 0, kTransferRead = 1 };
 
+// What the last read learnt of a radio: the ID a write compares with the radio's, to decide
+// whether the radio must be purged. The program keeps one for its run; nothing process-wide.
+struct HeldRadio {
+    wxString radioId;   // 14 digits, empty until a radio was read
+    wxString firmware;  // 6 hex digits
+};
+
 struct TransferContext {
     wxAsyncSerial* serial = nullptr;
     TransferProgress* progress = nullptr;
     const TransferClock* clock = nullptr;
-    Dialogs* dialogs = nullptr;  // the operating-modes question
+    Dialogs* dialogs = nullptr;  // the operating-modes and purge questions
+    HeldRadio* held = nullptr;
     // How long a wait sleeps at most before it looks at the Cancel button again (real time).
     int waitSliceMs = 20;
     // Where the optional transfer log lives; it is written only when it exists already.
@@ -38,7 +46,9 @@ struct TransferContext {
     int recordType = 0;
     int protocolIndex = 0;
     int protocolVersion = 1;
-    bool stoppedAtModes = false;  // the user declined the operating-modes question
+    int memories = 0;       // memories written or read
+    int erased = 0;         // memories erased one by one
+    bool counting = false;  // the gauge shows a count, which a pulse would hide
     wxFFile log;
     wxFFile hardware;
     std::vector<wxString> hardwareLines;
@@ -52,13 +62,10 @@ struct TransferContext {
         progress->SetStatusText(text);
         Log(text + "\n");
     }
+    void ShowCount(int value) {
+        progress->SetValue(value);
+        counting = true;
+    }
 };
-
-// What the last read learnt of the radio, kept for the rest of the program's run.
-struct HeldRadio {
-    wxString radioId;   // 14 digits, empty until a radio was read
-    wxString firmware;  // 6 hex digits
-};
-HeldRadio& HeldRadioInfo();
 
 }  // namespace lumo

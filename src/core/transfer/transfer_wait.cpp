@@ -11,7 +11,8 @@ constexpr int kPulseMs = 49;  // the gauge moves at least this often while a tra
 }  // namespace
 
 int WaitFor(TransferContext& c, int timeoutMs, wxUniChar character) {
-    c.progress->Pulse();
+    // Pulses show that the transfer is alive until there is a count to show.
+    if (!c.counting) c.progress->Pulse();
     c.start = c.clock->NowMs();
     c.lastPulse = c.start;
     for (;;) {
@@ -20,7 +21,7 @@ int WaitFor(TransferContext& c, int timeoutMs, wxUniChar character) {
         bool found = c.received.Find(character) != wxNOT_FOUND;
         c.now = c.clock->NowMs();
         c.elapsed = c.now - c.start;
-        if (c.now - c.lastPulse > kPulseMs) {
+        if (!c.counting && c.now - c.lastPulse > kPulseMs) {
             c.progress->Pulse();
             c.lastPulse = c.now;
         }

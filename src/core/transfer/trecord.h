@@ -19,6 +19,8 @@ wxString WithChecksum(const wxString& record);
 
 // Fixed records, without their checksums.
 wxString ProtocolHeader(int protocolIndex);
+// The last protocol index a header can carry (its byte holds 0x20 + the index).
+constexpr int kLastProtocolIndex = 0xFF - 0x20;
 extern const char* const kSetBaudRecord;       // T206000032 0480
 extern const char* const kReadModesRecord;     // T204000033
 extern const char* const kReadHardwareRecord;  // T204000031
