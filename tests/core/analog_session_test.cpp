@@ -72,6 +72,10 @@ class AnalogSessionTest : public testing::Test {
         std::lock_guard<std::mutex> lock(server->RadioMutex());
         return server->Analog()->Memory();
     }
+    int RadioPib() {
+        std::lock_guard<std::mutex> lock(server->RadioMutex());
+        return server->Analog()->Pib();
+    }
 
     TempDir dir;
     ScaledClock clock;
@@ -126,7 +130,7 @@ TEST_F(AnalogSessionTest, APageWrittenAndReadBackIsThePage) {
     EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), kTransferComplete);
     std::map<int, std::string> memory = RadioMemory();
     EXPECT_EQ(memory.size(), 5u);
-    EXPECT_EQ(server->Analog()->Pib(), 2);
+    EXPECT_EQ(RadioPib(), 2);
     // The gauge moves with every line sent.
     EXPECT_EQ(seen.range, 5);
     EXPECT_EQ(seen.values, std::vector<int>({1, 2, 3, 4, 5}));
@@ -194,7 +198,7 @@ TEST_F(AnalogSessionTest, RadiosWithoutATransferByteGetTheirChannelLines) {
     std::map<int, std::string> memory = RadioMemory();
     ASSERT_EQ(memory.size(), 1u);
     EXPECT_EQ(memory.begin()->second.substr(0, 13), "001 SITE     ");
-    EXPECT_EQ(server->Analog()->Pib(), 0);
+    EXPECT_EQ(RadioPib(), 0);
     // A write with no line to send says so, and sends nothing.
     page.grid.Set(1, MNUM, "000");
     dialogs.shown.clear();

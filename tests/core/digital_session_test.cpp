@@ -24,6 +24,7 @@ namespace {
 constexpr int kVRD21 = 6;
 constexpr int kVRD21B = 7;
 constexpr int kVR12 = 1;
+constexpr int kVR19 = 2;
 
 long Number(const Page& page, int row, int col) {
     long value = -1;
@@ -84,11 +85,6 @@ class DigitalSessionTest : public testing::Test {
         for (wxString line = file.GetFirstLine(); !file.Eof(); line = file.GetNextLine())
             if (line.StartsWith("<")) lines.push_back(line.Mid(1).BeforeFirst('\\'));
         return lines;
-    }
-
-    bool Asked(const wxString& caption) const {
-        return std::any_of(dialogs.shown.begin(), dialogs.shown.end(),
-                           [&](const ShownDialog& d) { return d.caption == caption; });
     }
 
     // A P25 page with used rows 1 to `last` (at least 4), row 4 a shadow of row 3, and every
@@ -207,7 +203,10 @@ TEST_F(DigitalSessionTest, APurgeWritesEveryUsedRowOrNothing) {
         seen = RecordingProgress::Seen();
         size_t before = Sent().size();
         EXPECT_EQ(Write(page), c.status);
-        EXPECT_EQ(Asked("Erase Radio Memories"), c.asked);
+        EXPECT_EQ(
+            std::any_of(dialogs.shown.begin(), dialogs.shown.end(),
+                        [](const ShownDialog& d) { return d.caption == "Erase Radio Memories"; }),
+            c.asked);
         std::vector<wxString> sent = Sent();
         EXPECT_EQ(std::count_if(sent.begin() + static_cast<long>(before), sent.end(),
                                 [](const wxString& line) { return line.StartsWith("T143"); }),
@@ -440,6 +439,13 @@ TEST_F(DigitalSessionTest, CommandsCheckTheirPreconditions) {
 
     EXPECT_EQ(UploadCommand(env, page, 0, "/dev/null"), -1);
     EXPECT_EQ(dialogs.Messages().back(), "No data selected!");
+
+    Page vr19 = MakePage(kVR19);
+    FillFromDefaults(vr19, 1);
+    vr19.grid.GetSelection().AddRow(1);
+    dialogs.shown.clear();
+    EXPECT_EQ(UploadCommand(env, vr19, 0, "/dev/null"), kTransferUnsupported);
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"VR-19 is not currently supported!"}));
 
     Page analog = MakePage(kVR12);
     FillFromDefaults(analog, 1);

@@ -75,6 +75,7 @@ AsyncSerial::LinePtr AsyncSerial::CurrentLine() const {
     return state_->line;
 }
 
+// Errors come back as codes: an exception is not carried from one thread to another.
 void AsyncSerial::RunOnLine(Line& line, const std::function<void()>& work) {
     if (std::this_thread::get_id() == line.thread.get_id()) {
         work();
@@ -83,14 +84,10 @@ void AsyncSerial::RunOnLine(Line& line, const std::function<void()>& work) {
     std::promise<void> done;
     std::future<void> finished = done.get_future();
     asio::post(line.io, [&] {
-        try {
-            work();
-            done.set_value();
-        } catch (...) {
-            done.set_exception(std::current_exception());
-        }
+        work();
+        done.set_value();
     });
-    finished.get();
+    finished.wait();
 }
 
 void AsyncSerial::open(const std::string& device, unsigned baudRate, Parity parity,
@@ -104,34 +101,32 @@ void AsyncSerial::open(const std::string& device, unsigned baudRate, Parity pari
     auto line = std::make_shared<Line>();
     Line* l = line.get();
     line->thread = std::thread([l] { l->io.run(); });
-    try {
-        RunOnLine(*line, [&] {
-            line->port.open(PlatformPortName(device));
-            try {
+    boost::system::error_code error;
+    const char* step = "open";
+    RunOnLine(*line, [&] {
+        asio::serial_port& port = line->port;
+        port.open(PlatformPortName(device), error);
 #ifdef __unix__
-                // Exclusive, as a port is on Windows: other programs (and Lumo's port probe)
-                // see it held.
-                int fd = line->port.native_handle();
-                if (flock(fd, LOCK_EX | LOCK_NB) != 0)
-                    throw boost::system::system_error(
-                        boost::system::error_code(EBUSY, boost::system::system_category()), "open");
-                ioctl(fd, TIOCEXCL);
+        // Exclusive, as a port is on Windows: other programs (and Lumo's port probe) see it
+        // held.
+        if (!error && flock(port.native_handle(), LOCK_EX | LOCK_NB) != 0)
+            error = boost::system::error_code(EBUSY, boost::system::system_category());
+        if (!error) ioctl(port.native_handle(), TIOCEXCL);
 #endif
-                line->port.set_option(asio::serial_port_base::baud_rate(baudRate));
-                line->port.set_option(parity);
-                line->port.set_option(size);
-                line->port.set_option(flow);
-                line->port.set_option(stop);
-            } catch (...) {
-                boost::system::error_code ignored;
-                line->port.close(ignored);
-                throw;
-            }
-        });
-    } catch (...) {
+        if (error) return;
+        step = "set_option";
+        port.set_option(asio::serial_port_base::baud_rate(baudRate), error);
+        if (!error) port.set_option(parity, error);
+        if (!error) port.set_option(size, error);
+        if (!error) port.set_option(flow, error);
+        if (!error) port.set_option(stop, error);
+        boost::system::error_code ignored;
+        if (error) port.close(ignored);
+    });
+    if (error) {
         line->work.reset();
         line->thread.join();
-        throw;
+        throw boost::system::system_error(error, step);
     }
     state_->writesStarted = 0;
     line->open = true;
@@ -183,7 +178,10 @@ void AsyncSerial::setBaudRate(unsigned baudRate) {
     LinePtr line = CurrentLine();
     if (!line) throw boost::system::system_error(asio::error::bad_descriptor, "set_option");
     // Asio allows no other operation on a port from another thread while a read is pending.
-    RunOnLine(*line, [&] { line->port.set_option(asio::serial_port_base::baud_rate(baudRate)); });
+    boost::system::error_code error;
+    RunOnLine(*line,
+              [&] { line->port.set_option(asio::serial_port_base::baud_rate(baudRate), error); });
+    if (error) throw boost::system::system_error(error, "set_option");
 }
 
 void AsyncSerial::close() {
