@@ -197,21 +197,6 @@ TEST(PageCheck, RowCheckKeepsAShadowsPrimary) {
     EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
 }
 
-TEST(PageCheck, GuardMemoriesOfP25PagesGoToTheLastZone) {
-    Page page = MakePage(6);
-    for (int row : {231, 232}) {
-        page.grid.Set(row, TFLG, "A0");
-        page.grid.Set(row, ZONE, "3");
-    }
-    page.zoneCounters.fill(0);
-    page.zoneCounters[0] = 1;  // memory 1
-    ScriptedDialogs dialogs;
-    CheckPage(page, dialogs, 0);
-    EXPECT_EQ(page.grid.Get(231, ZONE), "16");
-    EXPECT_EQ(page.grid.Get(232, ZONE), "16");
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
-}
-
 TEST(MemoryNumberEdit, DuplicateIsRefusedAndPrimaryCarriesItsShadows) {
     Page page = MakePage(6);
     FillFromDefaults(page, 5);
