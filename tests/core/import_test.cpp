@@ -516,7 +516,8 @@ TEST(ImportCommand, ImportedMemoriesReplaceThePageAndSaveBesideTheFile) {
     ScriptedDialogs dialogs;
     dialogs.texts.push_back(source);
     EXPECT_TRUE(ImportFileCommand(dialogs, pages, 0));
-    EXPECT_EQ(dialogs.shown.front().caption, "Import file");
+    EXPECT_EQ(dialogs.shown[0].caption, "Import File?");  // the page held memories
+    EXPECT_EQ(dialogs.shown[1].caption, "Import file");
     EXPECT_EQ(dialogs.Messages().back(), "Imported 2 Lines from 21 Binary file.");
     EXPECT_FALSE(page.IsRowUsed(30));
     EXPECT_TRUE(page.IsRowUsed(2));
