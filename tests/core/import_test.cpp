@@ -216,6 +216,23 @@ TEST(Import21Binary, GuardMemoriesOfTheSmallerRadioLandOnTheLargerOnesGuardRows)
     EXPECT_EQ(page.grid.Get(12, MNUM), "012");
 }
 
+// The list names its guard memories "GD1" and "GD2": they are the page's guard rows, in the
+// radio's last zone, on both P25 radios.
+TEST(Import21Text, GuardLinesLandOnTheGuardRowsOfEveryP25Page) {
+    for (int radio : {kVRD21, kVRD21B}) {
+        Page page = MakePage(radio);
+        ScriptedDialogs dialogs;
+        ImportReader reader = ReaderOf(ListHeader() + ListLine("GD1") + ListLine("GD2", "P"));
+        EXPECT_EQ(Import21_Text(reader, page, dialogs), 2) << RadioNames[radio];
+        for (int row : {page.FirstGuardRow(), page.SecondGuardRow()}) {
+            EXPECT_EQ(page.grid.Get(row, DESC), "CHAN") << row;
+            EXPECT_EQ(page.grid.Get(row, MNUM), wxString::Format("%03d", row));
+            EXPECT_EQ(page.grid.Get(row, ZONE), page.ZoneList().back());
+        }
+        EXPECT_TRUE(ZoneCountersMatchRows(page));
+    }
+}
+
 TEST(Import21Binary, DamagedRecordsAreRepairedSkippedOrUnlinked) {
     Page page = MakePage(kVRD21);
     ScriptedDialogs dialogs;
