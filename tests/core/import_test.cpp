@@ -450,6 +450,27 @@ TEST(ImportCsv, ValuesGoThroughTheCellSetters) {
     EXPECT_TRUE(ZoneCountersMatchRows(page));
 }
 
+// A side whose code column the file lacks takes no squelch type from it (the default row's
+// stands); the other side keeps the file's.
+TEST(ImportCsv, EachSideKeepsItsSquelchTypeOnlyWithItsCodeColumn) {
+    const struct {
+        const char* file;
+        bool receiveKept, transmitKept;
+    } cases[] = {
+        {"MNUM,RSQL,RCOD,TSQL,TCOD\n9,c,054,c,071\n", true, true},
+        {"MNUM,RSQL,TSQL,RTGP,TTGP\n9,c,c,0002,0002\n", false, false},
+        {"MNUM,RSQL,TSQL,TCOD\n9,c,c,071\n", false, true},
+    };
+    for (const auto& c : cases) {
+        Page page = MakePage(kVRD21);
+        ScriptedDialogs dialogs;
+        ImportReader reader = ReaderOf(c.file);
+        ASSERT_EQ(Import_CSV(reader, page, dialogs), 1);
+        EXPECT_EQ(page.grid.Get(9, RSQL), c.receiveKept ? "c" : page.grid.Get(0, RSQL)) << c.file;
+        EXPECT_EQ(page.grid.Get(9, TSQL), c.transmitKept ? "c" : page.grid.Get(0, TSQL)) << c.file;
+    }
+}
+
 TEST(ImportCsv, AFileWithoutAHeaderIsRefused) {
     Page page = MakePage(kVRD21);
     ScriptedDialogs dialogs;
