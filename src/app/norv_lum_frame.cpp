@@ -220,7 +220,9 @@ void NorvLumFrame::OnGridContextMenu(wxContextMenuEvent& event) {
             query.guardRow = page.IsGuardRow(query.row);
             query.rowUsed = page.IsRowUsed(query.row);
             query.shadowRow = IsShadowRow(page, query.row);
-            grid->SelectRow(query.row, true);
+            view->SelectionToStore();
+            SelectForRowMenu(page.grid.GetSelection(), query.row);
+            view->SelectionFromStore();
             contextRow_ = query.row;
             break;
         case ClickArea::ColumnLabel:

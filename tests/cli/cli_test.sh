@@ -61,8 +61,9 @@ check "unknown import fails" test $? -ne 0
 check "unknown import message" test "$(cat "$WORK/err.txt")" = "Error: Unknown File Type."
 check "nothing written" test ! -e "$WORK/none.lumo"
 
-"$CLI" export "$WORK/imported.lumo" -o "$WORK/out.csv"
+"$CLI" export "$WORK/imported.lumo" -o "$WORK/out.csv" > "$WORK/export.txt"
 check "export succeeds" test $? -eq 0
+check "export says what it wrote" test "$(cat "$WORK/export.txt")" = "Exported 5 memories to $WORK/out.csv."
 check "export header" test "$(head -1 "$WORK/out.csv")" = "MNUM,SCAN,ZONE,DESC,MODE,RFRQ,RSQL,RTON,RCOD,RTGP,RNAC,TFRQ,TSQL,TTON,TCOD,TTGP,TNAC,TIDC,"
 "$CLI" import "$WORK/out.csv" VRD-21 -o "$WORK/back.lumo" > /dev/null
 check "exported file imports" test -s "$WORK/back.lumo"

@@ -68,7 +68,7 @@ struct StepCase {
 class StepRaster : public ::testing::TestWithParam<StepCase> {};
 
 // Every channel of the raster inside the band is accepted digit by digit; every other text
-// is refused exactly at its first digit that no channel shares.
+// is refused exactly at its first digit that no channel shares, and is off the raster.
 TEST_P(StepRaster, AcceptsTheRasterAndRefusesTheRestAtTheFirstWrongDigit) {
     const StepCase c = GetParam();
     FrequencyRule rule{c.band, c.step};
@@ -87,6 +87,7 @@ TEST_P(StepRaster, AcceptsTheRasterAndRefusesTheRestAtTheFirstWrongDigit) {
                 fraction.Prepend("0");
             fraction.Prepend(wxString::Format("%ld", f1));
             wxString text = whole + fraction;
+            ASSERT_EQ(IsOnChannelRaster(text, rule), raster.count(fraction) > 0) << text;
             if (raster.count(fraction)) {
                 ASSERT_TRUE(TypesDigitByDigit(text, rule));
                 ++accepted;

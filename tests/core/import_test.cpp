@@ -216,6 +216,23 @@ TEST(Import21Binary, GuardMemoriesOfTheSmallerRadioLandOnTheLargerOnesGuardRows)
     EXPECT_EQ(page.grid.Get(12, MNUM), "012");
 }
 
+// The list names its guard memories "GD1" and "GD2": they are the page's guard rows, in the
+// radio's last zone, on both P25 radios.
+TEST(Import21Text, GuardLinesLandOnTheGuardRowsOfEveryP25Page) {
+    for (int radio : {kVRD21, kVRD21B}) {
+        Page page = MakePage(radio);
+        ScriptedDialogs dialogs;
+        ImportReader reader = ReaderOf(ListHeader() + ListLine("GD1") + ListLine("GD2", "P"));
+        EXPECT_EQ(Import21_Text(reader, page, dialogs), 2) << RadioNames[radio];
+        for (int row : {page.FirstGuardRow(), page.SecondGuardRow()}) {
+            EXPECT_EQ(page.grid.Get(row, DESC), "CHAN") << row;
+            EXPECT_EQ(page.grid.Get(row, MNUM), wxString::Format("%03d", row));
+            EXPECT_EQ(page.grid.Get(row, ZONE), page.ZoneList().back());
+        }
+        EXPECT_TRUE(ZoneCountersMatchRows(page));
+    }
+}
+
 TEST(Import21Binary, DamagedRecordsAreRepairedSkippedOrUnlinked) {
     Page page = MakePage(kVRD21);
     ScriptedDialogs dialogs;
@@ -433,6 +450,27 @@ TEST(ImportCsv, ValuesGoThroughTheCellSetters) {
     EXPECT_TRUE(ZoneCountersMatchRows(page));
 }
 
+// A side whose code column the file lacks takes no squelch type from it (the default row's
+// stands); the other side keeps the file's.
+TEST(ImportCsv, EachSideKeepsItsSquelchTypeOnlyWithItsCodeColumn) {
+    const struct {
+        const char* file;
+        bool receiveKept, transmitKept;
+    } cases[] = {
+        {"MNUM,RSQL,RCOD,TSQL,TCOD\n9,c,054,c,071\n", true, true},
+        {"MNUM,RSQL,TSQL,RTGP,TTGP\n9,c,c,0002,0002\n", false, false},
+        {"MNUM,RSQL,TSQL,TCOD\n9,c,c,071\n", false, true},
+    };
+    for (const auto& c : cases) {
+        Page page = MakePage(kVRD21);
+        ScriptedDialogs dialogs;
+        ImportReader reader = ReaderOf(c.file);
+        ASSERT_EQ(Import_CSV(reader, page, dialogs), 1);
+        EXPECT_EQ(page.grid.Get(9, RSQL), c.receiveKept ? "c" : page.grid.Get(0, RSQL)) << c.file;
+        EXPECT_EQ(page.grid.Get(9, TSQL), c.transmitKept ? "c" : page.grid.Get(0, TSQL)) << c.file;
+    }
+}
+
 TEST(ImportCsv, AFileWithoutAHeaderIsRefused) {
     Page page = MakePage(kVRD21);
     ScriptedDialogs dialogs;
@@ -516,7 +554,8 @@ TEST(ImportCommand, ImportedMemoriesReplaceThePageAndSaveBesideTheFile) {
     ScriptedDialogs dialogs;
     dialogs.texts.push_back(source);
     EXPECT_TRUE(ImportFileCommand(dialogs, pages, 0));
-    EXPECT_EQ(dialogs.shown.front().caption, "Import file");
+    EXPECT_EQ(dialogs.shown[0].caption, "Import File?");  // the page held memories
+    EXPECT_EQ(dialogs.shown[1].caption, "Import file");
     EXPECT_EQ(dialogs.Messages().back(), "Imported 2 Lines from 21 Binary file.");
     EXPECT_FALSE(page.IsRowUsed(30));
     EXPECT_TRUE(page.IsRowUsed(2));

@@ -261,8 +261,11 @@ TEST(FileCommands, FailedSaveKeepsTheFileNameAndTheChanges) {
     pages.AddSlot();
     Page& page = pages.Slot(0);
     page = MakePage(1);
-    page.grid.Set(3, DESC, "X");
+    page.grid.Set(0, DESC, "X");
     ScriptedDialogs dialogs;
+    EXPECT_FALSE(SaveFileCommand(dialogs, page, true)) << "the default row alone is no data";
+    EXPECT_EQ(dialogs.Messages(), (std::vector<wxString>{"Empty Grid - No data to Save"}));
+    page.grid.Set(3, DESC, "X");
     dialogs.texts = {wxString("/nonexistent-lumo-folder/fleet.lumo")};
     EXPECT_FALSE(SaveFileCommand(dialogs, page, true));
     EXPECT_EQ(dialogs.Messages().back(),

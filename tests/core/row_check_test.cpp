@@ -43,19 +43,24 @@ TEST(PageCheck, MemoryNumberAboveTheRowsIsEmptied) {
     EXPECT_EQ(page.grid.Get(3, MNUM), "");
 }
 
-TEST(PageCheck, OutOfBandFrequencyIsReplacedAndHighlightedUntilCleared) {
-    Page page = MakePage(6);  // band 4
+// Out of band: replaced. Off the channel step but in band: kept (the user decides) and shown.
+TEST(PageCheck, BadFrequenciesAreHighlightedUntilCleared) {
+    Page page = MakePage(6);  // band 4, 2.5 kHz
     FillFromDefaults(page, 3);
+    FillFromDefaults(page, 4);
     page.grid.Set(3, RFRQ, "50.5000");
+    page.grid.Set(4, TFRQ, "155.123");
     ScriptedDialogs dialogs;
     CheckReport report;
     CheckPage(page, dialogs, 0, &report);
     EXPECT_EQ(page.grid.Get(3, RFRQ), "136.0000");
+    EXPECT_EQ(page.grid.Get(4, TFRQ), "155.123");
     EXPECT_TRUE(Highlighted(page, 3, RFRQ));
-    EXPECT_EQ(report.highlighted, (std::vector<std::pair<int, int>>{{3, RFRQ}}));
+    EXPECT_EQ(report.highlighted, (std::vector<std::pair<int, int>>{{3, RFRQ}, {4, TFRQ}}));
     page.params.pageFlags |= kPageFlagMarked;
     ClearHighlights(page);
     EXPECT_FALSE(Highlighted(page, 3, RFRQ));
+    EXPECT_FALSE(Highlighted(page, 4, TFRQ));
     EXPECT_EQ(page.params.pageFlags & kPageFlagMarked, 0);
 }
 
@@ -195,21 +200,6 @@ TEST(PageCheck, RowCheckKeepsAShadowsPrimary) {
     EXPECT_EQ(page.grid.Get(10, PRIM), "005");
     EXPECT_EQ(page.grid.Get(5, PRIM), "005");
     EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
-}
-
-TEST(PageCheck, GuardMemoriesOfP25PagesGoToTheLastZone) {
-    Page page = MakePage(6);
-    for (int row : {231, 232}) {
-        page.grid.Set(row, TFLG, "A0");
-        page.grid.Set(row, ZONE, "3");
-    }
-    page.zoneCounters.fill(0);
-    page.zoneCounters[0] = 1;  // memory 1
-    ScriptedDialogs dialogs;
-    CheckPage(page, dialogs, 0);
-    EXPECT_EQ(page.grid.Get(231, ZONE), "16");
-    EXPECT_EQ(page.grid.Get(232, ZONE), "16");
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
 }
 
 TEST(MemoryNumberEdit, DuplicateIsRefusedAndPrimaryCarriesItsShadows) {

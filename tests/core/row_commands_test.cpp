@@ -41,13 +41,13 @@ TEST_F(CommandTest, CopyOfAPrimaryPastesAsAPlainRow) {
     ASSERT_TRUE(buffer.has_value());
     RowCommand paste = On(page, 20);
     ASSERT_TRUE(PasteRow(paste, buffer));
-    EXPECT_EQ(dialogs.shown[dialogs.shown.size() - 2].caption, "Paste copied data into Selection?");
+    EXPECT_EQ(dialogs.shown.back().caption, "Paste copied data into Selection?");
     EXPECT_EQ(page.grid.Get(20, SHAD), "N");
     EXPECT_EQ(page.grid.Get(20, MFLG), "00");
     for (int slot = SHD0; slot <= SHD6; ++slot)
         EXPECT_EQ(page.grid.Get(20, slot), "0");
-    EXPECT_EQ(page.grid.Get(20, MNUM), "") << "the copied number is taken: the check empties it";
-    EXPECT_EQ(dialogs.Messages().back(), "Number already used at row: 005");
+    EXPECT_EQ(page.grid.Get(20, MNUM), "020") << "a row without a number takes its own";
+    EXPECT_EQ(page.grid.Get(20, PRIM), "020");
     EXPECT_EQ(page.grid.Get(20, TFLG), "A8") << "a pasted row is a filled row";
     EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
     EXPECT_TRUE(ZoneCountersMatchRows(page));

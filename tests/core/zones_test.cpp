@@ -58,18 +58,41 @@ TEST(ZoneSlots, ShadowsTakeNoSlotAndGetNoZone) {
         EXPECT_EQ(count, 0);
 }
 
-TEST(ZoneSlots, ReservedRowsUseTheLastZoneOfTheRadio) {
-    Page rp25 = MakeP25(6);
-    FillRow(rp25, 231, "3");
-    CheckZone(rp25, 231);
-    EXPECT_EQ(rp25.grid.Get(231, ZONE), "16");
+// The guard rows hold the radio's last zone whatever a check, a file, an import, a radio or a
+// change of target gives them, each counted once; the other rows leave them room there.
+TEST(ZoneSlots, GuardRowsAlwaysHoldTheLastZone) {
+    for (int radio : {6, 7}) {
+        Page page = MakeP25(radio);
+        int last = static_cast<int>(page.ZoneList().size()) - 1;
+        wxString label = ZoneLabel(last, page.Type());
+        SCOPED_TRACE(label);
+        for (int row = 1; row <= 16; ++row) {
+            FillRow(page, row, label);
+            ApplyZoneLabel(page, row, label);
+        }
+        EXPECT_EQ(page.zoneCounters[last], 14);
+        EXPECT_EQ(page.grid.Get(15, ZONE), "");
+        int g1 = page.FirstGuardRow(), g2 = page.SecondGuardRow();
+        FillRow(page, g1, "1");  // what a file, an import or a radio names
+        ApplyZoneLabel(page, g1, "1");
+        FillRow(page, g2, "1");  // counted in another zone before
+        page.grid.Set(g2, TFLG, "A8");
+        page.zoneCounters[0] = 1;
+        CheckZone(page, g2);
+        for (int guard : {g1, g2})
+            EXPECT_EQ(page.grid.Get(guard, ZONE), label);
+        EXPECT_EQ(page.zoneCounters[last], 16);
+        EXPECT_EQ(page.zoneCounters[0], 0);
+        page.grid.Set(g1, ZONE, "3");  // brought from another radio's page
+        RecountZoneCounters(page);
+        EXPECT_EQ(page.grid.Get(g1, ZONE), label);
+        EXPECT_EQ(page.zoneCounters[last], 16);
+        EXPECT_EQ(page.zoneCounters[2], 0);
+    }
     Page ep25 = MakeP25(7);
-    FillRow(ep25, 501, "1");
-    CheckZone(ep25, 501);
-    EXPECT_EQ(ep25.grid.Get(501, ZONE), "X");
     FillRow(ep25, 230, "1");
     CheckZone(ep25, 230);
-    EXPECT_EQ(ep25.grid.Get(230, ZONE), "1") << "only rows above 500 are reserved on EP25";
+    EXPECT_EQ(ep25.grid.Get(230, ZONE), "1") << "only the guard rows are reserved on EP25";
 }
 
 TEST(ZoneSlots, UnknownLabelGoesToTheFirstZoneWithRoom) {

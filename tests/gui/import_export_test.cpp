@@ -33,20 +33,37 @@ TEST_F(FrameTest, ImportedLinesFillThePageAndSurviveTheirFirstEdit) {
     EXPECT_TRUE(CurrentPage().HasUnsavedChanges());
 }
 
-TEST_F(FrameTest, AnUnknownFileLeavesThePageAlone) {
+// A page that holds memories is not replaced without the question Open asks; the file dialog
+// starts on a filter that shows every kind of file Lumo imports.
+TEST_F(FrameTest, ImportAsksFirstAndOffersEveryImportableFile) {
     Type(4, RFRQ, "70.5");
+    size_t before = dialogs->shown.size();
+    dialogs->answers = {DialogAnswer::Cancel};
+    Command(ID_IMPORT);
+    ASSERT_EQ(dialogs->shown.size(), before + 1) << "no file dialog after Cancel";
+    EXPECT_EQ(dialogs->shown.back().text, "This will overwrite all data on this page! Continue?");
+    EXPECT_EQ(dialogs->shown.back().caption, "Import File?");
+
     dialogs->texts.push_back(Sample("long-names.lumo"));
     Command(ID_IMPORT);
     EXPECT_EQ(dialogs->Messages().back(), "Error: Unknown File Type.");
     EXPECT_EQ(Grid()->GetCellValue(4, RFRQ), "70.5000");
+    wxArrayString filters = wxSplit(dialogs->fileRequests.back().wildcard, '|', '\0');
+    ASSERT_GE(filters.size(), 6u);
+    wxArrayString first = wxSplit(filters[1], ';', '\0');
+    // Every pattern of the single-type filters (all but the first and "All files").
+    for (size_t i = 3; i + 2 < filters.size(); i += 2)
+        for (const wxString& pattern : wxSplit(filters[i], ';', '\0'))
+            EXPECT_NE(first.Index(pattern), wxNOT_FOUND) << pattern;
 }
 
-TEST_F(FrameTest, ExportWritesTheRowsSelectedInTheGrid) {
+// Select All, then Export: the used memory rows go out, never the default row or empty rows,
+// and the user is told how many went to which file.
+TEST_F(FrameTest, ExportWritesTheUsedMemoriesOfTheSelection) {
     TempDir dir;
     Type(4, RFRQ, "70.5");
     Type(9, RFRQ, "71");
-    Grid()->SelectRow(9);
-    Grid()->SelectRow(4, true);
+    Command(ID_SELECT_ALL);
     dialogs->texts.push_back(dir.Path("out.csv"));
     Command(ID_EXPORT);
     wxString text;
@@ -56,5 +73,6 @@ TEST_F(FrameTest, ExportWritesTheRowsSelectedInTheGrid) {
     EXPECT_TRUE(lines[1].StartsWith("004,"));
     EXPECT_NE(lines[1].Find(",70.5000,"), wxNOT_FOUND);
     EXPECT_TRUE(lines[2].StartsWith("009,"));
+    EXPECT_EQ(dialogs->Messages().back(), "Exported 2 memories to " + dir.Path("out.csv") + ".");
     EXPECT_TRUE(CurrentPage().strings.fileName.empty());  // an export is no save
 }

@@ -11,21 +11,27 @@ class RowCommandTest : public FrameTest {
   protected:
     void SetUp() override {
         FrameTest::SetUp();
-        frame->SetContextMenuPresenter([](wxMenu&) {});
+        frame->SetContextMenuPresenter([this](wxMenu&) { ++menus; });
     }
-    // Opens the row's context menu (which makes it the command's row) and runs a command.
+    // Right-clicks the row's label with the mouse, as the user does (which makes it the
+    // command's row), and runs a command of the menu.
     void OnRow(int row, int command) {
         Grid()->MakeCellVisible(row, MNUM);
         wxTheApp->Yield(true);
         wxRect rect = Grid()->CellToRect(row, MNUM);
         wxPoint scrolled = Grid()->CalcScrolledPosition(rect.GetTopLeft());
-        wxPoint screen =
-            Grid()->GetGridWindow()->ClientToScreen(wxPoint(-20, scrolled.y + rect.height / 2));
-        wxContextMenuEvent event(wxEVT_CONTEXT_MENU, Grid()->GetId(), screen);
-        event.SetEventObject(Grid());
-        Grid()->GetEventHandler()->ProcessEvent(event);
+        // Successive clicks land apart, so none is taken for the second half of a double click.
+        int y = scrolled.y + rect.height / 2 + (menus % 2 ? -6 : 6);
+        wxPoint screen = Grid()->GetGridWindow()->ClientToScreen(wxPoint(-10, y));
+        int before = menus;
+        wxUIActionSimulator sim;
+        sim.MouseMove(screen);
+        wxTheApp->Yield(true);
+        sim.MouseClick(wxMOUSE_BTN_RIGHT);
+        ASSERT_TRUE(WaitUntil([&] { return menus > before; }));
         Command(command);
     }
+    int menus = 0;
     void Fill(int row) {
         CurrentPage().grid.SetRow(row, CurrentPage().grid.GetRow(0));
         CurrentPage().grid.Set(row, MNUM, wxString::Format("%03d", row));
@@ -46,14 +52,43 @@ TEST_F(RowCommandTest, CreateShadowFromTheRowMenu) {
     EXPECT_TRUE(Grid()->IsReadOnly(12, RFRQ));
 }
 
-TEST_F(RowCommandTest, CopyAndPasteBetweenRows) {
-    Fill(3);
-    CurrentPage().grid.Set(3, DESC, "COPY ME");
-    OnRow(3, ID_COPY_ROW);
+// Each right click on a row that is not selected makes it the only selected row: the commands
+// act on that row alone. A pasted row keeps its place's memory number.
+TEST_F(RowCommandTest, CopyPasteAndDefaultActOnTheRowsClickedOnly) {
+    dialogs->choices = {6};
+    Command(ID_SET_TARGET);
+    CurrentPage().grid.Set(1, DESC, "ONE");
+    dialogs->texts = {wxString("12")};
+    OnRow(1, ID_CREATE_SHADOW);
+    OnRow(1, ID_COPY_ROW);
+    OnRow(3, ID_PASTE_ROW);
+    OnRow(5, ID_DEFAULT_ROW);
+    EXPECT_EQ(Grid()->GetCellValue(1, DESC), "ONE");
+    EXPECT_EQ(Grid()->GetCellValue(1, SHAD), "P-1");
+    EXPECT_EQ(Grid()->GetCellValue(12, SHAD), "S-001");
+    EXPECT_EQ(Grid()->GetCellValue(3, DESC), "ONE");
+    EXPECT_EQ(Grid()->GetCellValue(3, MNUM), "003");
+    EXPECT_TRUE(dialogs->Messages().empty());
+    EXPECT_EQ(Grid()->GetCellValue(5, MNUM), "005");
+
+    // A right click on a selected row keeps the selection: the command takes every row.
+    Fill(7);
+    Fill(8);
+    Grid()->ClearSelection();
+    Grid()->SelectRow(7);
+    Grid()->SelectRow(8, true);
+    OnRow(8, ID_CLEAR_ROW);
+    EXPECT_FALSE(CurrentPage().IsRowUsed(7));
+    EXPECT_FALSE(CurrentPage().IsRowUsed(8));
+
+    // A row keeps its own number; one without takes its row's only when no other row holds it.
+    Fill(9);
+    CurrentPage().grid.Set(9, MNUM, "040");
     OnRow(9, ID_PASTE_ROW);
-    EXPECT_EQ(Grid()->GetCellValue(9, DESC), "COPY ME");
-    EXPECT_EQ(Grid()->GetCellValue(9, MNUM), "") << "the copied number is already used";
-    EXPECT_EQ(dialogs->Messages().back(), "Number already used at row: 003");
+    OnRow(40, ID_PASTE_ROW);
+    EXPECT_EQ(Grid()->GetCellValue(9, MNUM), "040");
+    EXPECT_EQ(Grid()->GetCellValue(40, MNUM), "");
+    EXPECT_TRUE(dialogs->Messages().empty());
 }
 
 TEST_F(RowCommandTest, DeleteTheSelectedRowsKeepsTheGuards) {

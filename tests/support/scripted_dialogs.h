@@ -20,6 +20,7 @@ class ScriptedDialogs : public lumo::Dialogs {
     std::deque<std::optional<int>> choices;     // for Choose; cancelled when empty
     std::deque<std::optional<wxString>> texts;  // for AskText and the file dialogs
     std::vector<lumo::ChoiceRequest> choiceRequests;
+    std::vector<lumo::FileDialogRequest> fileRequests;
     lumo::AboutInfo about;
     int bells = 0;
 
@@ -42,10 +43,12 @@ class ScriptedDialogs : public lumo::Dialogs {
     }
     std::optional<wxString> OpenFile(const lumo::FileDialogRequest& request) override {
         shown.push_back({"open", request.fileName, request.title});
+        fileRequests.push_back(request);
         return Pop(texts, std::optional<wxString>());
     }
     std::optional<wxString> SaveFile(const lumo::FileDialogRequest& request) override {
         shown.push_back({"save", request.fileName, request.title});
+        fileRequests.push_back(request);
         return Pop(texts, std::optional<wxString>());
     }
     void About(const lumo::AboutInfo& info) override {

@@ -228,6 +228,7 @@ int ExportCommand(const Arguments& args) {
     if (!ExportFileCommand(dialogs, page))
         return Fail(dialogs.messages.empty() ? wxString("Nothing exported")
                                              : dialogs.messages.back());
+    PrintMessages(dialogs);
     return 0;
 }
 

@@ -27,7 +27,9 @@ struct RowCheck {
     void Set(int col, const wxString& text) { page.grid.Set(row, col, text); }
     void Replace(int col, bool highlight) {
         Set(col, page.grid.Get(0, col));
-        if (!highlight) return;
+        if (highlight) Highlight(col);
+    }
+    void Highlight(int col) {
         page.grid.SetBackground(row, col, kHighlightColour);
         if (report) report->highlighted.emplace_back(row, col);
     }
@@ -120,7 +122,13 @@ void CheckFrequency(RowCheck& c, int col) {
         if (CheckRxOnlyFreq(c.Text(RFRQ))) c.Set(col, "n/a");
         return;
     }
-    if (CheckFrequencyText(c.Text(col), band) != 0) c.Replace(col, true);
+    if (CheckFrequencyText(c.Text(col), band) != 0) {
+        c.Replace(col, true);
+        return;
+    }
+    // A value off the channel raster may still be what the user wants: it is only shown.
+    FrequencyRule rule{band, GetChannelStep(c.page.params.radio, band)};
+    if (!IsOnChannelRaster(c.Text(col), rule)) c.Highlight(col);
 }
 
 void CheckSquelch(RowCheck& c, int col) {

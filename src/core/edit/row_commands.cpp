@@ -130,11 +130,17 @@ bool PasteRow(RowCommand& cmd, const PasteBuffer& buffer) {
     Page& page = cmd.page;
     int row = cmd.currentRow;
     if (row < 1 || row > page.Rows()) return false;
+    wxString number = page.grid.Get(row, MNUM);
     if (page.IsP25()) {
         RemoveShadowLinks(page, row);
         ReleaseRowZone(page, row);
     }
     page.grid.SetRow(row, *buffer, MFLG, SHD6);
+    // A pasted row keeps its own memory number; a row that had none takes its row number when
+    // no other row holds it.
+    if (number.empty() && FindDuplicateMNum(page, 1, row, page.Rows(), row) > page.Rows())
+        number = wxString::Format("%03d", row);
+    page.grid.Set(row, MNUM, number);
     // A pasted row is a filled row: it must not be taken for a blank one at its next edit.
     if (page.grid.Get(row, TFLG).empty()) page.grid.Set(row, TFLG, kDefaultTflg);
     CheckRow(page, cmd.dialogs, row);

@@ -14,11 +14,14 @@ int ZoneCountOfPage(const Page& page) {
     return std::min(kZoneCount, static_cast<int>(page.ZoneList().size()));
 }
 
-// Rows beyond the memories (the guard rows) always go to the last zone of the radio.
+int LastZone(const Page& page) {
+    return ZoneCountOfPage(page) - 1;
+}
+
+// Rows beyond the memories (the guard rows) hold the last zone of the radio, whatever a file,
+// an import or a radio names; -1 for every other row.
 int ReservedZone(const Page& page, int row) {
-    if (page.Type() == kRP25 && row > 230) return 15;
-    if (page.Type() == kEP25 && row > 500) return 31;
-    return -1;
+    return page.IsP25() && page.IsGuardRow(row) ? LastZone(page) : -1;
 }
 }  // namespace
 
@@ -49,6 +52,52 @@ int CountedZone(const Page& page, int row) {
         return -1;
     return ZoneIndex(page.grid.Get(row, ZONE), page.Type());
 }
+
+// The places of the last zone that other rows leave to the guard rows not counted in it yet,
+// so the guard rows always find room in their zone.
+int PlacesKeptForGuards(const Page& page, int zone, int row) {
+    if (ReservedZone(page, row) >= 0 || !page.IsP25() || !page.HasGuardRows() ||
+        zone != LastZone(page))
+        return 0;
+    int kept = 0;
+    for (int guard : {page.FirstGuardRow(), page.SecondGuardRow()})
+        if (CountedZone(page, guard) != zone) ++kept;
+    return kept;
+}
+
+bool HasRoomFor(const Page& page, int zone, int row) {
+    return zone >= 0 && zone < kZoneCount &&
+           page.zoneCounters[zone] + PlacesKeptForGuards(page, zone, row) < kZoneCapacity;
+}
+
+bool TakeZoneFor(Page& page, int zone, int row) {
+    if (zone >= 0 && zone < kZoneCount && !HasRoomFor(page, zone, row)) {
+        LUMO_LOG(kUnit, "   ! Error zone: %d Full!", zone);
+        return false;
+    }
+    return TakeP25ZonePosition(page, zone);
+}
+
+int FirstZoneWithRoomFor(const Page& page, int row) {
+    for (int zone = 0; zone < ZoneCountOfPage(page); ++zone)
+        if (HasRoomFor(page, zone, row)) return zone;
+    return -1;
+}
+
+// Puts a guard row in its reserved zone, counted once; a slot it held in another zone is given
+// back. False for rows that are not guard rows (and for shadows, which hold no slot).
+bool PlaceGuardRow(Page& page, int row) {
+    int reserved = ReservedZone(page, row);
+    if (reserved < 0 || IsShadowRow(page, row)) return false;
+    if (CountedZone(page, row) != reserved) {
+        ReleaseRowZone(page, row);
+        unsigned tflg = ParseHexFlags(page.grid.Get(row, TFLG));
+        bool taken = TakeZoneFor(page, reserved, row);
+        page.grid.Set(row, ZONE, taken ? ZoneLabel(reserved, page.Type()) : wxString());
+        page.grid.Set(row, TFLG, FormatHexFlags(taken ? tflg | kTflgZoneCounted : tflg));
+    }
+    return true;
+}
 }  // namespace
 
 bool ReleaseRowZone(Page& page, int row) {
@@ -74,17 +123,15 @@ void CheckZone(Page& page, int row) {
         grid.Set(row, ZONE, wxString());
         return;
     }
+    if (row == 0 || PlaceGuardRow(page, row)) return;
     unsigned tflg = ParseHexFlags(grid.Get(row, TFLG));
-    if (row == 0 || (tflg & kTflgZoneCounted)) return;
+    if (tflg & kTflgZoneCounted) return;
 
-    int zone = ReservedZone(page, row);
-    if (zone < 0) {
-        int listed = ZoneIndex(grid.Get(row, ZONE), page.Type());
-        zone = std::max(listed, FirstNonFullZone(page));
-    }
+    int listed = ZoneIndex(grid.Get(row, ZONE), page.Type());
+    int zone = std::max(listed, FirstZoneWithRoomFor(page, row));
     // A shadow follows its primary's zone and takes no slot; a row that finds no room keeps
     // no zone rather than a label its zone could not count.
-    if (IsShadowRow(page, row) || !TakeP25ZonePosition(page, zone))
+    if (IsShadowRow(page, row) || !TakeZoneFor(page, zone, row))
         grid.Set(row, ZONE, wxString());
     else
         grid.Set(row, ZONE, ZoneLabel(zone, page.Type()));
@@ -92,13 +139,14 @@ void CheckZone(Page& page, int row) {
 }
 
 void ApplyZoneLabel(Page& page, int row, const wxString& label) {
-    unsigned tflg = ParseHexFlags(page.grid.Get(row, TFLG)) & ~kTflgZoneCounted;
     if (row == 0) {  // the default row holds a label, not a memory
         page.grid.Set(row, ZONE, label);
         return;
     }
+    if (PlaceGuardRow(page, row)) return;
+    unsigned tflg = ParseHexFlags(page.grid.Get(row, TFLG)) & ~kTflgZoneCounted;
     int zone = ZoneIndex(label, page.Type());
-    if (IsShadowRow(page, row) || (zone >= 0 && TakeP25ZonePosition(page, zone))) {
+    if (IsShadowRow(page, row) || (zone >= 0 && TakeZoneFor(page, zone, row))) {
         page.grid.Set(row, ZONE, label);
         tflg |= kTflgZoneCounted;
     } else {
@@ -110,11 +158,21 @@ void ApplyZoneLabel(Page& page, int row, const wxString& label) {
 void RecountZoneCounters(Page& page) {
     page.zoneCounters.fill(0);
     if (!page.IsP25()) return;
-    for (int row = 1; row <= page.Rows(); ++row) {
+    // The guard rows first: their places in the last zone are theirs whatever else it holds.
+    std::vector<int> rows;
+    if (page.HasGuardRows()) rows = {page.FirstGuardRow(), page.SecondGuardRow()};
+    for (int row = 1; row <= page.LastMemoryRow(); ++row)
+        rows.push_back(row);
+    for (int row : rows) {
         unsigned tflg = ParseHexFlags(page.grid.Get(row, TFLG));
         if (!(tflg & kTflgZoneCounted) || IsShadowRow(page, row)) continue;
+        if (ReservedZone(page, row) >= 0) {  // a guard row brought from another radio's page
+            page.grid.Set(row, TFLG, FormatHexFlags(tflg & ~kTflgZoneCounted));
+            PlaceGuardRow(page, row);
+            continue;
+        }
         int zone = ZoneIndex(page.grid.Get(row, ZONE), page.Type());
-        if (zone < 0 || !TakeP25ZonePosition(page, zone))
+        if (zone < 0 || !TakeZoneFor(page, zone, row))
             page.grid.Set(row, TFLG, FormatHexFlags(tflg & ~kTflgZoneCounted));
     }
 }
@@ -125,7 +183,7 @@ std::vector<wxString> ZoneEditChoices(const Page& page, int row) {
     int last = ZoneCountOfPage(page);
     if (page.grid.Get(row, SCAN) == "Y") last = std::min(last, 31);
     for (int zone = 0; zone < last; ++zone)
-        if (page.zoneCounters[zone] < kZoneCapacity || zone == own)
+        if (HasRoomFor(page, zone, row) || zone == own)
             choices.push_back(ZoneLabel(zone, page.Type()));
     return choices;
 }
@@ -137,7 +195,7 @@ bool ApplyZoneEdit(Page& page, int row, const wxString& chosenLabel) {
              chosenLabel);
     if (chosen < 0) return false;
     if (chosen != old) {
-        if (!TakeP25ZonePosition(page, chosen)) {
+        if (!TakeZoneFor(page, chosen, row)) {
             LUMO_LOG(kUnit, "  ! Error: Could not take slot from Zone: %d", chosen + 1);
             return false;
         }

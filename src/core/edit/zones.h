@@ -1,5 +1,7 @@
 // Zone slot bookkeeping of P25 pages: 32 counters per page, at most 16 memories to a zone.
 // A row whose zone has been counted carries TFLG bit 0x08, so no path counts it twice.
+// The guard rows always hold the radio's last zone ("16" on RP25, "X" on EP25), whatever a
+// file, an import or a radio names; the other rows leave two places of that zone to them.
 #pragma once
 
 #include "pages/page.h"

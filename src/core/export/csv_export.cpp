@@ -90,11 +90,17 @@ bool OpenExportFile(ExportWriter& writer, const wxString& path, const Page& page
     return true;
 }
 
+std::vector<int> ExportedRows(const Page& page) {
+    std::vector<int> rows;
+    for (int row = 1; row <= page.Rows(); ++row)
+        if (page.grid.GetSelection().IsRowSelected(row) && page.IsRowUsed(row)) rows.push_back(row);
+    return rows;
+}
+
 void ExportSelectedRows(ExportWriter& writer, const Page& page) {
     const std::vector<int>& columns = ExportColumnMask[page.Type()];
     std::vector<wxString> values;
-    for (int row = 0; row <= page.Rows(); ++row) {
-        if (!page.grid.GetSelection().IsRowSelected(row)) continue;
+    for (int row : ExportedRows(page)) {
         values.clear();
         for (int column : columns)
             values.push_back(page.grid.Get(row, ExportColumnList[column]));
@@ -119,8 +125,7 @@ wxString YesNo(const wxString& text, bool keepOther) {
 void ExportCSV_DAMX(ExportWriter& writer, const Page& page) {
     LUMO_LOG(kUnit, ". Get data to write from PageType: %d", page.Type());
     const CellStore& g = page.grid;
-    for (int row = 0; row <= page.Rows(); ++row) {
-        if (!g.GetSelection().IsRowSelected(row)) continue;
+    for (int row : ExportedRows(page)) {
         LUMO_LOG(kUnit, ". Row: %d", row);
         long number = 0;
         wxString memory = ParseDecimal(g.Get(row, MNUM), number) ? wxString::Format("%ld", number)
@@ -133,10 +138,19 @@ void ExportCSV_DAMX(ExportWriter& writer, const Page& page) {
     }
 }
 
+namespace {
+wxString ExportedText(int memories, const wxString& path) {
+    return wxString::Format(
+        memories == 1 ? "Exported %d memory to %s." : "Exported %d memories to %s.", memories,
+        path);
+}
+}  // namespace
+
 bool ExportFileCommand(Dialogs& dialogs, const Page& page) {
     LUMO_LOG(kUnit, "\n>----------- OnExport -----------------------------------------------<");
     LUMO_LOG(kUnit, " . Export - Write: %s file to .csv", page.strings.radioName);
-    if (!AnyRowSelected(page)) {
+    std::vector<int> rows = ExportedRows(page);
+    if (rows.empty()) {
         dialogs.Message("No data selected!", "Export CSV - Error!", DialogIcon::Error);
         return false;
     }
@@ -154,9 +168,13 @@ bool ExportFileCommand(Dialogs& dialogs, const Page& page) {
             ExportSelectedRows(writer, page);
         written = writer.Close();
     }
-    if (!written)
+    if (!written) {
         dialogs.Message("Unable to write to selected File", "Export file", DialogIcon::Error);
-    return written;
+        return false;
+    }
+    dialogs.Message(ExportedText(static_cast<int>(rows.size()), *path), "Export CSV",
+                    DialogIcon::Information);
+    return true;
 }
 
 }  // namespace lumo

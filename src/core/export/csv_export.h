@@ -40,11 +40,14 @@ wxString CsvValue(const wxString& value);
 bool OpenExportFile(ExportWriter& writer, const wxString& path, const Page& page);
 // The first `count` values, each followed by a comma, and the line end.
 void WriteCsvLine(ExportWriter& writer, const std::vector<wxString>& values, size_t count);
-// The data lines of the selected rows, in grid order.
+// The rows an export writes: the used memory rows of the selection (never the default row), in
+// grid order.
+std::vector<int> ExportedRows(const Page& page);
+// The data lines of the exported rows.
 void ExportSelectedRows(ExportWriter& writer, const Page& page);
 void ExportCSV_DAMX(ExportWriter& writer, const Page& page);
-// The whole command: checks the selection, asks for the file, writes it. Returns true when a
-// file was written.
+// The whole command: checks the selection, asks for the file, writes it and says how many
+// memories went to which file. Returns true when a file was written.
 bool ExportFileCommand(Dialogs& dialogs, const Page& page);
 
 }  // namespace lumo

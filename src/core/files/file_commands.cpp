@@ -11,12 +11,6 @@ namespace lumo {
 namespace {
 constexpr const char* kUnit = "LumoFile_OpenSave";
 
-bool HasDataToSave(const Page& page) {
-    for (int row = 0; row <= page.Rows(); ++row)
-        if (page.IsRowUsed(row)) return true;
-    return false;
-}
-
 void MakeUserDataDirectory() {
     wxString dir = wxStandardPaths::Get().GetUserDataDir();
     if (!wxFileName::DirExists(dir)) wxFileName::Mkdir(dir, 0777, wxPATH_MKDIR_FULL);
@@ -55,7 +49,7 @@ bool SaveFileCommand(Dialogs& dialogs, Page& page, bool saveAs) {
         LUMO_LOG(kUnit, "\n>----------- OnSave -------------------------------------------------<");
         LUMO_LOG(kUnit, " . Save - Page Flags: %02X", page.params.pageFlags);
     }
-    if (!HasDataToSave(page)) {
+    if (!page.HoldsMemories()) {
         dialogs.Message("Empty Grid - No data to Save", "Error", DialogIcon::Error);
         return false;
     }

@@ -222,8 +222,10 @@ int Import_CSV(ImportReader& reader, Page& page, Dialogs& dialogs) {
             wxString text = Trimmed(values[column]);
             if (map[column] >= 0 && !text.empty()) SetCsvCell(page, dialogs, row, column, text);
         }
+        // Without a code column the default row's squelch type would stand for one the file
+        // never gave.
         if (map[kCsvRCOD] < 0) page.grid.Set(row, RSQL, wxString());
-        if (map[kCsvTTGP] < 0) page.grid.Set(row, TSQL, wxString());
+        if (map[kCsvTCOD] < 0) page.grid.Set(row, TSQL, wxString());
         MarkImportedRow(page, row);
         if (row > 0) CheckRow(page, dialogs, row);
     }

@@ -13,7 +13,10 @@ namespace lumo {
 
 namespace {
 constexpr const char* kUnit = "LumoFile_ImportExport";
+// The dialog opens on every kind of file Lumo imports, so none is hidden at first.
 constexpr const char* kWildcard =
+    "Importable files (*.21;*.txt;*.m10;*.m12;*.m30;*.m33;*.m35;*.m37;*.m70;*.csv)|"
+    "*.21;*.txt;*.m10;*.m12;*.m30;*.m33;*.m35;*.m37;*.m70;*.csv|"
     "LUM21 Binary files (*.21)|*.21|LUM21 List files (*.txt)|*.txt|PolyLum files "
     "(*.m10;*.m12;*.m30;*.m33;*.m35;*.m37;*.m70)|*.m10;*.m12;*.m30;*.m33;*.m35;*.m37;*.m70|CSV "
     "files (*.csv)|*.csv|All files (%s)|%s";
@@ -66,6 +69,11 @@ ImportOutcome ImportFileAt(const wxString& path, Page& page, int pageNumber, Dia
 
 bool ImportFileCommand(Dialogs& dialogs, PageTable& pages, int pageNumber) {
     LUMO_LOG(kUnit, "\n>----------- OnImportFile -------------------------------------------<");
+    // The imported memories replace the page's: the same question as Open asks.
+    if (pages.Slot(pageNumber).HoldsMemories() &&
+        dialogs.Ask("This will overwrite all data on this page! Continue?", "Import File?",
+                    DialogButtons::OkCancel) == DialogAnswer::Cancel)
+        return false;
     std::optional<wxString> path =
         dialogs.OpenFile({"Import file", wxString(), wxString(),
                           wxString::Format(kWildcard, kAllFilesPattern, kAllFilesPattern)});

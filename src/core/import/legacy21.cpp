@@ -146,11 +146,12 @@ void Write21RecordToGrid(Page& page, Dialogs& dialogs, int row, const Legacy21Re
 
 namespace {
 // The row a record goes to, or -1 when it has none on this page. On a VRD-21B page the smaller
-// radio's guard memories move to the larger one's, and the record is renumbered with them.
+// radio's guard memories move to the larger one's, and the record is renumbered with them; a
+// list line keyed "GD1" or "GD2" names the page's own guard row already.
 int TargetRow(const Page& page, Legacy21Record& record) {
     long row = 0;
     if (!ParseDecimal(record.Mnum, row)) return -1;
-    if (page.params.radio == kRadioVrd21B && row > kGuardShiftFrom) {
+    if (page.params.radio == kRadioVrd21B && row > kGuardShiftFrom && !record.guardKey) {
         row += kGuardShift;
         record.Mnum = record.Prim = wxString::Format("%03ld", row);
     }
@@ -192,6 +193,7 @@ unsigned ReadKey(const wxString& line, Legacy21Record& record, int gridRows) {
     if (key == "DEF") {
         record.Mnum = "000";
     } else if (guard) {
+        record.guardKey = true;
         record.Mnum = wxString::Format("%03d", gridRows - (key == "GD1" ? 2 : 1));
         record.Zone = gridRows > 233 ? "X" : "16";
         flags = 0x80;

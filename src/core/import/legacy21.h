@@ -14,6 +14,7 @@ struct Legacy21Record {
     wxString Shd[7];
     wxString Rfrn, Tflg;
     bool lockScan = false;  // a list line of a shadow, primary or guard memory
+    bool guardKey = false;  // a list line keyed "GD1" or "GD2", numbered as the page's guard row
 };
 
 constexpr size_t k21RecordSize = 106;

@@ -15,6 +15,12 @@ bool Page::IsRowComplete(int row) const {
     return true;
 }
 
+bool Page::HoldsMemories() const {
+    for (int row = 1; row <= params.rows; ++row)
+        if (IsRowUsed(row)) return true;
+    return false;
+}
+
 int RowsBefore(int oldRadio, int oldBandChoice) {
     return RowsOf(oldRadio, oldBandChoice);
 }

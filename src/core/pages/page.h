@@ -54,6 +54,8 @@ struct Page {
     // The last row that holds an ordinary memory.
     int LastMemoryRow() const { return HasGuardRows() ? params.rows - 2 : params.rows; }
     bool IsRowUsed(int row) const { return grid.IsRowUsed(row); }
+    // Some memory row (row 1 on; row 0 is the default row) is in use.
+    bool HoldsMemories() const;
     // Every cell of a shown column holds text.
     bool IsRowComplete(int row) const;
     bool HasUnsavedChanges() const { return grid.Revision() != savedRevision; }

@@ -128,6 +128,21 @@ bool IsOkFreq(const wxString& text, const FrequencyRule& rule) {
     return PassesStep(f, rule.step, mhz);
 }
 
+bool IsOnChannelRaster(const wxString& text, const FrequencyRule& rule) {
+    wxString whole = text.BeforeFirst('.').Strip(wxString::trailing);
+    wxString part = text.AfterFirst('.').Strip(wxString::trailing);
+    while (!part.empty() && part.Last() == '0')
+        part.RemoveLast();
+    long mhz = 0;
+    whole.ToLong(&mhz);
+    // The 8.33 kHz channels of the air band are named with exactly three decimals.
+    size_t digits = (rule.step == 8333 && mhz >= 118 && mhz <= 138) ? 3 : 5;
+    if (part.length() > digits) return false;
+    while (part.length() < digits)
+        part += '0';
+    return IsOkFreq(whole + "." + part, rule);
+}
+
 bool CompleteFrequency(const FrequencyRule& rule, wxString& text, int fullLength) {
     wxString copy = text;
     if (copy.Find('.') == wxNOT_FOUND) copy += '.';

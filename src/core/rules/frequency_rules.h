@@ -23,6 +23,9 @@ int FullFrequencyLength(int band, int step);
 
 // True when the text is, or can become by further typing, a frequency of the band and step.
 bool IsOkFreq(const wxString& text, const FrequencyRule& rule);
+// True when a complete frequency (the digits it leaves out are zeros) is a channel of the band
+// and step.
+bool IsOnChannelRaster(const wxString& text, const FrequencyRule& rule);
 // Completes an acceptable text to its full length; false (text unchanged) when it is not.
 bool CompleteFrequency(const FrequencyRule& rule, wxString& text, int fullLength);
 // Receive-only frequencies: 108.000 to 117.950 MHz.

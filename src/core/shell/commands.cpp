@@ -114,6 +114,12 @@ std::vector<int> ContextMenuItemsFor(const ContextMenuQuery& query) {
     return {};
 }
 
+void SelectForRowMenu(Selection& selection, int row) {
+    if (selection.IsRowSelected(row)) return;
+    selection.Clear();
+    selection.AddRow(row);
+}
+
 const char* const ReleaseDateText = "26 MAY 2026 \n\n";
 const char* const AboutDescription = "Channel loading software for Norv Radios. \n";
 

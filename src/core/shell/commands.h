@@ -2,6 +2,8 @@
 // their labels, help texts and identifiers, and the rule that picks the context-menu items.
 #pragma once
 
+#include "model/cell_store.h"
+
 #include <wx/string.h>
 
 #include <array>
@@ -94,6 +96,10 @@ struct ContextMenuQuery {
 
 // The context-menu items offered, in menu order; empty when no menu is shown.
 std::vector<int> ContextMenuItemsFor(const ContextMenuQuery& query);
+// The selection a right click on a row's label leaves: a row that is not selected becomes the
+// only selected row; a selected row keeps the selection, so the menu's commands still act on
+// every row the user chose.
+void SelectForRowMenu(Selection& selection, int row);
 
 // Version and About texts.
 wxString VersionText();  // "R.C.4"
