@@ -51,12 +51,14 @@ wxPen PenOfWidth(const wxColour& colour, double width) {
 
 enum class Align { Left, Centre, Right };
 
-// Draws lines of text in one font, each vertically centred in a box; text wider than its box is
-// cut at the box's edge. Measuring costs more than drawing and a sheet repeats few texts many
-// times, so each text is measured once.
+// Draws lines of text in one font, each vertically centred in a box. A text wider than its box
+// is drawn smaller until it fits: the printout is the record of the page and keeps every
+// character (clipping, besides, is not to be trusted on a DC over a PDF surface, which does not
+// know its size). Measuring costs more than drawing and a sheet repeats few texts many times,
+// so each text is measured once.
 class TextInBoxes {
   public:
-    TextInBoxes(wxDC& dc, const wxFont& font) : dc_(dc) { dc_.SetFont(font); }
+    TextInBoxes(wxDC& dc, const wxFont& font) : dc_(dc), font_(font) { dc_.SetFont(font_); }
 
     int LineHeight() const { return dc_.GetCharHeight(); }
 
@@ -65,20 +67,22 @@ class TextInBoxes {
         auto known = extents_.find(text);
         if (known == extents_.end()) known = extents_.emplace(text, dc_.GetTextExtent(text)).first;
         wxSize size = known->second;
+        int room = box.width - 2 * padding;
+        double shrink = size.x > room && room > 0 ? double(room) / size.x : 1.0;
+        if (shrink < 1) {
+            dc_.SetFont(font_.Scaled(static_cast<float>(shrink)));
+            size = dc_.GetTextExtent(text);
+        }
         int x = box.x + padding;
         if (align == Align::Centre) x = box.x + (box.width - size.x) / 2;
         if (align == Align::Right) x = box.GetRight() + 1 - padding - size.x;
-        int y = box.y + (box.height - size.y) / 2;
-        if (size.x <= box.width - 2 * padding) {
-            dc_.DrawText(text, x, y);
-            return;
-        }
-        wxDCClipper clip(dc_, box);
-        dc_.DrawText(text, std::max(x, box.x + padding), y);
+        dc_.DrawText(text, x, box.y + (box.height - size.y) / 2);
+        if (shrink < 1) dc_.SetFont(font_);
     }
 
   private:
     wxDC& dc_;
+    wxFont font_;
     std::unordered_map<wxString, wxSize> extents_;
 };
 }  // namespace
@@ -315,11 +319,9 @@ int PrintPageToPdf(const Page& page, const PrintedTable& table, const wxString& 
     };
     if (geometry.PrintableWidthMm() <= 0 || geometry.PrintableHeightMm() <= kPrintHeadingMm)
         return fail("the margins leave no room on the paper");
-    wxTempFile file;
-    {
-        wxLogNull quiet;  // the reason is ours to give
-        if (!file.Open(path)) return fail("the file cannot be written");
-    }
+    wxLogNull quiet;  // the reasons are ours to give, on one line
+    wxTempFile file;  // beside the PDF, renamed over it once written whole
+    if (!file.Open(path)) return fail("the file cannot be written");
     // Device units of a tenth of a point keep the margins exact to 0.04 mm.
     constexpr double kUnitsPerMm = 720 / 25.4;
     cairo_surface_t* surface =

@@ -66,8 +66,10 @@ RP25=(Mem Shad Scan Zone Desc Mode RxFreq RxSq RxTn RxCd RxTG RxNAC TxFreq TxSq 
 # landscape one. VRD-21, 233 rows, 1100 pixels: 61 and 33 rows.
 print_and_check vr11 "$DATA/long-names.lumo" portrait 4 "${ANFM[@]}"
 print_and_check vr11 "$DATA/long-names.lumo" landscape 7 "${ANFM[@]}"
-print_and_check vrd21 "$DATA/twelve-in-zone-one.lumo" portrait 4 "${RP25[@]}"
-print_and_check vrd21 "$DATA/twelve-in-zone-one.lumo" landscape 8 "${RP25[@]}"
+# A description wider than its column is printed whole, and so is everything after it.
+sed 's|<DS>CH 3</DS>|<DS>WWWWWWWWWWWW</DS>|' "$DATA/twelve-in-zone-one.lumo" > "$WORK/vrd21.lumo"
+print_and_check vrd21 "$WORK/vrd21.lumo" portrait 4 "${RP25[@]}"
+print_and_check vrd21 "$WORK/vrd21.lumo" landscape 8 "${RP25[@]}"
 
 # Errors: one line on standard error, a non-zero code, and an earlier PDF left as it was.
 echo "last night's" > "$WORK/kept.pdf"
