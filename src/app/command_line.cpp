@@ -20,9 +20,8 @@ const char* const kUsage =
     "Lumo loads channel data into Norv radios. Without FILE.lumo it opens its window.\n"
     "\n"
     "  --port DEVICE       choose the serial port DEVICE at start (a radio simulator's, say)\n"
-    "  --print-to OUT.pdf  print the page of FILE.lumo to the PDF file OUT.pdf as File > Print\n"
-    "                      would (Letter, 15 mm margins) and exit; shows no window and needs\n"
-    "                      no display\n"
+    "  --print-to OUT.pdf  print the page of FILE.lumo to the PDF file OUT.pdf (Letter paper,\n"
+    "                      15 mm margins) and exit; shows no window and needs no display\n"
     "  --landscape         print in landscape: fewer rows to a sheet, a wider table\n"
     "  -h, --help          show this text and exit\n";
 

@@ -82,6 +82,8 @@ for args in "$WORK/broken.lumo --print-to $WORK/kept.pdf" \
   check "fails: $args" test $code -ne 0 -a "$(wc -l < "$WORK/err.txt")" -eq 1
 done
 check "an earlier PDF is kept" test "$(cat "$WORK/kept.pdf")" = "last night's"
+check "--help names the options" grep -q -- "--print-to OUT.pdf \[--landscape\]" \
+  <(env -u DISPLAY "$LUMO" --help)
 
 echo "$((checks - failures)) passed, $failures failed"
 exit $((failures > 0))
