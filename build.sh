@@ -3,15 +3,15 @@
 #   ./build.sh run        install what is missing, build, and start Lumo
 #   ./build.sh test       install what is missing, build, and run every test
 #   ./build.sh sanitize   the core tests built with AddressSanitizer and UBSan
-#   ./build.sh bench      the benchmarks (core and start-up)
+#   ./build.sh bench      the benchmarks (core, start-up, opening and printing a full page)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(
   build-essential cmake pkg-config
-  libwxgtk3.2-dev libboost-dev libboost-system-dev
+  libwxgtk3.2-dev libcairo2-dev libboost-dev libboost-system-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  groff xvfb xauth fonts-dejavu-core xdg-utils
+  groff xvfb xauth poppler-utils fonts-dejavu-core xdg-utils
 )
 JOBS=${JOBS:-2}
 
@@ -68,6 +68,7 @@ case "${1:-}" in
     build/bin/lumo_serial_bench
     bench/startup.sh build/bin/lumo
     GDK_GL=disable xvfb-run -a -s "-screen 0 1600x1200x24" build/bin/lumo_gui_open_bench
+    build/bin/lumo_print_bench build/bin/lumo
     ;;
   *)
     sed -n '2,6p' "$0" >&2

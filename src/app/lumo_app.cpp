@@ -1,18 +1,26 @@
 #include "lumo_app.h"
 
+#include "command_line.h"
 #include "lumo_frame.h"
 #include "startup_probe.h"
 
 #include <wx/image.h>
 
 bool LumoApp::OnInit() {
+    wxCmdLineParser parser(argc, argv);
+    exitCode_ = ParseWindowCommandLine(parser);
+    if (exitCode_) return true;
     wxInitAllImageHandlers();
     auto* frame = new LumoFrame;
     SetTheLumoFrame(frame);
     frame->Show(true);
-    // "--port DEVICE" chooses the serial port at start (a radio simulator's device, say).
-    for (int i = 1; i + 1 < argc; ++i)
-        if (argv[i] == "--port") frame->SetPort(argv[i + 1]);
+    // A device given at start (a radio simulator's, say) is the chosen port.
+    wxString port;
+    if (parser.Found("port", &port)) frame->SetPort(port);
     StartupProbe::ArmIfRequested(frame);
     return true;
+}
+
+int LumoApp::OnRun() {
+    return exitCode_ ? *exitCode_ : wxApp::OnRun();
 }

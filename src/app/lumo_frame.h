@@ -10,6 +10,9 @@
 
 #include <functional>
 
+class wxPrintout;
+enum class PrintOutcome;
+
 class LumoFrame : public NorvLumFrame {
   public:
     LumoFrame();
@@ -78,13 +81,21 @@ class LumoFrame : public NorvLumFrame {
         launchDocument_ = std::move(launcher);
     }
 
+    // Runs the printer on a printout; tests replace the print dialog and the printer.
+    void SetPrintRunner(std::function<PrintOutcome(wxPrintout&)> runner) {
+        printRunner_ = std::move(runner);
+    }
+
   private:
     // Runs a command on the current page with the grid's selection copied into the store and
     // back, then shows what changed.
     void RunOnPage(const std::function<void(lumo::Page&)>& command);
     void RunRowCommand(const std::function<void(lumo::RowCommand&)>& command);
+    // Prints with the print dialog and reports a printer that failed; true when printed.
+    bool PrintWithDialog(wxWindow* parent, wxPrintout& printout);
 
     std::function<bool(const wxString&)> launchDocument_;
+    std::function<PrintOutcome(wxPrintout&)> printRunner_;
     lumo::PasteBuffer pasteBuffer_;
     lumo::PortSelection port_;
     lumo::SteadyClock clock_;

@@ -1,4 +1,5 @@
 // Program entry: assertions are not reported to the user, and the log level is informational.
+#include "command_line.h"
 #include "lumo_app.h"
 
 #include <wx/log.h>
@@ -16,5 +17,7 @@ int main(int argc, char** argv) {
     wxDISABLE_ASSERTS_IN_RELEASE_BUILD();
     wxSetAssertHandler(nullptr);
     wxLog::SetLogLevel(wxLOG_Info);
+    // Help and printing to a file need no window, so they need no display either.
+    if (WantsNoWindow(argc, argv)) return RunWithoutWindow(argc, argv);
     return wxEntry(argc, argv);
 }

@@ -1,77 +1,101 @@
 #include "lumo_printing.h"
 
-#include "pages/print_layout.h"
+#include "edit/cell_traits.h"
 
+#include <cairo-pdf.h>
+#include <cairo.h>
+#include <wx/dcgraph.h>
+#include <wx/file.h>
 #include <wx/frame.h>
 #include <wx/generic/prntdlgg.h>
-#include <wx/grid.h>
+#include <wx/graphics.h>
 #include <wx/log.h>
+#include <wx/paper.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
+#include <unordered_map>
+
+using namespace lumo;
 
 namespace {
 std::unique_ptr<wxPrintData> printSettings;
 std::unique_ptr<wxPageSetupDialogData> pageSetupSettings;
-constexpr int kMarginMm = 15;
 
-lumo::PrintGeometry GeometryOf(const wxPageSetupDialogData& setup, const wxPrintData& print) {
-    lumo::PrintGeometry g;
-    wxSize paper = setup.GetPaperSize();
-    g.paperWidthMm = paper.x;
-    g.paperHeightMm = paper.y;
-    g.leftMm = setup.GetMarginTopLeft().x;
-    g.topMm = setup.GetMarginTopLeft().y;
-    g.rightMm = setup.GetMarginBottomRight().x;
-    g.bottomMm = setup.GetMarginBottomRight().y;
-    g.landscape = print.GetOrientation() == wxLANDSCAPE;
-    return g;
+// Text is sized by the height of its line, measured on the DC it is drawn on: the points a DC
+// makes of a font depend on its resolution and on the preview's zoom, its lines do not.
+constexpr double kTitleLineMm = 4.2;     // the line of a 10-point sans-serif font
+constexpr double kCellLineShare = 0.65;  // of a row's height, as on screen
+constexpr double kGridLineMm = 0.1;
+constexpr double kRuleLineMm = 0.2;
+constexpr int kCellPadding = 3;  // grid pixels left and right of a cell's text
+
+const wxColour kLabelBackground(245, 245, 245);
+const wxColour kTextColour(48, 48, 48);
+// Lighter lines than this vanish on paper.
+const wxColour kGridLineColour(160, 160, 160);
+
+wxFont FontWithLineHeight(wxDC& dc, double lineHeight) {
+    constexpr double kProbePoints = 100;
+    wxFont font(wxFontInfo(kProbePoints).Family(wxFONTFAMILY_SWISS));
+    dc.SetFont(font);
+    wxCoord probe = dc.GetCharHeight();
+    if (probe > 0) font.SetFractionalPointSize(kProbePoints * lineHeight / probe);
+    return font;
 }
 
-// The grid's looks that printing changes, put back when the page is drawn.
-struct GridLooks {
-    explicit GridLooks(wxGrid* grid)
-        : grid(grid),
-          labelBackground(grid->GetLabelBackgroundColour()),
-          labelFont(grid->GetLabelFont()),
-          labelText(grid->GetLabelTextColour()),
-          cellBackground(grid->GetDefaultCellBackgroundColour()),
-          cellFont(grid->GetDefaultCellFont()),
-          cellText(grid->GetDefaultCellTextColour()) {}
-    ~GridLooks() {
-        grid->SetLabelBackgroundColour(labelBackground);
-        grid->SetLabelFont(labelFont);
-        grid->SetLabelTextColour(labelText);
-        grid->SetDefaultCellBackgroundColour(cellBackground);
-        grid->SetDefaultCellFont(cellFont);
-        grid->SetDefaultCellTextColour(cellText);
+wxPen PenOfWidth(const wxColour& colour, double width) {
+    return wxPen(colour, std::max(1, static_cast<int>(std::lround(width))));
+}
+
+enum class Align { Left, Centre, Right };
+
+// Draws lines of text in one font, each vertically centred in a box. A text wider than its box
+// is drawn smaller until it fits: the printout is the record of the page and keeps every
+// character (clipping, besides, is not to be trusted on a DC over a PDF surface, which does not
+// know its size). Measuring costs more than drawing and a sheet repeats few texts many times,
+// so each text is measured once.
+class TextInBoxes {
+  public:
+    TextInBoxes(wxDC& dc, const wxFont& font) : dc_(dc), font_(font) { dc_.SetFont(font_); }
+
+    int LineHeight() const { return dc_.GetCharHeight(); }
+
+    void Draw(const wxString& text, const wxRect& box, Align align, int padding = 0) {
+        if (text.empty()) return;
+        auto known = extents_.find(text);
+        if (known == extents_.end()) known = extents_.emplace(text, dc_.GetTextExtent(text)).first;
+        wxSize size = known->second;
+        int room = box.width - 2 * padding;
+        double shrink = size.x > room && room > 0 ? double(room) / size.x : 1.0;
+        if (shrink < 1) {
+            dc_.SetFont(font_.Scaled(static_cast<float>(shrink)));
+            size = dc_.GetTextExtent(text);
+        }
+        int x = box.x + padding;
+        if (align == Align::Centre) x = box.x + (box.width - size.x) / 2;
+        if (align == Align::Right) x = box.GetRight() + 1 - padding - size.x;
+        dc_.DrawText(text, x, box.y + (box.height - size.y) / 2);
+        if (shrink < 1) dc_.SetFont(font_);
     }
-    wxGrid* grid;
-    wxColour labelBackground;
-    wxFont labelFont;
-    wxColour labelText;
-    wxColour cellBackground;
-    wxFont cellFont;
-    wxColour cellText;
-};
 
-void SetPrintingLooks(wxGrid* grid) {
-    wxFont font(wxFontInfo(10).Family(wxFONTFAMILY_SWISS));
-    grid->SetGridLineColour(wxColour(245, 245, 245));
-    grid->SetLabelBackgroundColour(wxColour(245, 245, 245));
-    grid->SetLabelTextColour(wxColour(48, 48, 48));
-    grid->SetDefaultCellBackgroundColour(wxColour(255, 255, 255));
-    grid->SetDefaultCellTextColour(wxColour(48, 48, 48));
-    grid->SetLabelFont(font);
-    grid->SetDefaultCellFont(font);
-}
+  private:
+    wxDC& dc_;
+    wxFont font_;
+    std::unordered_map<wxString, wxSize> extents_;
+};
 }  // namespace
 
 void InitPrintSettings() {
     printSettings = std::make_unique<wxPrintData>();
     printSettings->SetPaperId(wxPAPER_LETTER);
     pageSetupSettings = std::make_unique<wxPageSetupDialogData>(*printSettings);
-    pageSetupSettings->SetMarginTopLeft(wxPoint(kMarginMm, kMarginMm));
-    pageSetupSettings->SetMarginBottomRight(wxPoint(kMarginMm, kMarginMm));
+    const PrintGeometry defaults;  // 15 mm all round
+    pageSetupSettings->SetMarginTopLeft(
+        wxPoint(static_cast<int>(defaults.leftMm), static_cast<int>(defaults.topMm)));
+    pageSetupSettings->SetMarginBottomRight(
+        wxPoint(static_cast<int>(defaults.rightMm), static_cast<int>(defaults.bottomMm)));
     pageSetupSettings->CalculatePaperSizeFromId();
 }
 
@@ -85,118 +109,192 @@ wxPageSetupDialogData& PageSetupSettings() {
     return *pageSetupSettings;
 }
 
-LumoPrintout::LumoPrintout(wxFrame* frame, wxGrid* grid, const wxString& title)
-    : wxPrintout(title), frame_(frame), grid_(grid) {}
+PrintGeometry SettingsGeometry() {
+    const wxPageSetupDialogData& setup = PageSetupSettings();
+    PrintGeometry g;
+    // The paper database knows the sizes to a tenth of a millimetre, the settings to one.
+    wxSize paper = setup.GetPaperSize();
+    g.paperWidthMm = paper.x;
+    g.paperHeightMm = paper.y;
+    if (wxPrintPaperType* type =
+            wxThePrintPaperDatabase->FindPaperType(PrintSettings().GetPaperId())) {
+        g.paperWidthMm = type->GetWidth() / 10.0;
+        g.paperHeightMm = type->GetHeight() / 10.0;
+    }
+    g.leftMm = setup.GetMarginTopLeft().x;
+    g.topMm = setup.GetMarginTopLeft().y;
+    g.rightMm = setup.GetMarginBottomRight().x;
+    g.bottomMm = setup.GetMarginBottomRight().y;
+    g.landscape = PrintSettings().GetOrientation() == wxLANDSCAPE;
+    return g;
+}
+
+LumoPrintout::LumoPrintout(const Page& page, PrintedTable table, const wxString& title,
+                           const PrintGeometry& geometry)
+    : wxPrintout(title), page_(page), table_(std::move(table)), geometry_(geometry) {
+    pages_ = PaginateRows(geometry_, table_);
+}
 
 bool LumoPrintout::OnBeginDocument(int startPage, int endPage) {
     return wxPrintout::OnBeginDocument(startPage, endPage);
 }
 
 bool LumoPrintout::HasPage(int page) {
-    return page >= 1 && page <= totalPages_;
-}
-
-void LumoPrintout::Paginate() {
-    int tableWidth = 0;
-    for (int col = 0; col < grid_->GetNumberCols(); ++col)
-        tableWidth += grid_->IsColShown(col) ? grid_->GetColSize(col) : 0;
-    std::vector<int> heights;
-    for (int row = 0; row < grid_->GetNumberRows(); ++row)
-        heights.push_back(grid_->GetRowSize(row));
-    lumo::Pagination p =
-        lumo::PaginateRows(GeometryOf(PageSetupSettings(), PrintSettings()), tableWidth, heights);
-    rowsPerPage_ = p.rowsPerPage;
-    totalPages_ = p.totalPages;
+    return page >= 1 && page <= pages_.sheets;
 }
 
 void LumoPrintout::GetPageInfo(int* minPage, int* maxPage, int* selPageFrom, int* selPageTo) {
-    Paginate();
+    // Once printing has begun the framework knows the paper for real, turned as the print
+    // dialog left it; before that the settings are all there is.
+    int width = 0, height = 0;
+    GetPageSizeMM(&width, &height);
+    if (width > 0 && height > 0) {
+        geometry_.paperWidthMm = width;
+        geometry_.paperHeightMm = height;
+        geometry_.landscape = false;
+    }
+    pages_ = PaginateRows(geometry_, table_);
     *minPage = 1;
-    *maxPage = totalPages_;
+    *maxPage = pages_.sheets;
     *selPageFrom = 1;
-    *selPageTo = totalPages_;
+    *selPageTo = pages_.sheets;
 }
 
 bool LumoPrintout::OnPrintPage(int page) {
     wxDC* dc = GetDC();
-    if (!dc || rowsPerPage_ <= 0) return false;
-    wxString heading = wxString::Format("Page %d of %d", page, totalPages_);
-    GridLooks saved(grid_);
-    SetPrintingLooks(grid_);
-
-    int ppiScreenX, ppiScreenY, ppiPrinterX, ppiPrinterY, pageWidth, pageHeight;
-    GetPPIScreen(&ppiScreenX, &ppiScreenY);
-    GetPPIPrinter(&ppiPrinterX, &ppiPrinterY);
-    GetPageSizePixels(&pageWidth, &pageHeight);
-    wxSize dcSize = dc->GetSize();
-    double scale = (double(ppiPrinterX) / ppiScreenX) * (double(dcSize.x) / pageWidth);
-    dc->SetUserScale(scale, scale);
-
-    const wxPageSetupDialogData& setup = PageSetupSettings();
-    double ppi = IsPreview() ? ppiScreenX : ppiPrinterX;
-    double zoom = IsPreview() ? scale : 1.0;
-    auto toDevice = [&](int mm) { return static_cast<int>(mm * ppi * zoom / 25.4); };
-    int left = toDevice(setup.GetMarginTopLeft().x);
-    int top = toDevice(setup.GetMarginTopLeft().y);
-    int right = toDevice(setup.GetMarginBottomRight().x);
-    int bottom = toDevice(setup.GetMarginBottomRight().y);
-    int tableTop =
-        static_cast<int>((setup.GetMarginTopLeft().y + lumo::kPrintHeadingMm) * ppi * zoom / 25.4);
-
-    int firstRow = (page - 1) * rowsPerPage_;
-    int lastRow = std::min(firstRow + rowsPerPage_ - 1, grid_->GetNumberRows() - 1);
-    // Positions are logical units of the scaled context.
-    auto logical = [scale](int device) { return static_cast<int>(device / scale); };
-    wxPoint origin(logical(left), logical(tableTop));
-    wxSize area(logical(dcSize.x - left - right), logical(dcSize.y - tableTop - bottom));
-    grid_->Render(*dc, origin, area, wxGridCellCoords(firstRow, 0),
-                  wxGridCellCoords(lastRow, grid_->GetNumberCols() - 1),
-                  wxGRID_DRAW_ROWS_HEADER | wxGRID_DRAW_COLS_HEADER | wxGRID_DRAW_CELL_LINES |
-                      wxGRID_DRAW_BOX_RECT);
-
-    wxCoord titleWidth, titleHeight, headingWidth, headingHeight;
-    dc->SetFont(wxFontInfo(10).Family(wxFONTFAMILY_SWISS));
-    dc->GetTextExtent(GetTitle(), &titleWidth, &titleHeight);
-    dc->GetTextExtent(heading, &headingWidth, &headingHeight);
-    int rightEdge = logical(dcSize.x - right);
-    dc->DrawText(GetTitle(), logical(left), logical(top));
-    dc->DrawText(heading, rightEdge - headingWidth, logical(top));
-    dc->SetPen(*wxBLACK_PEN);
-    int lineY = logical(top) + titleHeight;
-    dc->DrawLine(logical(left), lineY, rightEdge, lineY);
+    if (!dc) return false;
+    // The margins in this DC's own device units, whatever its resolution or the preview's zoom.
+    dc->SetUserScale(1, 1);
+    dc->SetLogicalOrigin(0, 0);
+    dc->SetDeviceOrigin(0, 0);
+    wxPageSetupDialogData margins;
+    margins.SetMarginTopLeft(
+        wxPoint(static_cast<int>(geometry_.leftMm), static_cast<int>(geometry_.topMm)));
+    margins.SetMarginBottomRight(
+        wxPoint(static_cast<int>(geometry_.rightMm), static_cast<int>(geometry_.bottomMm)));
+    DrawSheet(*dc, GetLogicalPageMarginsRect(margins), page);
     return true;
 }
 
-void PrintGrid(wxFrame* frame, wxGrid* grid, const wxString& title) {
-    wxPrintDialogData data(PrintSettings());
-    wxPrinter printer(&data);
-    LumoPrintout printout(frame, grid, title);
-    if (printer.Print(frame, &printout, true)) {
-        PrintSettings() = printer.GetPrintDialogData().GetPrintData();
-    } else if (wxPrinter::GetLastError() == wxPRINTER_ERROR) {
-        wxLogError(
-            "There was a problem printing. Perhaps your current printer is not set "
-            "correctly?");
+void LumoPrintout::DrawSheet(wxDC& dc, const wxRect& area, int sheet) {
+    if (area.width <= 0 || area.height <= 0 || !HasPage(sheet)) return;
+    double perMm = area.width / geometry_.PrintableWidthMm();  // device units
+    double headingHeight = kPrintHeadingMm * perMm;
+    // Every sheet at the scale of a full one, so the last sheet's rows are as large.
+    double scale = std::min(double(area.width) / table_.Width(),
+                            (area.height - headingHeight) / table_.Height(pages_.rowsPerSheet));
+    dc.SetUserScale(scale, scale);
+    dc.SetLogicalOrigin(0, 0);
+    dc.SetDeviceOrigin(area.x, area.y);
+    auto logical = [scale](double device) { return device / scale; };
+    int width = static_cast<int>(logical(area.width));
+
+    // The heading: the title left, "Page %d of %d" right, a rule below both.
+    dc.SetTextForeground(*wxBLACK);
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    TextInBoxes heading(dc, FontWithLineHeight(dc, logical(kTitleLineMm * perMm)));
+    int titleHeight = heading.LineHeight();
+    wxRect titleBox(0, 0, width, titleHeight);
+    heading.Draw(GetTitle(), titleBox, Align::Left);
+    heading.Draw(wxString::Format("Page %d of %d", sheet, pages_.sheets), titleBox, Align::Right);
+    dc.SetPen(PenOfWidth(*wxBLACK, logical(kRuleLineMm * perMm)));
+    dc.DrawLine(0, titleHeight, width, titleHeight);
+
+    // The table below the heading, in the grid's pixels.
+    int top = static_cast<int>(std::lround(logical(headingHeight)));
+    int firstRow = pages_.FirstRow(sheet);
+    int lastRow = pages_.LastRow(sheet, table_.rows);
+    int tableWidth = table_.Width();
+    int tableHeight = table_.Height(lastRow - firstRow + 1);
+    std::vector<int> lefts{table_.rowLabelWidth};
+    for (int w : table_.widths)
+        lefts.push_back(lefts.back() + w);
+    auto rowTop = [&](int row) { return top + table_.Height(row - firstRow); };
+
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(kLabelBackground));
+    dc.DrawRectangle(0, top, tableWidth, table_.headerHeight);
+    dc.DrawRectangle(0, top, table_.rowLabelWidth, tableHeight);
+    for (int row = firstRow; row <= lastRow; ++row)
+        for (size_t i = 0; i < table_.columns.size(); ++i)
+            if (std::optional<Rgb> colour = page_.grid.Background(row, table_.columns[i])) {
+                dc.SetBrush(wxBrush(wxColour(colour->r, colour->g, colour->b)));
+                dc.DrawRectangle(lefts[i], rowTop(row), table_.widths[i], table_.rowHeight);
+            }
+
+    dc.SetPen(PenOfWidth(kGridLineColour, logical(kGridLineMm * perMm)));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    for (int row = firstRow; row <= lastRow; ++row)
+        dc.DrawLine(0, rowTop(row), tableWidth, rowTop(row));
+    dc.DrawLine(0, top + tableHeight, tableWidth, top + tableHeight);
+    dc.DrawLine(0, top, 0, top + tableHeight);
+    for (int x : lefts)
+        dc.DrawLine(x, top, x, top + tableHeight);
+    dc.DrawLine(0, top, tableWidth, top);
+
+    dc.SetTextForeground(kTextColour);
+    TextInBoxes cells(dc, FontWithLineHeight(dc, kCellLineShare * table_.rowHeight));
+    for (size_t i = 0; i < table_.columns.size(); ++i) {
+        wxRect box(lefts[i], top, table_.widths[i], table_.headerHeight);
+        cells.Draw(ColumnHeaders[page_.Type()][table_.columns[i]], box, Align::Centre,
+                   kCellPadding);
+    }
+    for (int row = firstRow; row <= lastRow; ++row) {
+        wxRect label(0, rowTop(row), table_.rowLabelWidth, table_.rowHeight);
+        cells.Draw(wxString::Format("%03d", row), label, Align::Centre, kCellPadding);
+        for (size_t i = 0; i < table_.columns.size(); ++i) {
+            int col = table_.columns[i];
+            wxRect box(lefts[i], rowTop(row), table_.widths[i], table_.rowHeight);
+            Align align = EditorFor(page_, row, col).centred ? Align::Centre : Align::Left;
+            cells.Draw(CellLabel(page_, row, col), box, align, kCellPadding);
+        }
     }
 }
 
-void PreviewGrid(wxFrame* frame, wxGrid* grid, const wxString& title) {
+PrintOutcome RunPrinter(wxWindow* parent, wxPrintout& printout) {
     wxPrintDialogData data(PrintSettings());
-    auto* preview = new wxPrintPreview(new LumoPrintout(frame, grid, title),
-                                       new LumoPrintout(frame, grid, title), &data);
+    wxPrinter printer(&data);
+    if (printer.Print(parent, &printout, true)) {
+        PrintSettings() = printer.GetPrintDialogData().GetPrintData();
+        return PrintOutcome::Printed;
+    }
+    return wxPrinter::GetLastError() == wxPRINTER_ERROR ? PrintOutcome::Failed
+                                                        : PrintOutcome::Cancelled;
+}
+
+namespace {
+// A preview whose Print button prints as the Print command does, failures reported alike.
+class LumoPrintPreview : public wxPrintPreview {
+  public:
+    LumoPrintPreview(wxPrintout* shown, wxPrintout* printed, wxPrintDialogData* data,
+                     PrintCommand print)
+        : wxPrintPreview(shown, printed, data), print_(std::move(print)) {}
+
+    bool Print(bool) override { return print_(GetFrame(), *GetPrintoutForPrinting()); }
+
+  private:
+    PrintCommand print_;
+};
+}  // namespace
+
+bool PreviewPage(wxFrame* parent, const Page& page, const PrintedTable& table,
+                 const wxString& title, PrintCommand print) {
+    wxPrintDialogData data(PrintSettings());
+    PrintGeometry geometry = SettingsGeometry();
+    auto* preview = new LumoPrintPreview(new LumoPrintout(page, table, title, geometry),
+                                         new LumoPrintout(page, table, title, geometry), &data,
+                                         std::move(print));
     if (!preview->IsOk()) {
         delete preview;
-        wxLogError(
-            "There was a problem previewing. Perhaps your current printer is not set "
-            "correctly?");
-        return;
+        return false;
     }
     auto* previewFrame =
-        new wxPreviewFrame(preview, frame, "Print Preview", wxDefaultPosition, wxDefaultSize,
+        new wxPreviewFrame(preview, parent, "Print Preview", wxDefaultPosition, wxDefaultSize,
                            wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT);
     previewFrame->InitializeWithModality(wxPreviewFrame_AppModal);
     previewFrame->Centre(wxBOTH);
     previewFrame->Show();
+    return true;
 }
 
 void SetUpPage(wxFrame* frame) {
@@ -204,4 +302,51 @@ void SetUpPage(wxFrame* frame) {
     dialog.ShowModal();
     PrintSettings() = dialog.GetPageSetupDialogData().GetPrintData();
     PageSetupSettings() = dialog.GetPageSetupDialogData();
+}
+
+namespace {
+cairo_status_t WriteToFile(void* file, const unsigned char* data, unsigned int length) {
+    return static_cast<wxTempFile*>(file)->Write(data, length) ? CAIRO_STATUS_SUCCESS
+                                                               : CAIRO_STATUS_WRITE_ERROR;
+}
+}  // namespace
+
+int PrintPageToPdf(const Page& page, const PrintedTable& table, const wxString& title,
+                   const PrintGeometry& geometry, const wxString& path, wxString* error) {
+    auto fail = [&](const wxString& why) {
+        if (error) *error = "Cannot print to " + path + ": " + why;
+        return 0;
+    };
+    if (geometry.PrintableWidthMm() <= 0 || geometry.PrintableHeightMm() <= kPrintHeadingMm)
+        return fail("the margins leave no room on the paper");
+    wxLogNull quiet;  // the reasons are ours to give, on one line
+    wxTempFile file;  // beside the PDF, renamed over it once written whole
+    if (!file.Open(path)) return fail("the file cannot be written");
+    // Device units of a tenth of a point keep the margins exact to 0.04 mm.
+    constexpr double kUnitsPerMm = 720 / 25.4;
+    cairo_surface_t* surface =
+        cairo_pdf_surface_create_for_stream(WriteToFile, &file, geometry.PageWidthMm() * 72 / 25.4,
+                                            geometry.PageHeightMm() * 72 / 25.4);
+    cairo_t* cairo = cairo_create(surface);
+    cairo_scale(cairo, 0.1, 0.1);
+    LumoPrintout printout(page, table, title, geometry);
+    wxRect area(std::lround(geometry.leftMm * kUnitsPerMm),
+                std::lround(geometry.topMm * kUnitsPerMm),
+                std::lround(geometry.PrintableWidthMm() * kUnitsPerMm),
+                std::lround(geometry.PrintableHeightMm() * kUnitsPerMm));
+    for (int sheet = 1; sheet <= printout.TotalPages(); ++sheet) {
+        {
+            wxGCDC dc(
+                wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(cairo));
+            printout.DrawSheet(dc, area, sheet);
+        }
+        cairo_show_page(cairo);
+    }
+    cairo_destroy(cairo);
+    cairo_surface_finish(surface);
+    cairo_status_t status = cairo_surface_status(surface);
+    cairo_surface_destroy(surface);
+    if (status != CAIRO_STATUS_SUCCESS) return fail(cairo_status_to_string(status));
+    if (!file.Commit()) return fail("the file cannot be written");
+    return printout.TotalPages();
 }

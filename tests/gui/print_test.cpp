@@ -1,5 +1,6 @@
-// Printing the current page: the printout drawn onto a bitmap as a printer would receive it,
-// its sheets, the grid's looks afterwards, and the preview window.
+// Printing the current page from the window: the preview as the user sees it at two zoom
+// levels, the grid after a preview, and a printer that fails. The sheets themselves are checked
+// through "lumo --print-to" (tests/cli/print_test.sh).
 #include "lumo_printing.h"
 #include "support/gui_support.h"
 
@@ -9,86 +10,121 @@
 using namespace lumo;
 
 namespace {
-constexpr int kSheetWidth = 850, kSheetHeight = 1100;  // Letter at 100 pixels per inch
+constexpr int kVR36 = 14;
 
-// Sets up a printout as the printing framework does before it asks for pages.
-void PrepareOnBitmap(LumoPrintout& printout, wxMemoryDC& dc) {
-    printout.SetDC(&dc);
-    printout.SetPPIScreen(96, 96);
-    printout.SetPPIPrinter(100, 100);
-    printout.SetPageSizePixels(kSheetWidth, kSheetHeight);
-    printout.SetPageSizeMM(216, 279);
-    printout.SetPaperRectPixels(wxRect(0, 0, kSheetWidth, kSheetHeight));
+// The smallest rectangle around the pixels of an image inside `area` that are `wanted`.
+template <typename Wanted>
+wxRect Box(const wxImage& image, const wxRect& area, Wanted wanted) {
+    int left = area.GetRight(), right = area.x, top = area.GetBottom(), bottom = area.y;
+    for (int y = area.y; y <= area.GetBottom(); ++y)
+        for (int x = area.x; x <= area.GetRight(); ++x)
+            if (wanted(image.GetData() + 3 * (y * image.GetWidth() + x))) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    return wxRect(wxPoint(left, top), wxPoint(right, bottom));
 }
 
-int DarkPixels(const wxBitmap& bitmap) {
-    wxImage image = bitmap.ConvertToImage();
-    int dark = 0;
-    for (int y = 0; y < image.GetHeight(); ++y)
-        for (int x = 0; x < image.GetWidth(); ++x)
-            if (image.GetRed(x, y) < 128) ++dark;
-    return dark;
-}
+class PrintTest : public FrameTest {
+  protected:
+    wxPreviewFrame* OpenPreview() {
+        Command(ID_PRINT_PREVIEW);
+        wxPreviewFrame* window = nullptr;
+        WaitUntil([&] {
+            for (wxWindow* top : wxTopLevelWindows)
+                if (auto* found = dynamic_cast<wxPreviewFrame*>(top)) window = found;
+            return window != nullptr;
+        });
+        return window;
+    }
+    void ClosePreview(wxPreviewFrame* window) {
+        window->Close(true);
+        ASSERT_TRUE(WaitUntil([this] { return frame->IsEnabled(); }));
+    }
+};
+
+struct GridLooks {
+    wxColour lines, labelBackground, labelText, cellBackground, cellText;
+    wxFont labelFont, cellFont;
+    wxGridBlockCoordsVector selection;
+
+    explicit GridLooks(wxGrid* grid)
+        : lines(grid->GetGridLineColour()),
+          labelBackground(grid->GetLabelBackgroundColour()),
+          labelText(grid->GetLabelTextColour()),
+          cellBackground(grid->GetDefaultCellBackgroundColour()),
+          cellText(grid->GetDefaultCellTextColour()),
+          labelFont(grid->GetLabelFont()),
+          cellFont(grid->GetDefaultCellFont()) {
+        for (const wxGridBlockCoords& block : grid->GetSelectedBlocks())
+            selection.push_back(block);
+    }
+    bool operator==(const GridLooks& o) const {
+        return lines == o.lines && labelBackground == o.labelBackground &&
+               labelText == o.labelText && cellBackground == o.cellBackground &&
+               cellText == o.cellText && labelFont == o.labelFont && cellFont == o.cellFont &&
+               selection == o.selection;
+    }
+};
 }  // namespace
 
-TEST_F(FrameTest, EachSheetIsDrawnAndTheGridKeepsItsLooks) {
-    wxBitmap bitmap(kSheetWidth, kSheetHeight);
-    wxMemoryDC dc(bitmap);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
-    LumoPrintout printout(frame, Grid(), "VR-12");
-    PrepareOnBitmap(printout, dc);
-    int minPage, maxPage, from, to;
-    printout.GetPageInfo(&minPage, &maxPage, &from, &to);
-    EXPECT_EQ(minPage, 1);
-    EXPECT_EQ(maxPage, printout.TotalPages());
-    EXPECT_EQ(to, maxPage);
-    EXPECT_GE(printout.TotalPages(), 1);
-    EXPECT_GT(printout.RowsPerPage(), 0);
-    EXPECT_TRUE(printout.HasPage(maxPage));
-    EXPECT_FALSE(printout.HasPage(0));
-    EXPECT_FALSE(printout.HasPage(maxPage + 1));
+TEST_F(PrintTest, PreviewShowsTheWholeTableAtEveryZoomAndLeavesTheGridAsItWas) {
+    Retarget(kVR36, 0);  // 200 rows: several sheets
+    Grid()->SelectBlock(3, 2, 4, 5);
+    Grid()->SelectBlock(9, 1, 9, 8, true);
+    GridLooks before(Grid());
 
-    wxFont labelFont = Grid()->GetLabelFont();
-    wxColour cellText = Grid()->GetDefaultCellTextColour();
-    wxColour labelBackground = Grid()->GetLabelBackgroundColour();
-    EXPECT_TRUE(printout.OnPrintPage(1));
-    dc.SelectObject(wxNullBitmap);
-    EXPECT_GT(DarkPixels(bitmap), 500);  // the heading, the line and the table
-    EXPECT_EQ(Grid()->GetLabelFont(), labelFont);
-    EXPECT_EQ(Grid()->GetDefaultCellTextColour(), cellText);
-    EXPECT_EQ(Grid()->GetLabelBackgroundColour(), labelBackground);
-
-    printout.SetDC(nullptr);
-    EXPECT_FALSE(printout.OnPrintPage(1));
+    wxPreviewFrame* window = OpenPreview();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->GetTitle(), "Print Preview");
+    wxPrintPreviewBase* preview = window->GetControlBar()->GetPrintPreview();
+    for (int zoom : {50, 150}) {
+        SCOPED_TRACE(zoom);
+        preview->SetZoom(zoom);
+        preview->UpdatePageRendering();  // as the canvas does before it paints
+        wxPreviewCanvas* canvas = preview->GetCanvas();
+        wxBitmap shown(canvas->GetVirtualSize() + wxSize(100, 100));
+        {
+            wxMemoryDC dc(shown);
+            ASSERT_TRUE(preview->PaintPage(canvas, dc));
+        }
+        wxImage image = shown.ConvertToImage();
+        wxRect paper = Box(image, wxRect(image.GetSize()), [](const unsigned char* rgb) {
+            return rgb[0] == 255 && rgb[1] == 255 && rgb[2] == 255;
+        });
+        // Letter with 15 mm margins; the table starts 6 mm below the top margin.
+        double perMm = paper.width / 215.9;
+        wxRect printable(paper.x + 15 * perMm, paper.y + 21 * perMm, 185.9 * perMm, 243.4 * perMm);
+        // Below the heading's rule, which spans the printable width on its own.
+        wxRect belowHeading(paper.x, printable.y - perMm, paper.width,
+                            paper.GetBottom() - printable.y);
+        wxRect table =
+            Box(image, belowHeading, [](const unsigned char* rgb) { return rgb[1] < 200; });
+        double tolerance = 1.5 * perMm;
+        EXPECT_NEAR(table.x, printable.x, tolerance);
+        EXPECT_NEAR(table.GetRight(), printable.GetRight(), tolerance);  // the last column
+        EXPECT_LE(table.GetBottom(), printable.GetBottom() + tolerance);
+        EXPECT_GE(table.GetBottom(), printable.GetBottom() - 10 * perMm);  // no half sheet
+    }
+    ClosePreview(window);
+    EXPECT_TRUE(GridLooks(Grid()) == before);
 }
 
-TEST_F(FrameTest, LandscapeSheetsHoldFewerRows) {
-    wxBitmap bitmap(kSheetWidth, kSheetHeight);
-    wxMemoryDC dc(bitmap);
-    int minPage, maxPage, from, to;
-    LumoPrintout portrait(frame, Grid(), "VR-12");
-    PrepareOnBitmap(portrait, dc);
-    portrait.GetPageInfo(&minPage, &maxPage, &from, &to);
-
-    PrintSettings().SetOrientation(wxLANDSCAPE);
-    LumoPrintout landscape(frame, Grid(), "VR-12");
-    PrepareOnBitmap(landscape, dc);
-    landscape.GetPageInfo(&minPage, &maxPage, &from, &to);
-    PrintSettings().SetOrientation(wxPORTRAIT);
-    EXPECT_LT(landscape.RowsPerPage(), portrait.RowsPerPage());
-    EXPECT_GE(landscape.TotalPages(), portrait.TotalPages());
-}
-
-TEST_F(FrameTest, PrintPreviewOpensItsWindow) {
-    Command(ID_PRINT_PREVIEW);
-    wxPreviewFrame* preview = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        for (wxWindow* window : wxTopLevelWindows)
-            if (auto* found = dynamic_cast<wxPreviewFrame*>(window)) preview = found;
-        return preview != nullptr;
-    }));
-    EXPECT_EQ(preview->GetTitle(), "Print Preview");
-    preview->Close(true);
-    EXPECT_TRUE(WaitUntil([this] { return frame->IsEnabled(); }));
+TEST_F(PrintTest, APrinterErrorIsShownAndACancelIsNot) {
+    for (PrintOutcome outcome : {PrintOutcome::Cancelled, PrintOutcome::Failed}) {
+        int printed = 0;
+        frame->SetPrintRunner([&](wxPrintout& printout) {
+            int minPage, maxPage, from, to;
+            printout.GetPageInfo(&minPage, &maxPage, &from, &to);
+            printed += maxPage >= 1;
+            return outcome;
+        });
+        Command(ID_PRINT);
+        wxPreviewFrame* window = OpenPreview();  // and its Print button
+        ASSERT_TRUE(window);
+        EXPECT_FALSE(window->GetControlBar()->GetPrintPreview()->Print(true));
+        ClosePreview(window);
+        EXPECT_EQ(printed, 2);
+    }
+    EXPECT_EQ(dialogs->Messages(), (std::vector<wxString>{kPrintErrorText, kPrintErrorText}));
 }

@@ -2,6 +2,7 @@
 
 #include "edit/cell_edits.h"
 #include "edit/zones.h"
+#include "model/memory_label.h"
 #include "rules/frequency_rules.h"
 #include "util/diag_log.h"
 
@@ -226,6 +227,23 @@ CellTraits EditorFor(const Page& page, int row, int col) {
                      (col != RONL || page.Type() == kDAMX);
     traits.readOnly = traits.readOnly || page.grid.IsReadOnly(row, col);
     return traits;
+}
+
+wxString CellLabel(const Page& page, int row, int col) {
+    const wxString& text = page.grid.Get(row, col);
+    CellTraits traits = EditorFor(page, row, col);
+    if (traits.notApplicable) return text.empty() ? wxString("n/a") : text;
+    switch (traits.renderer) {
+        case RendererKind::MemoryNumber: return MemoryNumberLabel(page, row, text);
+        case RendererKind::Scan:
+            return page.grid.Get(row, MNUM).empty() ? wxString() : ScanBoxes(text);
+        case RendererKind::UnitId: {
+            long number = 0;
+            return ParseDecimal(text, number) ? wxString::Format("%07ld", number) : text;
+        }
+        case RendererKind::Plain: break;
+    }
+    return text;
 }
 
 void SetPageEditors(Page& page, int pageNumber) {

@@ -64,6 +64,9 @@ struct CellTraits {
 
 std::vector<wxString> ChoicesOf(ChoiceList list);
 CellTraits EditorFor(const Page& page, int row, int col);
+// The text a cell shows on screen and on paper: its value, or the label its renderer draws
+// (memory numbers, scan boxes, seven-digit unit IDs, "n/a").
+wxString CellLabel(const Page& page, int row, int col);
 // Brings a page's locks and "n/a" cells in line with its target: on pages other than P25 the
 // MNUM, ZONE, SCAN and frequency locks left from an earlier target are removed.
 void SetPageEditors(Page& page, int pageNumber);

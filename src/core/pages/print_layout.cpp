@@ -1,28 +1,38 @@
 #include "pages/print_layout.h"
 
 #include <algorithm>
+#include <cmath>
+#include <numeric>
 
 namespace lumo {
 
-Pagination PaginateRows(const PrintGeometry& g, int tableWidth,
-                        const std::vector<int>& rowHeights) {
-    double pageWidth = g.landscape ? g.paperHeightMm : g.paperWidthMm;
-    double pageHeight = g.landscape ? g.paperWidthMm : g.paperHeightMm;
-    long width = static_cast<long>(pageWidth - g.leftMm - g.rightMm);
-    long height = static_cast<long>(pageHeight - g.topMm - g.bottomMm - kPrintHeadingMm);
-    Pagination result;
-    if (rowHeights.empty()) return result;
-    long limit = width > 0 ? (height * tableWidth) / width : 0;
-    long used = 0;
-    for (int h : rowHeights) {
-        if (used + h > limit) break;
-        used += h;
-        ++result.rowsPerPage;
+int PrintedTable::Width() const {
+    return std::accumulate(widths.begin(), widths.end(), rowLabelWidth);
+}
+
+PrintedTable TableOf(const std::array<int, kColumnCount>& columnWidths, int rows) {
+    PrintedTable table;
+    for (int col = 0; col < kColumnCount; ++col) {
+        if (columnWidths[col] <= 0) continue;
+        table.columns.push_back(col);
+        table.widths.push_back(columnWidths[col]);
     }
-    // Never divide by nothing: a row that fits on no sheet is printed one to a sheet.
-    result.rowsPerPage = std::max(result.rowsPerPage, 1);
-    int rows = static_cast<int>(rowHeights.size());
-    result.totalPages = (rows + result.rowsPerPage - 1) / result.rowsPerPage;
+    table.rows = rows;
+    return table;
+}
+
+Pagination PaginateRows(const PrintGeometry& g, const PrintedTable& table) {
+    Pagination result;
+    double width = g.PrintableWidthMm();
+    double height = g.PrintableHeightMm() - kPrintHeadingMm;
+    if (width > 0 && height > 0 && table.rowHeight > 0) {
+        double unitsPerMm = table.Width() / width;
+        double rowSpace = height * unitsPerMm - table.headerHeight;
+        // A hair of tolerance, so a sheet that holds n rows exactly is not cut to n - 1.
+        result.rowsPerSheet = static_cast<int>(std::floor(rowSpace / table.rowHeight + 1e-9));
+    }
+    result.rowsPerSheet = std::max(result.rowsPerSheet, 1);
+    result.sheets = std::max(1, (table.rows + result.rowsPerSheet - 1) / result.rowsPerSheet);
     return result;
 }
 

@@ -1,0 +1,118 @@
+#include "command_line.h"
+
+#include "files/lumo_file.h"
+#include "lumo_printing.h"
+#include "model/catalogue.h"
+
+#include <wx/app.h>
+#include <wx/init.h>
+
+#include <cstdio>
+#include <cstring>
+
+using namespace lumo;
+
+namespace {
+const char* const kUsage =
+    "Usage: lumo [--port DEVICE]\n"
+    "       lumo FILE.lumo --print-to OUT.pdf [--landscape]\n"
+    "\n"
+    "Lumo loads channel data into Norv radios. Without FILE.lumo it opens its window.\n"
+    "\n"
+    "  --port DEVICE       choose the serial port DEVICE at start (a radio simulator's, say)\n"
+    "  --print-to OUT.pdf  print the page of FILE.lumo to the PDF file OUT.pdf (Letter paper,\n"
+    "                      15 mm margins) and exit; shows no window and needs no display\n"
+    "  --landscape         print in landscape: fewer rows to a sheet, a wider table\n"
+    "  -h, --help          show this text and exit\n";
+
+const wxCmdLineEntryDesc kCommandLine[] = {
+    {wxCMD_LINE_SWITCH, "h", "help", nullptr, wxCMD_LINE_VAL_NONE, wxCMD_LINE_OPTION_HELP},
+    {wxCMD_LINE_OPTION, nullptr, "port", nullptr, wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_OPTION, nullptr, "print-to", nullptr, wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_SWITCH, nullptr, "landscape", nullptr, wxCMD_LINE_VAL_NONE, 0},
+    {wxCMD_LINE_PARAM, nullptr, nullptr, "FILE.lumo", wxCMD_LINE_VAL_STRING,
+     wxCMD_LINE_PARAM_OPTIONAL},
+    {wxCMD_LINE_NONE, nullptr, nullptr, nullptr, wxCMD_LINE_VAL_NONE, 0},
+};
+
+// Keeps what the parser would print, so a mistake is reported on one line.
+class KeptOutput : public wxMessageOutput {
+  public:
+    void Output(const wxString& text) override { text_ << text; }
+    wxString Text() const { return wxString(text_).Trim(); }
+
+  private:
+    wxString text_;
+};
+
+constexpr int kFailed = 1;
+constexpr int kMisused = 2;
+
+int Fail(wxString message, int code = kFailed) {
+    message.Replace("\n", ": ");
+    std::fprintf(stderr, "lumo: %s\n", static_cast<const char*>(message.utf8_str()));
+    return code;
+}
+
+// Parses; the exit code when the command line is wrong or only asked for help.
+std::optional<int> Parse(wxCmdLineParser& parser) {
+    parser.SetDesc(kCommandLine);
+    KeptOutput complaints;
+    wxMessageOutput* output = wxMessageOutput::Set(&complaints);
+    int result = parser.Parse(false);
+    wxMessageOutput::Set(output);
+    switch (result) {
+        case 0: return std::nullopt;
+        case -1: std::fputs(kUsage, stdout); return 0;
+        default: return Fail(complaints.Text() + " (see lumo --help)", kMisused);
+    }
+}
+
+// Opens a data file into the page Lumo starts with and prints it as the Print command would,
+// at the catalogue's column widths, on the page set-up the program starts with.
+int PrintFileToPdf(const wxString& input, const wxString& output, bool landscape) {
+    InitCatalogueLists();
+    Page page;
+    SetPageParameters(page, 0, 1, 0);
+    SetupPageStore(page);
+    SetPageDefaults(page, 0);
+    wxString message;
+    if (OpenLumoFileAt(input, page, 0, &message) != kFileOk) return Fail(message);
+    PrintGeometry geometry;
+    geometry.landscape = landscape;
+    PrintedTable table = TableOf(ColumnWidths[page.Type()], page.Rows() + 1);
+    if (PrintPageToPdf(page, table, page.strings.radioName, geometry, output, &message) == 0)
+        return Fail(message);
+    return 0;
+}
+}  // namespace
+
+bool WantsNoWindow(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (!std::strcmp(arg, "-h") || !std::strcmp(arg, "--help") ||
+            !std::strncmp(arg, "--print-to", std::strlen("--print-to")))
+            return true;
+    }
+    return false;
+}
+
+int RunWithoutWindow(int argc, char** argv) {
+    wxApp::SetInstance(new wxAppConsole);
+    wxInitializer toolkit(argc, argv);
+    if (!toolkit.IsOk()) return Fail("could not start the toolkit");
+    wxCmdLineParser parser(argc, argv);
+    if (std::optional<int> done = Parse(parser)) return *done;
+    wxString pdf;
+    if (!parser.Found("print-to", &pdf)) return Fail("--print-to needs OUT.pdf", kMisused);
+    if (parser.GetParamCount() != 1)
+        return Fail("--print-to needs the FILE.lumo to print", kMisused);
+    return PrintFileToPdf(parser.GetParam(0), pdf, parser.Found("landscape"));
+}
+
+std::optional<int> ParseWindowCommandLine(wxCmdLineParser& parser) {
+    if (std::optional<int> done = Parse(parser)) return done;
+    if (parser.GetParamCount() > 0 || parser.Found("landscape"))
+        return Fail("FILE.lumo and --landscape go with --print-to OUT.pdf", kMisused);
+    return std::nullopt;
+}
