@@ -12,6 +12,7 @@ PACKAGES=(
   libwxgtk3.2-dev libcairo2-dev libboost-dev libboost-system-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   groff xvfb xauth poppler-utils fonts-dejavu-core xdg-utils
+  desktop-file-utils shared-mime-info man-db lintian
 )
 JOBS=${JOBS:-2}
 
@@ -70,8 +71,14 @@ case "${1:-}" in
     GDK_GL=disable xvfb-run -a -s "-screen 0 1600x1200x24" build/bin/lumo_gui_open_bench
     build/bin/lumo_print_bench build/bin/lumo
     ;;
+  package)
+    install_missing
+    build build
+    (cd build && cpack -G DEB)
+    ls build/lumo_*.deb
+    ;;
   *)
-    sed -n '2,6p' "$0" >&2
+    sed -n '2,7p' "$0" >&2
     exit 2
     ;;
 esac
