@@ -40,7 +40,6 @@ wxString RadioIdText(const wxDateTime& when);
 // Erase record of a row: "T204" + address + "10" for rows 2 to below the limit (231 in V1,
 // 501 in V2); empty otherwise.
 wxString encodeEraseRecord(int row, int protocolVersion);
-wxString encodeConfigRecord(const std::string& configBytes);
 wxString sendEndRecord();  // the end record with its checksum: T9030000FC
 
 // Memory records without checksum; empty when the row cannot be sent in that version.
