@@ -38,76 +38,65 @@ wxString CompletionText(const TransferContext& c, int mode) {
     return text + ".";
 }
 
-void EndComplete(TransferContext& c) {
-    c.progress->SetStatusText("Transfer Complete.");
-    c.Log("Transfer Complete.\n");
-    Wait(c, kClosingPauseMs, true);
-}
-
 TransferOutcome Failure(int status, const wxString& text) {
     return {status, text, DialogIcon::Error};
 }
 
-// The analog radios end without an end record and word some errors their own way.
-TransferOutcome AnalogOutcome(TransferContext& c, int status, int mode) {
-    switch (status) {
-        case kTransferComplete:
-            EndComplete(c);
-            return {status, CompletionText(c, mode), DialogIcon::Information};
-        case kTransferPortError: return Failure(status, "Invalid COM Port (or Port in use)");
-        case kTransferTimeout:
-            c.Log("<Timeout>\n");
-            return Failure(status,
-                           "Timeout Error\nVerify Radio is in PC Download mode\nand correct COM "
-                           "port is selected");
-        case kTransferRefused:
-            return Failure(status, wxString::Format("Radio rejected item: %d", c.step));
-        case kTransferNothingSelected:
-            return Failure(status, "No data selected for transfer to Radio");
-        case kTransferUnsupported:
-            return Failure(status,
-                           "The requested function is not supported\nby the firware in the Radio");
-        case kTransferCancelled:
-            c.Log("Transfer cancelled by user.\n");
-            return {status, StatusText(status), DialogIcon::None};
-        default: return Failure(status, wxString::Format("Download Failure %d %d", status, c.step));
+// The box's text for a failure, by kind of session: the analog radios word some errors their
+// own way. "%d" stands for the step the transfer had reached; nullptr for the common text.
+struct FailureTexts {
+    int status;
+    const char* digital;
+    const char* analog;
+};
+
+const FailureTexts kFailureTexts[] = {
+    {kTransferPortError, "Invalid COM Port (or Port in use)", "Invalid COM Port (or Port in use)"},
+    {kTransferNoReply, "Communication Error at channel %d", nullptr},
+    {kTransferTimeout,
+     "Timeout Error\nVerify Radio is in PC Download mode (3-8)\nand correct COM port is selected",
+     "Timeout Error\nVerify Radio is in PC Download mode\nand correct COM port is selected"},
+    {kTransferRefused, "Radio rejected channel %d", "Radio rejected item: %d"},
+    {kTransferChecksum, "Checksum Error on channel %d", nullptr},
+    {kTransferNothingSelected, "No data selected for transfer to Radio",
+     "No data selected for transfer to Radio"},
+    {kTransferInvalidData, "Selected operation requires updated software in Radio", nullptr},
+    {kTransferUnsupported, nullptr,
+     "The requested function is not supported\nby the firware in the Radio"},
+};
+
+wxString FailureText(const TransferContext& c, int status, bool digital) {
+    if (digital && status == kTransferRefused && c.step == -10)  // the protocol search
+        return wxString::Format("Radio rejected transfer protocols 0 to %d", c.protocolIndex);
+    for (const FailureTexts& texts : kFailureTexts) {
+        const char* text = digital ? texts.digital : texts.analog;
+        if (texts.status != status || !text) continue;
+        return wxString(text).Contains("%d") ? wxString::Format(text, c.step) : wxString(text);
     }
+    return wxString::Format("Download Failure %d %d", status, c.step);
 }
 
-TransferOutcome DigitalOutcome(TransferContext& c, int status, int mode) {
+// What the end of a session shows, logs and tells the radio: a digital radio is sent the end
+// record after a write, a refusal or a cancel.
+TransferOutcome Outcome(TransferContext& c, int status, int mode, bool digital) {
+    bool endRecord = (status == kTransferComplete && mode == kTransferWrite) ||
+                     status == kTransferRefused || status == kTransferCancelled;
+    if (digital && endRecord) SendEndRecord(c);
     switch (status) {
         case kTransferComplete:
-            if (mode == kTransferWrite) SendEndRecord(c);
-            EndComplete(c);
-            return {status, CompletionText(c, mode), DialogIcon::Information};
-        case kTransferPortError: return Failure(status, "Invalid COM Port (or Port in use)");
-        case kTransferNoReply:
-            return Failure(status, wxString::Format("Communication Error at channel %d", c.step));
-        case kTransferTimeout:
-            c.Log("<Timeout>\n");
-            return Failure(status,
-                           "Timeout Error\nVerify Radio is in PC Download mode (3-8)\nand correct "
-                           "COM port is selected");
-        case kTransferRefused:
-            SendEndRecord(c);
-            if (c.step == -10)  // the protocol search
-                return Failure(status, wxString::Format("Radio rejected transfer protocols 0 to %d",
-                                                        c.protocolIndex));
-            return Failure(status, wxString::Format("Radio rejected channel %d", c.step));
-        case kTransferChecksum:
-            return Failure(status, wxString::Format("Checksum Error on channel %d", c.step));
-        case kTransferNothingSelected:
-            return Failure(status, "No data selected for transfer to Radio");
-        case kTransferInvalidData:
-            return Failure(status, "Selected operation requires updated software in Radio");
-        case kTransferCancelled:
-            SendEndRecord(c);
-            c.progress->SetStatusText("Transfer Cancelled.");
-            c.Log("Transfer cancelled by user.\n");
+            c.progress->SetStatusText("Transfer Complete.");
+            c.Log("Transfer Complete.\n");
             Wait(c, kClosingPauseMs, true);
+            return {status, CompletionText(c, mode), DialogIcon::Information};
+        case kTransferCancelled:
+            if (digital) c.progress->SetStatusText("Transfer Cancelled.");
+            c.Log("Transfer cancelled by user.\n");
+            if (digital) Wait(c, kClosingPauseMs, true);
             return {status, StatusText(status), DialogIcon::None};
-        default: return Failure(status, wxString::Format("Download Failure %d %d", status, c.step));
+        case kTransferTimeout: c.Log("<Timeout>\n"); break;
+        default: break;
     }
+    return Failure(status, FailureText(c, status, digital));
 }
 }  // namespace
 
@@ -151,8 +140,7 @@ TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, con
         status = digital ? DoTransferData(c, page, mode) : DoAnalogTransferData(c, page, mode);
     else
         LUMO_LOG(kUnit, " . Port %s: %s", port, serial.LastError());
-    TransferOutcome outcome =
-        digital ? DigitalOutcome(c, status, mode) : AnalogOutcome(c, status, mode);
+    TransferOutcome outcome = Outcome(c, status, mode, digital);
     if (c.hardware.IsOpened()) c.hardware.Close();
     if (c.log.IsOpened()) c.log.Close();
     serial.Close();
