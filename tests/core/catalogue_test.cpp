@@ -67,9 +67,6 @@ TEST(CatalogueLookup, GuardRowsFollowTheLastDigitOfTheRowCount) {
 }
 
 TEST(CatalogueLists, IndexedReadsHaveTheirFallbacks) {
-    EXPECT_EQ(TransferStatusText(12), "Bad Index");
-    EXPECT_EQ(TransferStatusText(11), "M7 Data Transfer is currently UnSupported");
-    EXPECT_EQ(TransferStatusText(0), "Ok");
     EXPECT_EQ(ZoneLabel(16, kRP25), "None");
     EXPECT_EQ(ZoneLabel(16, kEP25), "A");
     EXPECT_EQ(ZoneLabel(31, kEP25), "X");

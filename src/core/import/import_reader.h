@@ -36,7 +36,6 @@ struct ImportReader {
     // CSV state: look-ahead characters (-1 at the end of the file), header and mode flags.
     int current = -1;
     int next = -1;
-    bool headerFound = false;
     bool damxMode = false;
     int headerFieldCount = 0;
     std::vector<wxString> fields;

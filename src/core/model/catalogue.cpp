@@ -305,7 +305,6 @@ void InitCatalogueLists() {
     lists.ctcss = ToStrings(CtcssTones);
     lists.offOr150 = ToStrings(OffOr150Tones);
     lists.dcs = ToStrings(DcsCodes);
-    lists.transferStatus = ToStrings(TransferStatusTexts);
 }
 
 const CatalogueLists& Lists() {
@@ -330,12 +329,6 @@ wxString ZoneLabel(int index, int pageType) {
 
 int ZoneIndex(const wxString& label, int pageType) {
     return IndexOf(ZoneListForPageType(pageType), label);
-}
-
-wxString TransferStatusText(int index) {
-    const auto& texts = Lists().transferStatus;
-    if (index < 0 || index >= static_cast<int>(texts.size())) return "Bad Index";
-    return texts[index];
 }
 
 int ToneChoiceIndex(const wxString& text) {

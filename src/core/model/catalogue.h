@@ -83,7 +83,6 @@ struct CatalogueLists {
     std::vector<wxString> ctcss;        // 42
     std::vector<wxString> offOr150;     // 2
     std::vector<wxString> dcs;          // 84
-    std::vector<wxString> transferStatus;
 };
 void InitCatalogueLists();
 const CatalogueLists& Lists();
@@ -94,7 +93,6 @@ wxString CtcssText(int index);                       // "" outside the list
 wxString DcsText(int index, bool p25Page);           // P25 pages count from "023"
 wxString ZoneLabel(int index, int pageType);         // "None" when not below the count
 int ZoneIndex(const wxString& label, int pageType);  // -1 when not in the list
-wxString TransferStatusText(int index);              // "Bad Index" when not below the count
 // Reverse lookups: index of an exact match, -1 when absent.
 int ToneChoiceIndex(const wxString& text);
 int CtcssIndex(const wxString& text);

@@ -21,6 +21,13 @@ constexpr unsigned kHighBaud = 115200;
 // Rows, memory numbers and shadow numbers a V1 record can carry.
 constexpr long kV1LastNumber = 230;
 
+// What the rows of a write ask for: shadows and TFLG 0x04 need a purge, and so does a radio
+// that is not the one read last; some rows need V2 records.
+constexpr unsigned kSessionShadows = 0x02;
+constexpr unsigned kSessionTflg04 = 0x04;
+constexpr unsigned kSessionIdDiffers = 0x08;
+constexpr unsigned kSessionV1Suffices = 0x20;
+
 // What a step's handler made of a reply.
 enum class Outcome {
     Unhandled,  // the common rules decide
@@ -38,6 +45,15 @@ bool ChecksumIsGood(const wxString& reply) {
     long sent = 0;
     if (!reply.Right(2).ToLong(&sent, 16)) return false;
     return Checksum(reply.Left(reply.length() - 2)) == sent;
+}
+
+// The operating modes a row needs and the radio has not enabled ("w" 0x40, "n" 0x20, "D" 0x10).
+int CheckForInvalidOpModes(const Page& page, int row, int radioModes) {
+    const wxString& mode = page.grid.Get(row, MODE);
+    int needed = mode == "w" ? 0x40 : mode == "n" ? 0x20 : mode == "D" ? 0x10 : 0;
+    int invalid = needed & ~radioModes;
+    if (invalid) LUMO_LOG(kUnit, " . OpMode Error - %02X on row: %d", invalid, row);
+    return invalid;
 }
 
 class DigitalSession {
@@ -93,7 +109,7 @@ class DigitalSession {
 };
 
 int DigitalSession::Run() {
-    c_.flags = kSessionFirstPass | kSessionV1Suffices;
+    c_.flags = kSessionV1Suffices;
     c_.status = kTransferRunning;
     c_.protocolIndex = 0;
     c_.protocolVersion = 1;
@@ -202,9 +218,8 @@ wxString DigitalSession::OpeningRecord(int step) {
         }
         case -3: return Writing() ? kDownloadRecord : kUploadRecord;
         case -2:
-            if (!Writing() || !(c_.flags & 0x0F)) return wxString();
+            if (!Writing() || !purging_) return wxString();
             c_.SetStatusMessage("Purging Radio....");
-            c_.flags |= kSessionPurged | kSessionShadows;
             return kPurgeRecord;
         default: return wxString();
     }
@@ -262,7 +277,6 @@ wxString RecordDataText(const wxString& record) {
 
 void DigitalSession::HardwareRecord(const wxString& reply, bool first) {
     wxString text = RecordDataText(reply);
-    c_.hardwareLines.push_back(text);
     if (first && c_.log.IsOpened()) {
         wxFileName::Mkdir(c_.hardwareDirectory, 0777, wxPATH_MKDIR_FULL);
         wxFileName path(c_.hardwareDirectory, SafeFileName(text) + ".txt");
@@ -380,8 +394,7 @@ int DigitalSession::OpeningSteps() {
 // The radio is purged when asked for by the rows (shadows, TFLG 0x04) or when it is not the
 // radio read last; then every used row of the page is written, as the user agrees.
 int DigitalSession::PrepareWrite() {
-    purging_ =
-        (c_.flags & (kSessionPurged | kSessionShadows | kSessionTflg04 | kSessionIdDiffers)) != 0;
+    purging_ = (c_.flags & (kSessionShadows | kSessionTflg04 | kSessionIdDiffers)) != 0;
     if (purging_) {
         int status = ConfirmPurge();
         if (status != kTransferRunning) return status;
@@ -468,11 +481,9 @@ int DigitalSession::WriteRows() {
     c_.progress->SetRange(static_cast<int>(firstPass_.size() + secondPass_.size()));
     int sent = 0;
     if (!SendRecords(firstPass_, sent)) return c_.status;
-    c_.flags &= ~kSessionFirstPass;
     // The shadow pass is announced only when it has something to send.
     if (!secondPass_.empty()) {
         LUMO_LOG(kUnit, "\n   . Send Shadows if any");
-        c_.flags &= ~kSessionShadows;
         c_.statusMessage = "Sending Shadow Memory Data....";
         c_.progress->SetStatusText(c_.statusMessage);
         c_.Log("Sending Shadow Memory Data...\n");
@@ -566,7 +577,6 @@ bool DigitalSession::Exchange(const wxString& record, const ReplyHandler& handle
             continue;
         }
         c_.status = kTransferRunning;
-        c_.recordType = c_.reply.length() > 1 ? c_.reply[1].GetValue() - '0' : 0;
         wxString reply = c_.reply.Left(c_.reply.length() - 2);
         if (reply == kBusyReply) {
             c_.progress->SetStatusText(c_.progress->StatusText() + ".");
@@ -586,14 +596,6 @@ bool DigitalSession::Exchange(const wxString& record, const ReplyHandler& handle
     }
 }
 }  // namespace
-
-int CheckForInvalidOpModes(const Page& page, int row, int radioModes) {
-    const wxString& mode = page.grid.Get(row, MODE);
-    int needed = mode == "w" ? 0x40 : mode == "n" ? 0x20 : mode == "D" ? 0x10 : 0;
-    int invalid = needed & ~radioModes;
-    if (invalid) LUMO_LOG(kUnit, " . OpMode Error - %02X on row: %d", invalid, row);
-    return invalid;
-}
 
 int DoTransferData(TransferContext& context, Page& page, int mode) {
     return DigitalSession(context, page, mode).Run();

@@ -132,8 +132,7 @@ TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, con
     c.logPath = digital ? env.logPath : env.analogLogPath;
     c.hardwareDirectory = env.hardwareDirectory;
     OpenTransferLog(c);
-    wxAsyncSerial serial(nullptr, wxString(PlatformPortName(std::string(port.mb_str()))),
-                         kLineBaud);
+    wxAsyncSerial serial(wxString(PlatformPortName(std::string(port.mb_str()))), kLineBaud);
     c.serial = &serial;
     int status = kTransferPortError;
     if (serial.IsOpen())

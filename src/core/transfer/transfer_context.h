@@ -8,8 +8,6 @@
 
 #include <wx/ffile.h>
 
-#include <vector>
-
 namespace lumo {
 
 enum TransferMode { kTransferWrite = 0, kTransferRead = 1 };
@@ -33,7 +31,6 @@ struct TransferContext {
     wxString logPath = "Lumo.log";
     wxString hardwareDirectory = "Logs";
 
-    int64_t start = 0, now = 0, elapsed = 0, lastPulse = 0;
     wxString lastRecord, reply, received, statusMessage;
     int step = 0;
     int count = 0;
@@ -43,7 +40,6 @@ struct TransferContext {
     int radioModes = 0x70;
     int invalidModes = 0;
     int retries = 0;
-    int recordType = 0;
     int protocolIndex = 0;
     int protocolVersion = 1;
     int memories = 0;       // memories written or read
@@ -51,7 +47,6 @@ struct TransferContext {
     bool counting = false;  // the gauge shows a count, which a pulse would hide
     wxFFile log;
     wxFFile hardware;
-    std::vector<wxString> hardwareLines;
 
     void Log(const wxString& text) {
         if (log.IsOpened()) log.Write(text);
