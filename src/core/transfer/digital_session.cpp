@@ -77,6 +77,11 @@ class DigitalSession {
     int OpeningSteps();
     wxString OpeningRecord(int step);
     Outcome OpeningReply(int step, const wxString& reply, int& next);
+    Outcome ProtocolReply(bool accepted, int& next);
+    Outcome ModesReply(const wxString& reply, int& next);
+    Outcome HardwareReply(int step, const wxString& reply, int& next);
+    Outcome VersionReply(const wxString& reply);
+    Outcome IdReply(const wxString& reply, bool accepted);
     bool AskOperatingModes();
     int InvalidModesOfSendingRows() const;
     void HardwareRecord(const wxString& reply, bool first);
@@ -93,6 +98,10 @@ class DigitalSession {
     // One record and its replies until the step is done. False when the session must end
     // (context.status says why).
     bool Exchange(const wxString& record, const ReplyHandler& handler);
+    // What goes on the line before the next wait for a reply.
+    enum class Sending { NewRecord, SameRecord, Nothing };
+    void Send(Sending sending);
+    Outcome JudgeReply(const ReplyHandler& handler);
     bool TakeReply();
     Outcome CommonReply(const wxString& reply);
 
@@ -289,72 +298,89 @@ void DigitalSession::HardwareRecord(const wxString& reply, bool first) {
 Outcome DigitalSession::OpeningReply(int step, const wxString& reply, int& next) {
     bool accepted = reply == kAckRecord || reply == kRepeatRecord;
     switch (step) {
-        case -10:
-            if (accepted) {
-                if (c_.protocolIndex <= 1) page_.operatingModes = c_.radioModes = 0x70;
-                next = c_.protocolIndex == 0 ? -5 : c_.protocolIndex == 1 ? -8 : -9;
-                return Outcome::Done;
-            }
-            LUMO_LOG(kUnit, " . Error from Radio");
-            // One header per reply, and not for ever: up to the last index a header carries,
-            // and no longer than a reply may take.
-            if (c_.protocolIndex >= kLastProtocolIndex ||
-                c_.clock->NowMs() - searchStart_ >= kReplyTimeoutMs) {
-                c_.status = kTransferRefused;
-                return Outcome::Stop;
-            }
-            ++c_.protocolIndex;
-            LUMO_LOG(kUnit, "  . Error, try next Transfer Protocol: %d", c_.protocolIndex);
-            c_.lastRecord = ProtocolHeader(c_.protocolIndex);
-            return Outcome::SendNew;
+        case -10: return ProtocolReply(accepted, next);
         case -9:
             if (!accepted) return Outcome::Unhandled;
             Wait(c_, 50, false);
             c_.serial->SetBaudRate(kHighBaud);
             return Outcome::Done;
-        case -8: {
-            long modes = 0;
-            if (!reply.StartsWith("T205000033") || !reply.Mid(10, 2).ToLong(&modes, 16))
-                return Outcome::Unhandled;
-            page_.operatingModes = c_.radioModes = static_cast<int>(modes);
-            next = (c_.protocolIndex >= 2 && !Writing()) ? -7 : -5;
-            return Outcome::Done;
-        }
+        case -8: return ModesReply(reply, next);
         case -7:
-        case -6:
-            if (reply.StartsWith("T1")) {
-                HardwareRecord(reply, step == -7);
-                next = -6;
-                return Outcome::Done;
-            }
-            if (step == -6 && reply.StartsWith(kEndRecord)) {
-                if (c_.hardware.IsOpened()) c_.hardware.Close();
-                next = -5;
-                return Outcome::Done;
-            }
-            return Outcome::Unhandled;
-        case -5:
-            if (!reply.StartsWith("T207000023")) return Outcome::Unhandled;
-            c_.protocolVersion = 1;
-            c_.held->firmware = reply.Mid(10, 6);
-            if (c_.protocolIndex >= 2 && c_.held->firmware.StartsWith("02")) c_.protocolVersion = 2;
-            if (!(c_.flags & kSessionV1Suffices) && c_.protocolVersion != 2) {
-                c_.status = kTransferInvalidData;
-                return Outcome::Stop;
-            }
-            return Outcome::Done;
-        case -4:
-            if (Writing() && reply.StartsWith("T20B000021")) {
-                if (reply.Mid(10) != c_.held->radioId) c_.flags |= kSessionIdDiffers;
-                return Outcome::Done;
-            }
-            if (!Writing() && accepted) {
-                c_.held->radioId = pendingId_;
-                return Outcome::Done;
-            }
-            return Outcome::Unhandled;
+        case -6: return HardwareReply(step, reply, next);
+        case -5: return VersionReply(reply);
+        case -4: return IdReply(reply, accepted);
         default: return Outcome::Unhandled;
     }
+}
+
+// A refused header is followed by the next protocol index, one per reply, and not for ever: up
+// to the last index a header carries, and no longer than a reply may take.
+Outcome DigitalSession::ProtocolReply(bool accepted, int& next) {
+    if (accepted) {
+        if (c_.protocolIndex <= 1) page_.operatingModes = c_.radioModes = 0x70;
+        next = c_.protocolIndex == 0 ? -5 : c_.protocolIndex == 1 ? -8 : -9;
+        return Outcome::Done;
+    }
+    LUMO_LOG(kUnit, " . Error from Radio");
+    if (c_.protocolIndex >= kLastProtocolIndex ||
+        c_.clock->NowMs() - searchStart_ >= kReplyTimeoutMs) {
+        c_.status = kTransferRefused;
+        return Outcome::Stop;
+    }
+    ++c_.protocolIndex;
+    LUMO_LOG(kUnit, "  . Error, try next Transfer Protocol: %d", c_.protocolIndex);
+    c_.lastRecord = ProtocolHeader(c_.protocolIndex);
+    return Outcome::SendNew;
+}
+
+Outcome DigitalSession::ModesReply(const wxString& reply, int& next) {
+    long modes = 0;
+    if (!reply.StartsWith("T205000033") || !reply.Mid(10, 2).ToLong(&modes, 16))
+        return Outcome::Unhandled;
+    page_.operatingModes = c_.radioModes = static_cast<int>(modes);
+    next = (c_.protocolIndex >= 2 && !Writing()) ? -7 : -5;
+    return Outcome::Done;
+}
+
+// The hardware records come one per acknowledgement until the end record.
+Outcome DigitalSession::HardwareReply(int step, const wxString& reply, int& next) {
+    if (reply.StartsWith("T1")) {
+        HardwareRecord(reply, step == -7);
+        next = -6;
+        return Outcome::Done;
+    }
+    if (step == -6 && reply.StartsWith(kEndRecord)) {
+        if (c_.hardware.IsOpened()) c_.hardware.Close();
+        next = -5;
+        return Outcome::Done;
+    }
+    return Outcome::Unhandled;
+}
+
+// The firmware decides the record version; rows that need V2 stop a radio that cannot take it.
+Outcome DigitalSession::VersionReply(const wxString& reply) {
+    if (!reply.StartsWith("T207000023")) return Outcome::Unhandled;
+    c_.protocolVersion = 1;
+    c_.held->firmware = reply.Mid(10, 6);
+    if (c_.protocolIndex >= 2 && c_.held->firmware.StartsWith("02")) c_.protocolVersion = 2;
+    if (!(c_.flags & kSessionV1Suffices) && c_.protocolVersion != 2) {
+        c_.status = kTransferInvalidData;
+        return Outcome::Stop;
+    }
+    return Outcome::Done;
+}
+
+// A write compares the radio's ID with the one read last; a read gives the radio a new one.
+Outcome DigitalSession::IdReply(const wxString& reply, bool accepted) {
+    if (Writing() && reply.StartsWith("T20B000021")) {
+        if (reply.Mid(10) != c_.held->radioId) c_.flags |= kSessionIdDiffers;
+        return Outcome::Done;
+    }
+    if (!Writing() && accepted) {
+        c_.held->radioId = pendingId_;
+        return Outcome::Done;
+    }
+    return Outcome::Unhandled;
 }
 
 int DigitalSession::OpeningSteps() {
@@ -539,61 +565,61 @@ Outcome DigitalSession::CommonReply(const wxString& reply) {
 
 bool DigitalSession::Exchange(const wxString& record, const ReplyHandler& handler) {
     c_.retries = 0;
-    c_.subStep = 1;
     c_.lastRecord = record;
+    Sending sending = Sending::NewRecord;
     for (;;) {
-        if (c_.subStep == 1) {
-            c_.lastRecord = WithChecksum(c_.lastRecord);
-            c_.Log(">" + c_.lastRecord + "\n");
-        }
-        if (c_.subStep == 1 || c_.subStep == 2) {
-            if (c_.lastRecord != "T204000000FB") LUMO_LOG(kUnit, "    > %s", c_.lastRecord);
-            c_.serial->Write(c_.lastRecord + "\r");
-        }
+        Send(sending);
         c_.status = kTransferNoReply;
         int waited = WaitFor(c_, kReplyTimeoutMs, '\r');
         if (waited != 0) {
             c_.status = waited;
             return false;
         }
-        TakeReply();
-        c_.Log("<" + c_.reply + "\n");
-        LUMO_LOG(kUnit, "  < %s", c_.reply);
-        if (!c_.reply.StartsWith("T")) {  // noise on the line
-            c_.subStep = 3;
-            continue;
-        }
-        if (!ChecksumIsGood(c_.reply)) {
-            if (++c_.retries > 1) {
-                c_.status = kTransferChecksum;
-                return false;
-            }
-            if (Writing()) {
-                c_.subStep = 2;
-            } else {
-                c_.lastRecord = kRepeatRecord;
-                c_.subStep = 1;
-            }
-            continue;
-        }
-        c_.status = kTransferRunning;
-        wxString reply = c_.reply.Left(c_.reply.length() - 2);
-        if (reply == kBusyReply) {
-            c_.progress->SetStatusText(c_.progress->StatusText() + ".");
-            c_.subStep = 3;
-            continue;
-        }
-        Outcome outcome = handler(reply);
-        if (outcome == Outcome::Unhandled) outcome = CommonReply(reply);
-        switch (outcome) {
+        switch (JudgeReply(handler)) {
             case Outcome::Done: return true;
             case Outcome::Stop: return false;
-            case Outcome::SendNew: c_.subStep = 1; break;
-            case Outcome::Resend: c_.subStep = 2; break;
+            case Outcome::SendNew: sending = Sending::NewRecord; break;
+            case Outcome::Resend: sending = Sending::SameRecord; break;
             case Outcome::WaitAgain:
-            case Outcome::Unhandled: c_.subStep = 3; break;
+            case Outcome::Unhandled: sending = Sending::Nothing; break;
         }
     }
+}
+
+void DigitalSession::Send(Sending sending) {
+    if (sending == Sending::Nothing) return;
+    if (sending == Sending::NewRecord) {
+        c_.lastRecord = WithChecksum(c_.lastRecord);
+        c_.Log(">" + c_.lastRecord + "\n");
+    }
+    if (c_.lastRecord != "T204000000FB") LUMO_LOG(kUnit, "    > %s", c_.lastRecord);
+    c_.serial->Write(c_.lastRecord + "\r");
+}
+
+// Noise is passed over, a garbled reply asked for again (once), the radio's "busy" waited out;
+// the step's handler, then the common rules, decide what a good reply means.
+Outcome DigitalSession::JudgeReply(const ReplyHandler& handler) {
+    TakeReply();
+    c_.Log("<" + c_.reply + "\n");
+    LUMO_LOG(kUnit, "  < %s", c_.reply);
+    if (!c_.reply.StartsWith("T")) return Outcome::WaitAgain;  // noise on the line
+    if (!ChecksumIsGood(c_.reply)) {
+        if (++c_.retries > 1) {
+            c_.status = kTransferChecksum;
+            return Outcome::Stop;
+        }
+        if (Writing()) return Outcome::Resend;
+        c_.lastRecord = kRepeatRecord;
+        return Outcome::SendNew;
+    }
+    c_.status = kTransferRunning;
+    wxString reply = c_.reply.Left(c_.reply.length() - 2);
+    if (reply == kBusyReply) {
+        c_.progress->SetStatusText(c_.progress->StatusText() + ".");
+        return Outcome::WaitAgain;
+    }
+    Outcome outcome = handler(reply);
+    return outcome == Outcome::Unhandled ? CommonReply(reply) : outcome;
 }
 }  // namespace
 

@@ -34,7 +34,6 @@ struct TransferContext {
     wxString lastRecord, reply, received, statusMessage;
     int step = 0;
     int count = 0;
-    int subStep = 0;
     int status = 0;
     unsigned flags = 0;
     int radioModes = 0x70;
