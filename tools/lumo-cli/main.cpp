@@ -11,6 +11,7 @@
 #include "shell/commands.h"
 #include "transfer/transfer_commands.h"
 #include "transfer/transfer_status.h"
+#include "util/program_options.h"
 
 #include <wx/init.h>
 
@@ -44,7 +45,7 @@ const char* const kUsage =
     "  get RADIO [BAND] --port DEVICE -o OUT.lumo\n"
     "                                 read a radio's memories into a new page\n"
     "  --version                      print the program's version\n"
-    "  --help                         print this text\n";
+    "  -h, --help                     print this text\n";
 
 struct Arguments {
     std::vector<wxString> positional;
@@ -53,28 +54,27 @@ struct Arguments {
     bool dump = false;
 };
 
+const wxCmdLineEntryDesc kOptions[] = {
+    {wxCMD_LINE_OPTION, "o", nullptr, "the file to write", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_OPTION, nullptr, "port", "the radio's serial device", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_SWITCH, nullptr, "dump", "print the page's rows", wxCMD_LINE_VAL_NONE, 0},
+    {wxCMD_LINE_PARAM, nullptr, nullptr, "COMMAND ARGUMENTS", wxCMD_LINE_VAL_STRING,
+     wxCMD_LINE_PARAM_OPTIONAL | wxCMD_LINE_PARAM_MULTIPLE},
+    {wxCMD_LINE_NONE, nullptr, nullptr, nullptr, wxCMD_LINE_VAL_NONE, 0},
+};
+
 class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-Arguments Parse(int argc, char** argv, int first) {
+// A verb's arguments: what follows the command on the parsed command line.
+Arguments ArgumentsOf(const wxCmdLineParser& parser) {
     Arguments args;
-    for (int i = first; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "-o") {
-            if (i + 1 >= argc) throw UsageError("-o needs a file name");
-            args.output = wxString::FromUTF8(argv[++i]);
-        } else if (arg == "--port") {
-            if (i + 1 >= argc) throw UsageError("--port needs a device");
-            args.port = wxString::FromUTF8(argv[++i]);
-        } else if (arg == "--dump") {
-            args.dump = true;
-        } else if (!arg.empty() && arg[0] == '-') {
-            throw UsageError("unknown option '" + arg + "'");
-        } else {
-            args.positional.push_back(wxString::FromUTF8(arg.c_str()));
-        }
-    }
+    for (size_t i = 1; i < parser.GetParamCount(); ++i)
+        args.positional.push_back(parser.GetParam(i));
+    parser.Found("o", &args.output);
+    parser.Found("port", &args.port);
+    args.dump = parser.Found("dump");
     return args;
 }
 
@@ -291,27 +291,22 @@ int main(int argc, char** argv) {
     InitCatalogueLists();
     if (argc < 2) {
         std::fputs(kUsage, stderr);
-        return 2;
+        return kExitMisused;
     }
-    std::string command = argv[1];
-    if (command == "--version") {
-        Print("lumo-cli " + VersionText() + "\n");
-        return 0;
-    }
-    if (command == "--help" || command == "-h") {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    const std::map<std::string, std::function<int(const Arguments&)>> verbs = {
+    wxCmdLineParser parser;
+    SetArguments(parser, argc, argv);
+    if (std::optional<int> done = ParseOptions(parser, "lumo-cli", kOptions, kUsage)) return *done;
+    if (parser.GetParamCount() == 0) return Misused("lumo-cli", "no command given");
+    const std::map<wxString, std::function<int(const Arguments&)>> verbs = {
         {"new", NewCommand},       {"dump", DumpCommand},     {"check", CheckCommand},
         {"import", ImportCommand}, {"export", ExportCommand}, {"send", SendCommand},
         {"get", GetCommand}};
+    wxString command = parser.GetParam(0);
     auto verb = verbs.find(command);
+    if (verb == verbs.end()) return Misused("lumo-cli", "unknown command '" + command + "'");
     try {
-        if (verb == verbs.end()) throw UsageError("unknown command '" + command + "'");
-        return verb->second(Parse(argc, argv, 2));
+        return verb->second(ArgumentsOf(parser));
     } catch (const UsageError& error) {
-        std::fprintf(stderr, "lumo-cli: %s (see lumo-cli --help)\n", error.what());
-        return 2;
+        return Misused("lumo-cli", error.what());
     }
 }
