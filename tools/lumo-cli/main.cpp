@@ -143,9 +143,12 @@ bool NewPage(const wxString& radioName, const wxString* bandName, Page& page) {
     return true;
 }
 
-// The page for the RADIO [BAND] arguments that start at `first`.
-bool NewPageFromArguments(const Arguments& args, size_t first, Page& page) {
-    bool hasBand = args.positional.size() == first + 2;
+// The new page that a verb's RADIO [BAND] arguments name (from `first` on), for a verb that
+// saves it with -o. False after the message when the radio or band is unknown.
+bool NewPageToSave(const Arguments& args, size_t first, const char* usage, Page& page) {
+    size_t count = args.positional.size();
+    if (count < first + 1 || count > first + 2 || args.output.empty()) throw UsageError(usage);
+    bool hasBand = count == first + 2;
     return NewPage(args.positional[first], hasBand ? &args.positional[first + 1] : nullptr, page);
 }
 
@@ -158,10 +161,8 @@ void PrintMessages(const CliDialogs& dialogs) {
 }
 
 int NewCommand(const Arguments& args) {
-    if (args.positional.empty() || args.positional.size() > 2 || args.output.empty())
-        throw UsageError("new needs RADIO [BAND] -o OUT.lumo");
     Page page;
-    if (!NewPageFromArguments(args, 0, page)) return 1;
+    if (!NewPageToSave(args, 0, "new needs RADIO [BAND] -o OUT.lumo", page)) return 1;
     wxString error;
     if (!SaveLumoFile(page, args.output, &error)) return Fail(error);
     return 0;
@@ -196,10 +197,8 @@ int CheckCommand(const Arguments& args) {
 }
 
 int ImportCommand(const Arguments& args) {
-    if (args.positional.size() < 2 || args.positional.size() > 3 || args.output.empty())
-        throw UsageError("import needs IN RADIO [BAND] -o OUT.lumo");
     Page page;
-    if (!NewPageFromArguments(args, 1, page)) return 1;
+    if (!NewPageToSave(args, 1, "import needs IN RADIO [BAND] -o OUT.lumo", page)) return 1;
     CliDialogs dialogs;
     ImportOutcome outcome = ImportFileAt(args.positional[0], page, 0, dialogs);
     if (outcome.count == 0) {
@@ -266,10 +265,8 @@ int SendCommand(const Arguments& args) {
 }
 
 int GetCommand(const Arguments& args) {
-    if (args.positional.empty() || args.positional.size() > 2 || args.output.empty())
-        throw UsageError("get needs RADIO [BAND] --port DEVICE -o OUT.lumo");
     Page page;
-    if (!NewPageFromArguments(args, 0, page)) return 1;
+    if (!NewPageToSave(args, 0, "get needs RADIO [BAND] --port DEVICE -o OUT.lumo", page)) return 1;
     CliDialogs dialogs;
     SteadyClock clock;
     TransferEnvironment env = CliEnvironment(dialogs, clock);

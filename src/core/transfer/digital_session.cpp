@@ -23,10 +23,12 @@ constexpr long kV1LastNumber = 230;
 
 // What the rows of a write ask for: shadows and TFLG 0x04 need a purge, and so does a radio
 // that is not the one read last; some rows need V2 records.
-constexpr unsigned kSessionShadows = 0x02;
-constexpr unsigned kSessionTflg04 = 0x04;
-constexpr unsigned kSessionIdDiffers = 0x08;
-constexpr unsigned kSessionV1Suffices = 0x20;
+enum SessionFlag : unsigned {
+    kSessionShadows = 0x02,
+    kSessionTflg04 = 0x04,
+    kSessionIdDiffers = 0x08,
+    kSessionV1Suffices = 0x20,
+};
 
 // What a step's handler made of a reply.
 enum class Outcome {
