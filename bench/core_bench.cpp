@@ -1,15 +1,16 @@
 // Core figures: creating a page for each radio, and the cost of a fresh page's defaults.
 #include "bench_pages.h"
+#include "commands/target_selection.h"
 #include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "edit/row_commands.h"
+#include "edit/row_values.h"
 #include "export/csv_export.h"
 #include "files/lumo_file.h"
 #include "import/import_command.h"
 #include "model/catalogue.h"
 #include "pages/page.h"
 #include "rules/frequency_rules.h"
-#include "shell/target_selection.h"
 #include "support/scripted_dialogs.h"
 
 #include <benchmark/benchmark.h>

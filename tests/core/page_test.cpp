@@ -1,6 +1,6 @@
 #include "pages/page.h"
 #include "edit/row_values.h"
-#include "model/memory_label.h"
+#include "pages/memory_label.h"
 #include "pages/page_table.h"
 
 #include "support/page_fixtures.h"

@@ -4,13 +4,14 @@
 #include "cli_progress.h"
 #include "edit/cell_traits.h"
 #include "edit/row_check.h"
+#include "edit/row_values.h"
 #include "export/csv_export.h"
 #include "files/lumo_file.h"
 #include "import/import_command.h"
 #include "model/catalogue.h"
-#include "shell/commands.h"
 #include "transfer/transfer_commands.h"
 #include "transfer/transfer_status.h"
+#include "util/version.h"
 
 #include <wx/init.h>
 

@@ -2,7 +2,7 @@
 
 #include "edit/cell_edits.h"
 #include "edit/zones.h"
-#include "model/memory_label.h"
+#include "pages/memory_label.h"
 #include "rules/frequency_rules.h"
 #include "util/diag_log.h"
 

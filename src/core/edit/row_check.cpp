@@ -1,11 +1,11 @@
 #include "edit/row_check.h"
 
 #include "edit/cell_edits.h"
+#include "edit/error_display.h"
 #include "edit/shadows.h"
 #include "edit/zones.h"
 #include "rules/frequency_rules.h"
 #include "rules/text_rules.h"
-#include "shell/target_selection.h"
 #include "util/diag_log.h"
 
 #include <algorithm>

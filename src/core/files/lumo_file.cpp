@@ -2,8 +2,8 @@
 
 #include "edit/cell_traits.h"
 #include "edit/zones.h"
-#include "shell/commands.h"
 #include "util/diag_log.h"
+#include "util/version.h"
 
 #include <wx/buffer.h>
 #include <wx/filename.h>

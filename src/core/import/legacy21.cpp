@@ -5,7 +5,7 @@
 #include "edit/shadows.h"
 #include "edit/zones.h"
 #include "import/import_cells.h"
-#include "transfer/trecord.h"
+#include "rules/frequency_rules.h"
 #include "util/diag_log.h"
 
 namespace lumo {
@@ -128,13 +128,13 @@ void Write21RecordToGrid(Page& page, Dialogs& dialogs, int row, const Legacy21Re
         g.Set(row, ZONE, record.Zone);
     g.Set(row, DESC, record.Desc);
     g.Set(row, MODE, record.Mode);
-    g.Set(row, RFRQ, PageFrequencyText(page, record.Rfrq));
+    g.Set(row, RFRQ, PageFrequencyText(record.Rfrq, page.ChannelStep()));
     g.Set(row, RSQL, record.Rsql);
     if (page.params.radio == kRadioVrd21B) g.Set(row, RNSV, "10");
     SetToneAndCode(page, dialogs, row, RTON, record.Rton, RCOD, record.Rcod, record.Rsql);
     g.Set(row, RTGP, record.Rtgp);
     g.Set(row, RNAC, record.Rnac);
-    g.Set(row, TFRQ, PageFrequencyText(page, record.Tfrq));
+    g.Set(row, TFRQ, PageFrequencyText(record.Tfrq, page.ChannelStep()));
     g.Set(row, TSQL, record.Tsql);
     SetToneAndCode(page, dialogs, row, TTON, record.Tton, TCOD, record.Tcod, record.Tsql);
     g.Set(row, TTGP, record.Ttgp);

@@ -6,7 +6,6 @@
 #include "edit/zones.h"
 #include "import/import_cells.h"
 #include "rules/frequency_rules.h"
-#include "transfer/trecord.h"
 #include "util/diag_log.h"
 
 #include <algorithm>
@@ -28,7 +27,7 @@ wxString FrequencyAt(const Page& page, const wxString& line, size_t pos, int ali
     long mhz = NumberAt(line, pos, 3);
     if ((alignment & 0x02) || (alignment == 5 && mhz < 138))
         return BandDefaultFrequencies[page.params.band];
-    return PageFrequencyText(page, FieldAt(line, pos, 8));
+    return PageFrequencyText(FieldAt(line, pos, 8), page.ChannelStep());
 }
 
 wxString ToneAt(const wxString& line, size_t pos) {

@@ -47,6 +47,7 @@ struct Page {
     int Rows() const { return params.rows; }
     int Type() const { return params.pageType; }
     bool IsP25() const { return IsP25Type(params.pageType); }
+    int ChannelStep() const { return GetChannelStep(params.radio, params.band); }
     bool HasGuardRows() const { return HasGuardRowCount(params.rows); }
     int FirstGuardRow() const { return HasGuardRows() ? params.rows - 1 : -1; }
     int SecondGuardRow() const { return HasGuardRows() ? params.rows : -1; }
@@ -71,11 +72,6 @@ int RowsBefore(int oldRadio, int oldBandChoice);
 void SetPageParameters(Page& page, int pageNumber, int radio, int bandChoice);
 // Gives a fresh page its store: rows + 1 rows of 32 empty cells.
 void SetupPageStore(Page& page);
-// Writes the page's default row into row 0. On P25 pages memory row 1 and the guard rows are
-// filled from it when they hold nothing; rows in use and the user's selection are never touched.
-void SetPageDefaults(Page& page, int pageNumber);
-// Empties every cell, clears the page flags and zone counters, then applies the defaults.
-void ClearPage(Page& page, int pageNumber);
 // Resizes the store after the target changed: rows are deleted from row `new` on, or appended.
 // Returns the log word and count ("Deleted", "Added", "Did Not Change").
 struct RowAdjustment {

@@ -96,7 +96,7 @@ namespace {
 wxString FrequencyAt(const Page& page, const wxString& line, size_t pos) {
     wxString text = line.Mid(pos, 8).Strip(wxString::both);
     if (text.StartsWith("0")) text = line.Mid(pos + 1, 7).Strip(wxString::both);
-    return PageFrequencyText(page, text);
+    return PageFrequencyText(text, page.ChannelStep());
 }
 
 wxString ToneAt(const wxString& line, size_t pos) {

@@ -1,5 +1,6 @@
 #include "transfer/transfer_commands.h"
 
+#include "edit/row_values.h"
 #include "transfer/analog_session.h"
 #include "transfer/async_serial.h"
 #include "transfer/digital_session.h"

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "pages/page.h"
-#include "shell/dialogs.h"
 #include "transfer/transfer_context.h"
 #include "transfer/transfer_status.h"
+#include "util/dialogs.h"
 
 #include <functional>
 #include <memory>

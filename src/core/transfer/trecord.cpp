@@ -3,6 +3,7 @@
 #include "edit/row_values.h"
 #include "edit/shadows.h"
 #include "edit/zones.h"
+#include "rules/frequency_rules.h"
 #include "rules/text_rules.h"
 
 #include <algorithm>
@@ -233,64 +234,6 @@ wxString encodeTrecordV1(const Page& page, int row) {
     return Frame(mnum, data);
 }
 
-long FrequencyHz(const wxString& text) {
-    wxString trimmed = text.Strip(wxString::both);
-    long value = 0;
-    int afterPoint = -1;
-    for (wxUniChar c : trimmed) {
-        if (c == '.') {
-            afterPoint = 0;
-        } else if (c >= '0' && c <= '9') {
-            value = value * 10 + (c - '0');
-            if (afterPoint >= 0) ++afterPoint;
-        }
-    }
-    if (afterPoint >= 0)
-        for (int i = afterPoint; i < 6; ++i)
-            value *= 10;
-    return value;
-}
-
-wxString FrequencyText(long hz, int band, int step) {
-    int digits = step == 8333 ? 3 : step == 1250 ? 5 : 4;
-    (void)band;
-    long divisor = 1;
-    for (int i = digits; i < 6; ++i)
-        divisor *= 10;
-    // The fraction's width is written into the format: wx checks "*" widths against "%ld".
-    wxString fraction = wxString::Format("%ld", (hz % 1000000) / divisor);
-    while (static_cast<int>(fraction.length()) < digits)
-        fraction.Prepend("0");
-    return wxString::Format("%ld.", hz / 1000000) + fraction;
-}
-
-namespace {
-// Digits with one point and at most six fraction digits: a text FrequencyHz reads exactly.
-bool IsPlainFrequency(const wxString& text) {
-    int points = 0, fraction = 0, digits = 0;
-    for (wxUniChar c : text) {
-        if (c == '.') {
-            ++points;
-        } else if (c >= '0' && c <= '9') {
-            ++digits;
-            if (points) ++fraction;
-        } else {
-            return false;
-        }
-    }
-    return points == 1 && fraction <= 6 && digits - fraction >= 1 && digits - fraction <= 3;
-}
-}  // namespace
-
-wxString PageFrequencyText(const Page& page, const wxString& text) {
-    wxString trimmed = text.Strip(wxString::both);
-    if (!IsPlainFrequency(trimmed)) return trimmed;
-    long hz = FrequencyHz(trimmed);
-    int step = GetChannelStep(page.params.radio, page.params.band);
-    wxString formatted = FrequencyText(hz, page.params.band, step);
-    return FrequencyHz(formatted) == hz ? formatted : trimmed;
-}
-
 wxString encodeTrecordV2(const Page& page, int row) {
     if (row < 0 || row > page.Rows()) return wxString();
     const CellStore& g = page.grid;
@@ -366,8 +309,7 @@ wxString FieldText(const Page& page, const wxString& record, const RecordField& 
         case FieldKind::Code: return CodeFromNumber(page, v);
         case FieldKind::CodePlusOne: return CodeFromNumber(page, v - 1);
         case FieldKind::FrequencyHz: {
-            int step = GetChannelStep(page.params.radio, page.params.band);
-            return FrequencyText(v, page.params.band, step);  // in the page's own format
+            return FrequencyText(v, page.ChannelStep());  // in the page's own format
         }
         default: return wxString();
     }

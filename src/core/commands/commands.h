@@ -101,8 +101,7 @@ std::vector<int> ContextMenuItemsFor(const ContextMenuQuery& query);
 // every row the user chose.
 void SelectForRowMenu(Selection& selection, int row);
 
-// Version and About texts.
-wxString VersionText();  // "R.C.4"
+// The About texts besides the version (util/version.h).
 extern const char* const ReleaseDateText;
 extern const char* const AboutDescription;
 wxString ToolkitVersionText();  // the toolkit's real version, port and build

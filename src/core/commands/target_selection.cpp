@@ -1,5 +1,6 @@
-#include "shell/target_selection.h"
+#include "commands/target_selection.h"
 
+#include "edit/row_values.h"
 #include "edit/zones.h"
 #include "util/diag_log.h"
 
@@ -47,23 +48,6 @@ void RestoreGuardRows(Page& page, const GuardRows& guards) {
     page.grid.Set(g2, MNUM, wxString::Format("%03d", g2));
 }
 }  // namespace
-
-wxString ErrorText(int code, int value) {
-    switch (code) {
-        case kInvalidRadio: return "Invalid Radio selection";
-        case kInvalidBand: return "Invalid Band selection";
-        case kNumberInUse: return wxString::Format("Number already used at row: %03d", value);
-        case kDuplicateNumbers:
-            return wxString::Format("%d Duplicate memory number(s) found.", value);
-        default: return "Unknown Error";
-    }
-}
-
-void DisplayError(Dialogs& dialogs, int code, int value) {
-    wxString text = ErrorText(code, value);
-    LUMO_LOG(kUnit, " . Error: %s", text);
-    dialogs.Message(text, "Error");
-}
 
 int UserSelectRadioAndBand(Dialogs& dialogs, Page& page, int pageNumber,
                            const wxString& currentRadioName) {

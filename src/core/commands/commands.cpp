@@ -1,4 +1,4 @@
-#include "shell/commands.h"
+#include "commands/commands.h"
 
 #include <wx/platinfo.h>
 #include <wx/version.h>
@@ -122,11 +122,6 @@ void SelectForRowMenu(Selection& selection, int row) {
 
 const char* const ReleaseDateText = "26 MAY 2026 \n\n";
 const char* const AboutDescription = "Channel loading software for Norv Radios. \n";
-
-wxString VersionText() {
-    const char* parts[] = {"R", "C", "4"};
-    return wxString::Format("%s.%s.%s", parts[0], parts[1], parts[2]);
-}
 
 wxString ToolkitVersionText() {
     const wxPlatformInfo& platform = wxPlatformInfo::Get();
