@@ -60,7 +60,7 @@ int UserSelectRadioAndBand(Dialogs& dialogs, Page& page, int pageNumber,
     if (*radio < 0 || *radio >= kRadioCount) return kInvalidRadio;
 
     int bandChoice = 0;
-    if (*radio >= 9) {
+    if (BandChoiceCount(*radio) > 1) {
         ChoiceRequest bandRequest{"<-- Select Frequency Band -->", "Band", BandChoiceLabels(*radio),
                                   -1};
         std::optional<int> band = dialogs.Choose(bandRequest);

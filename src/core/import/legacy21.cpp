@@ -12,9 +12,6 @@ namespace lumo {
 
 namespace {
 constexpr const char* kUnit = "LumoFile_ImportExport";
-// The VRD-21's guard memories (231, 232) land on the VRD-21B's (501, 502).
-constexpr long kGuardShiftFrom = 230;
-constexpr long kGuardShift = 270;
 
 unsigned WordAt(const std::string& r, size_t offset) {
     return static_cast<unsigned char>(r[offset]) | (static_cast<unsigned char>(r[offset + 1]) << 8);
@@ -130,7 +127,7 @@ void Write21RecordToGrid(Page& page, Dialogs& dialogs, int row, const Legacy21Re
     g.Set(row, MODE, record.Mode);
     g.Set(row, RFRQ, PageFrequencyText(record.Rfrq, page.ChannelStep()));
     g.Set(row, RSQL, record.Rsql);
-    if (page.params.radio == kRadioVrd21B) g.Set(row, RNSV, "10");
+    if (page.Type() == kEP25) g.Set(row, RNSV, "10");
     SetToneAndCode(page, dialogs, row, RTON, record.Rton, RCOD, record.Rcod, record.Rsql);
     g.Set(row, RTGP, record.Rtgp);
     g.Set(row, RNAC, record.Rnac);
@@ -151,8 +148,10 @@ namespace {
 int TargetRow(const Page& page, Legacy21Record& record) {
     long row = 0;
     if (!ParseDecimal(record.Mnum, row)) return -1;
-    if (page.params.radio == kRadioVrd21B && row > kGuardShiftFrom && !record.guardKey) {
-        row += kGuardShift;
+    // The VRD-21's guard memories (231, 232) land on the VRD-21B's (501, 502).
+    long shortLayout = RadioFactsOf(page.params.radio).shortLayoutMemories;
+    if (shortLayout > 0 && row > shortLayout && !record.guardKey) {
+        row += page.FirstGuardRow() - (shortLayout + 1);
         record.Mnum = record.Prim = wxString::Format("%03ld", row);
     }
     if (!(ParseHexFlags(record.Tflg) & kTflgTransferable) || row < 0 || row > page.Rows())

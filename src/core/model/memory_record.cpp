@@ -105,9 +105,8 @@ bool IsColumnShown(int pageType, int column) {
 }
 
 int DefaultRowIndex(int radio, int band) {
-    if (radio == 7) return 9;
-    if (radio == 8) return 10;
-    return band;
+    int row = RadioFactsOf(radio).defaultRow;
+    return row == kDefaultRowOfBand ? band : row;
 }
 
 RowTexts DefaultRowTexts(int defaultRowIndex) {

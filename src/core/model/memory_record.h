@@ -69,7 +69,7 @@ constexpr unsigned kTflgSelected = 0x01;
 extern const char* const kDefaultTflg;  // "A0"
 
 bool IsColumnShown(int pageType, int column);
-// Index into DefaultRows for a page: its band, except the VRD-21B and the VRA-50.
+// Index into DefaultRows for a page: the radio's own default row, or its band's.
 int DefaultRowIndex(int radio, int band);
 RowTexts DefaultRowTexts(int defaultRowIndex);
 

@@ -125,7 +125,8 @@ wxString DefaultAnalogLogPath() {
 }
 
 bool UsesDigitalSession(const Page& page) {
-    return page.IsP25() || (page.Type() == kMODX && page.params.band == 9);
+    return RadioFactsOf(page.params.radio).digitalSession ||
+           (page.Type() == kMODX && page.params.band == 9);
 }
 
 TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, const wxString& port,
@@ -202,7 +203,7 @@ int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const 
 namespace {
 // A single-channel analog radio needs its main channel and both guards in every write.
 bool PassesGuardRule(const Page& page) {
-    if (page.params.radio > 5 || !page.HasGuardRows()) return true;
+    if (!RadioFactsOf(page.params.radio).singleChannel || !page.HasGuardRows()) return true;
     const Selection& selection = page.grid.GetSelection();
     return page.IsRowUsed(0) && page.IsRowUsed(page.FirstGuardRow()) &&
            page.IsRowUsed(page.SecondGuardRow()) && selection.IsRowSelected(page.FirstGuardRow()) &&
