@@ -1,5 +1,6 @@
 #include "edit/row_commands.h"
 
+#include "edit/cell_edits.h"
 #include "edit/row_check.h"
 #include "edit/row_values.h"
 #include "edit/shadows.h"
@@ -240,20 +241,7 @@ void SetDefaultCellValue(Page& page, int row, int col, const wxString& value) {
         case RNAC: grid.Set(row, col + 6, value); break;
         default: break;
     }
-    if (page.IsP25()) return;
-    switch (col) {
-        case RTON:
-            grid.Set(row, RCOD, "OFF");
-            grid.Set(row, TCOD, "OFF");
-            break;
-        case RCOD:
-            grid.Set(row, RTON, "OFF");
-            grid.Set(row, TTON, "OFF");
-            break;
-        case TTON: grid.Set(row, TCOD, "OFF"); break;
-        case TCOD: grid.Set(row, TTON, "OFF"); break;
-        default: break;
-    }
+    ExcludeToneOrCode(page, row, col);
 }
 
 int SelectedDefaultColumn(const Page& page) {
