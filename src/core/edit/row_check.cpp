@@ -35,11 +35,7 @@ struct RowCheck {
     }
     bool P25() const { return page.IsP25(); }
     int Type() const { return page.Type(); }
-    // The band a row's frequencies belong to: the page's, or on MODX pages the row's module.
-    int RowBand() {
-        if (Type() != kMODX) return page.params.band;
-        return std::max(0, FindBandNumber(Text(BAND)));
-    }
+    int Band() const { return RowBand(page, row); }
 };
 
 void CheckMemoryNumber(RowCheck& c, int col) {
@@ -117,7 +113,7 @@ void CheckMode(RowCheck& c, int col) {
 }
 
 void CheckFrequency(RowCheck& c, int col) {
-    int band = c.RowBand();
+    int band = c.Band();
     if (col == TFRQ && band == 2) {
         if (CheckRxOnlyFreq(c.Text(RFRQ))) c.Set(col, "n/a");
         return;
@@ -181,7 +177,7 @@ void CheckAnalogToneOrCode(RowCheck& c, int col, bool tone, const wxString& sque
         c.Set(col, "n/a");
         return;
     }
-    int rowType = c.Type() == kMODX ? GetPageType(c.page.params.radio, c.RowBand()) : c.Type();
+    int rowType = c.Type() == kMODX ? GetPageType(c.page.params.radio, c.Band()) : c.Type();
     if (!tone && (rowType == kANAM || rowType == kR19 || rowType == kDAMX)) {
         c.Set(col, "n/a");
         return;
