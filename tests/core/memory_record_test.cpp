@@ -105,4 +105,10 @@ TEST(Flags, HexTextsReadAndWriteAsTwoDigits) {
     EXPECT_EQ(value, 7);
     EXPECT_FALSE(ParseDecimal("", value));
     EXPECT_FALSE(ParseDecimal("12a", value));
+    EXPECT_TRUE(ParseDecimal("-12 ", value) && value == -12);
+    EXPECT_FALSE(ParseDecimal("+-1", value));
+    EXPECT_FALSE(ParseDecimal("99999999999999999999", value)) << "too large for a long";
+    EXPECT_TRUE(ParseHex("T1a2F", 2, 2, value) && value == 0xA2);
+    EXPECT_FALSE(ParseHex("T1-2", 2, 2, value)) << "no sign in a record";
+    EXPECT_FALSE(ParseHex("T1A", 2, 2, value));
 }

@@ -8,11 +8,6 @@ namespace lumo {
 namespace {
 constexpr const char* kUnit = "LumoEdit";
 constexpr const char* kCaption = "Create Shadow - Error";
-
-long NumberIn(const Page& page, int row, int col) {
-    long value = 0;
-    return ParseDecimal(page.grid.Get(row, col), value) ? value : 0;
-}
 }  // namespace
 
 int GetMnumRow(const Page& page, long number) {
@@ -31,7 +26,7 @@ int GetMnumRow(const Page& page, long number) {
 void RemovePrimary(Page& page, int row) {
     LUMO_LOG(kUnit, " . Remove Primary %03d; ", row);
     for (int slot = SHD0; slot <= SHD6; ++slot) {
-        long number = NumberIn(page, row, slot);
+        long number = DecimalOrZero(page.grid.Get(row, slot));
         if (number == 0) continue;
         int shadow = GetMnumRow(page, number);
         // A number that names no row is skipped: it must never be taken as a row.
@@ -40,13 +35,14 @@ void RemovePrimary(Page& page, int row) {
 }
 
 void RemoveShadow(Page& page, int row) {
-    long primaryNumber = NumberIn(page, row, PRIM);
+    long primaryNumber = DecimalOrZero(page.grid.Get(row, PRIM));
     LUMO_LOG(kUnit, "  . Remove Shadow @ %03d from Prim: %03ld; ", row, primaryNumber);
-    long ownNumber = NumberIn(page, row, MNUM);
+    long ownNumber = DecimalOrZero(page.grid.Get(row, MNUM));
     int primary = GetMnumRow(page, primaryNumber);
     if (primary > 0 && primary != row) {
         for (int slot = SHD0; slot <= SHD6; ++slot)
-            if (NumberIn(page, primary, slot) == ownNumber) page.grid.Set(primary, slot, "0");
+            if (DecimalOrZero(page.grid.Get(primary, slot)) == ownNumber)
+                page.grid.Set(primary, slot, "0");
     }
     ClearRowData(page, row, false);
 }
@@ -64,7 +60,7 @@ void HandleP25Shadows(Page& page, long number) {
     int primary = GetMnumRow(page, number);
     if (primary < 0) return;
     for (int slot = SHD0; slot <= SHD6; ++slot) {
-        long shadowNumber = NumberIn(page, primary, slot);
+        long shadowNumber = DecimalOrZero(page.grid.Get(primary, slot));
         LUMO_LOG(kUnit, "Prime: %ld; Shadow %d; At Mem: %ld", number, slot - SHD0, shadowNumber);
         if (shadowNumber == 0) continue;
         int shadow = GetMnumRow(page, shadowNumber);
@@ -79,7 +75,7 @@ void HandleP25Shadows(Page& page, long number) {
 void RenumberShadowsOf(Page& page, int primaryRow, long newNumber) {
     wxString number = wxString::Format("%03ld", newNumber);
     for (int slot = SHD0; slot <= SHD6; ++slot) {
-        long shadowNumber = NumberIn(page, primaryRow, slot);
+        long shadowNumber = DecimalOrZero(page.grid.Get(primaryRow, slot));
         if (shadowNumber == 0) continue;
         int shadow = GetMnumRow(page, shadowNumber);
         if (shadow < 0 || shadow == primaryRow) continue;
@@ -105,12 +101,12 @@ int CreateShadow(Page& page, Dialogs& dialogs, int currentRow) {
         dialogs.Message("Cannot Create Shadow!\nMemory record is empty or incomplete.", kCaption);
         return -1;
     }
-    long primaryNumber = NumberIn(page, p, MNUM);
+    long primaryNumber = DecimalOrZero(page.grid.Get(p, MNUM));
     int freeSlot = -1;
     for (int k = 0; k < 7 && freeSlot < 0; ++k) {
         LUMO_LOG(kUnit, " . Prime: %ld; Shadow %d; At Mem: %s", primaryNumber, k,
                  page.grid.Get(p, SHD0 + k));
-        if (NumberIn(page, p, SHD0 + k) == 0) freeSlot = k;
+        if (DecimalOrZero(page.grid.Get(p, SHD0 + k)) == 0) freeSlot = k;
     }
     if (freeSlot < 0) {
         dialogs.Message("Cannot Create Shadow!\nShadow List is full for selected primary.",

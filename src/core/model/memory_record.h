@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/catalogue.h"
+#include "util/number_text.h"
 
 #include <wx/string.h>
 
@@ -73,12 +74,7 @@ bool IsColumnShown(int pageType, int column);
 int DefaultRowIndex(int radio, int band);
 RowTexts DefaultRowTexts(int defaultRowIndex);
 
-// Reads a flag cell as hexadecimal; an empty or unreadable text is 0.
-unsigned ParseHexFlags(const wxString& text);
+// A flag cell's text (read with ParseHexFlags).
 wxString FormatHexFlags(unsigned value);  // "%02X"
-// Reads a decimal cell; returns false (and leaves value alone) when the text is not a number.
-bool ParseDecimal(const wxString& text, long& value);
-// A decimal cell's value, 0 when the text is not a number.
-long DecimalOrZero(const wxString& text);
 
 }  // namespace lumo
