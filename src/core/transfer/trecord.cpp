@@ -35,28 +35,6 @@ int HexDigit(wxUniChar c) {
     return -1;
 }
 
-// The value of `digits` hex digits at a position; false when any is not a hex digit.
-bool HexAt(const wxString& text, size_t pos, size_t digits, long& value) {
-    if (pos + digits > text.length()) return false;
-    value = 0;
-    for (size_t i = pos; i < pos + digits; ++i) {
-        int d = HexDigit(text[i]);
-        if (d < 0) return false;
-        value = value * 16 + d;
-    }
-    return true;
-}
-
-long Decimal(const wxString& text) {
-    long value = 0;
-    return ParseDecimal(text, value) ? value : 0;
-}
-
-long Hex(const wxString& text) {
-    unsigned long value = 0;
-    return text.Strip(wxString::both).ToULong(&value, 16) ? static_cast<long>(value) : 0;
-}
-
 // Position in a list without regard to case, -1 when absent.
 int PositionIn(const std::vector<wxString>& list, const wxString& text) {
     for (size_t i = 0; i < list.size(); ++i)
@@ -91,7 +69,7 @@ wxString Description(const wxString& text) {
 
 // MFLG as sent: bit 0x08 tells the radio whether the memory scans.
 long SentFlags(const Page& page, int row) {
-    long mflg = Hex(page.grid.Get(row, MFLG));
+    long mflg = ParseHexFlags(page.grid.Get(row, MFLG));
     return page.grid.Get(row, SCAN) == "Y" ? (mflg | 0x08) : (mflg & ~0x08L);
 }
 
@@ -103,7 +81,7 @@ wxString TextAt(const wxString& record, size_t pos, size_t bytes) {
     wxString text;
     for (size_t i = 0; i < bytes; ++i) {
         long value = 0;
-        HexAt(record, pos + 2 * i, 2, value);
+        ParseHex(record, pos + 2 * i, 2, value);
         if (value != 0) text += static_cast<wchar_t>(value);
     }
     return text;
@@ -132,7 +110,7 @@ void RegisterRow(Page& page, int row, long mflg, int nonZeroSlots) {
     int kind = (mflg & kMflgShadowSlotMask) ? 2 : (mflg & kMflgPrimary) ? 1 : 0;
     if (kind == 2)
         page.grid.Set(row, SHAD,
-                      "S-" + wxString::Format("%03ld", Decimal(page.grid.Get(row, PRIM))));
+                      "S-" + wxString::Format("%03ld", DecimalOrZero(page.grid.Get(row, PRIM))));
     else if (kind == 1)
         page.grid.Set(row, SHAD, wxString::Format("P-%d", nonZeroSlots));
     else
@@ -145,7 +123,7 @@ void RegisterRow(Page& page, int row, long mflg, int nonZeroSlots) {
 
 // Common start of both decoders: a record long enough for its layout, with an address.
 bool BeginRow(const wxString& record, long& row) {
-    return record.length() >= kMemoryRecordLength && HexAt(record, 4, 4, row);
+    return record.length() >= kMemoryRecordLength && ParseHex(record, 4, 4, row);
 }
 
 void ClearForDecoding(Page& page, int row) {
@@ -208,7 +186,7 @@ wxString encodeTrecordV1(const Page& page, int row) {
         (ep25 && row >= 0 && (row <= kEp25LastV1Row || (row > 500 && row <= page.Rows())));
     if (!encodable) return wxString();
     const CellStore& g = page.grid;
-    long mnum = Decimal(g.Get(row, MNUM)), prim = Decimal(g.Get(row, PRIM));
+    long mnum = DecimalOrZero(g.Get(row, MNUM)), prim = DecimalOrZero(g.Get(row, PRIM));
     int zone = PositionIn(page.ZoneList(), g.Get(row, ZONE)) + 1;
     if (row > 500) {
         mnum -= kEp25HighRowShift;
@@ -221,16 +199,17 @@ wxString encodeTrecordV1(const Page& page, int row) {
     data << HexN(sentFlags, 2) << HexN(prim, 2) << HexN(mnum, 2)
          << HexN(zone ? (zone - 1) * 16 : 0, 2) << Description(g.Get(row, DESC)) << "20"
          << FirstCharacter(g.Get(row, MODE)) << TextBytes(g.Get(row, RFRQ).Strip(wxString::both), 8)
-         << "52" << FirstCharacter(g.Get(row, RSQL)) << HexN(Hex(g.Get(row, RTGP)), 4)
+         << "52" << FirstCharacter(g.Get(row, RSQL)) << HexN(ParseHexFlags(g.Get(row, RTGP)), 4)
          << HexN(TonePosition(page, g.Get(row, RTON)) + 1, 2)
-         << HexN(CodeNumber(page, g.Get(row, RCOD)), 2) << HexN(Hex(g.Get(row, RNAC)) & 0xFFF, 4)
+         << HexN(CodeNumber(page, g.Get(row, RCOD)), 2)
+         << HexN(ParseHexFlags(g.Get(row, RNAC)) & 0xFFF, 4)
          << TextBytes(g.Get(row, TFRQ).Strip(wxString::both), 8) << "54"
-         << FirstCharacter(g.Get(row, TSQL)) << HexN(Hex(g.Get(row, TTGP)), 4)
+         << FirstCharacter(g.Get(row, TSQL)) << HexN(ParseHexFlags(g.Get(row, TTGP)), 4)
          << HexN(TonePosition(page, g.Get(row, TTON)) + 1, 2)
-         << HexN(CodeNumber(page, g.Get(row, TCOD)) + 1, 2) << HexN(Hex(g.Get(row, TNAC)), 4)
-         << HexN(Decimal(g.Get(row, TIDC)), 8) << wxString('0', 14)
-         << HexN(ep25 ? Decimal(g.Get(row, RNSV)) : 0x0A, 2) << "0000" << HexN((mflg >> 8) & 3, 2)
-         << "000000";
+         << HexN(CodeNumber(page, g.Get(row, TCOD)) + 1, 2)
+         << HexN(ParseHexFlags(g.Get(row, TNAC)), 4) << HexN(DecimalOrZero(g.Get(row, TIDC)), 8)
+         << wxString('0', 14) << HexN(ep25 ? DecimalOrZero(g.Get(row, RNSV)) : 0x0A, 2) << "0000"
+         << HexN((mflg >> 8) & 3, 2) << "000000";
     return Frame(mnum, data);
 }
 
@@ -238,19 +217,21 @@ wxString encodeTrecordV2(const Page& page, int row) {
     if (row < 0 || row > page.Rows()) return wxString();
     const CellStore& g = page.grid;
     int zone = PositionIn(page.ZoneList(), g.Get(row, ZONE));
-    long receiveWord = (Hex(g.Get(row, RNAC)) | (Decimal(g.Get(row, RNSV)) << 12)) & 0xFFFF;
+    long receiveWord =
+        (ParseHexFlags(g.Get(row, RNAC)) | (DecimalOrZero(g.Get(row, RNSV)) << 12)) & 0xFFFF;
     wxString data;
-    data << HexN(SentFlags(page, row), 4) << HexN(Decimal(g.Get(row, PRIM)), 4)
-         << HexN(Decimal(g.Get(row, MNUM)), 4) << HexN(zone >= 0 ? zone * 16 : 0, 4)
+    data << HexN(SentFlags(page, row), 4) << HexN(DecimalOrZero(g.Get(row, PRIM)), 4)
+         << HexN(DecimalOrZero(g.Get(row, MNUM)), 4) << HexN(zone >= 0 ? zone * 16 : 0, 4)
          << Description(g.Get(row, DESC)) << "20" << FirstCharacter(g.Get(row, MODE))
          << HexN(FrequencyHz(g.Get(row, RFRQ)), 8) << "52" << FirstCharacter(g.Get(row, RSQL))
          << HexN(TonePosition(page, g.Get(row, RTON)) + 1, 2)
          << HexN(CodeNumber(page, g.Get(row, RCOD)) + 1, 2) << HexN(receiveWord, 4)
-         << HexN(Hex(g.Get(row, RTGP)), 4) << HexN(FrequencyHz(g.Get(row, TFRQ)), 8) << "54"
-         << FirstCharacter(g.Get(row, TSQL)) << HexN(TonePosition(page, g.Get(row, TTON)) + 1, 2)
-         << HexN(CodeNumber(page, g.Get(row, TCOD)) + 1, 2) << HexN(Hex(g.Get(row, TNAC)), 4)
-         << HexN(Hex(g.Get(row, TTGP)), 4) << HexN(Decimal(g.Get(row, TIDC)), 8)
-         << wxString('0', 36);
+         << HexN(ParseHexFlags(g.Get(row, RTGP)), 4) << HexN(FrequencyHz(g.Get(row, TFRQ)), 8)
+         << "54" << FirstCharacter(g.Get(row, TSQL))
+         << HexN(TonePosition(page, g.Get(row, TTON)) + 1, 2)
+         << HexN(CodeNumber(page, g.Get(row, TCOD)) + 1, 2)
+         << HexN(ParseHexFlags(g.Get(row, TNAC)), 4) << HexN(ParseHexFlags(g.Get(row, TTGP)), 4)
+         << HexN(DecimalOrZero(g.Get(row, TIDC)), 8) << wxString('0', 36);
     return Frame(row, data);
 }
 
@@ -302,7 +283,7 @@ wxString FieldText(const Page& page, const wxString& record, const RecordField& 
     if (field.kind == FieldKind::TrimmedText)
         return TextAt(record, field.pos, field.size).Strip(wxString::both);
     long v = 0;
-    HexAt(record, field.pos, field.size, v);
+    ParseHex(record, field.pos, field.size, v);
     switch (field.kind) {
         case FieldKind::Number: return wxString::Format(field.format, v);
         case FieldKind::Tone: return ToneFromByte(page, v);
@@ -328,12 +309,12 @@ void FinishRow(Page& page, int row, const wxString& record, long mflg, size_t sl
     int slots = 0;
     for (int k = 0; k < 7; ++k) {
         long v = 0;
-        HexAt(record, slotPos + slotDigits * k, slotDigits, v);
+        ParseHex(record, slotPos + slotDigits * k, slotDigits, v);
         page.grid.Set(row, SHD0 + k, wxString::Format("%ld", v));
         slots += v != 0;
     }
     long zone = 0;
-    HexAt(record, zonePos, zoneDigits, zone);
+    ParseHex(record, zonePos, zoneDigits, zone);
     ApplyZoneLabel(page, row, ZoneLabel(static_cast<int>(zone / 16), page.Type()));
     RegisterRow(page, row, mflg, slots);
 }
@@ -348,10 +329,10 @@ bool decodeTrecordV1(Page& page, const wxString& record) {
     int r = static_cast<int>(row);
     ClearForDecoding(page, r);
     long low = 0, high = 0, prim = 0, nsv = 0;
-    HexAt(record, 8, 2, low);
-    HexAt(record, 128, 2, high);
-    HexAt(record, 10, 2, prim);
-    HexAt(record, 122, 2, nsv);
+    ParseHex(record, 8, 2, low);
+    ParseHex(record, 128, 2, high);
+    ParseHex(record, 10, 2, prim);
+    ParseHex(record, 122, 2, nsv);
     long mflg = (low & 0x7F) | ((high & 3) << 8);
     page.grid.Set(r, MFLG, wxString::Format("%02lX", mflg));
     page.grid.Set(r, MNUM, wxString::Format("%03ld", row));
@@ -369,8 +350,8 @@ bool decodeTrecordV2(Page& page, const wxString& record) {
     int r = static_cast<int>(row);
     ClearForDecoding(page, r);
     long mflg = 0, receiveWord = 0;
-    HexAt(record, 8, 4, mflg);
-    HexAt(record, 60, 4, receiveWord);
+    ParseHex(record, 8, 4, mflg);
+    ParseHex(record, 60, 4, receiveWord);
     page.grid.Set(r, MFLG, wxString::Format("%02lX", mflg));
     page.grid.Set(r, RNSV, wxString::Format("%ld", receiveWord >> 12));
     page.grid.Set(r, RNAC, wxString::Format("%03lX", receiveWord & 0xFFF));
