@@ -15,37 +15,11 @@ int PreselectedRadio(const wxString& currentRadioName) {
     return -1;
 }
 
-struct GuardRows {
-    bool saved = false;
-    RowTexts first, second;
-};
-
-GuardRows SaveGuardRows(const Page& page) {
-    GuardRows guards;
-    if (!page.HasGuardRows()) return guards;
-    int g1 = page.FirstGuardRow(), g2 = page.SecondGuardRow();
-    if (page.IsRowUsed(g1) || page.IsRowUsed(g2)) {
-        guards.saved = true;
-        guards.first = page.grid.GetRow(g1);
-        guards.second = page.grid.GetRow(g2);
-    }
-    return guards;
-}
-
 void ClearGuardRows(Page& page, int firstGuard, bool p25Page) {
     for (int row : {firstGuard, firstGuard + 1}) {
         if (p25Page) ReleaseZoneOfLabel(page, page.grid.Get(row, ZONE));
         page.grid.ClearRowTexts(row);
     }
-}
-
-void RestoreGuardRows(Page& page, const GuardRows& guards) {
-    if (!guards.saved || !page.HasGuardRows()) return;
-    int g1 = page.FirstGuardRow(), g2 = page.SecondGuardRow();
-    page.grid.SetRow(g1, guards.first);
-    page.grid.SetRow(g2, guards.second);
-    page.grid.Set(g1, MNUM, wxString::Format("%03d", g1));
-    page.grid.Set(g2, MNUM, wxString::Format("%03d", g2));
 }
 }  // namespace
 

@@ -65,6 +65,28 @@ RowAdjustment AdjustPageRows(Page& page, int oldRadio, int oldBandChoice) {
     return {"Did Not Change", newRows};
 }
 
+GuardRows SaveGuardRows(const Page& page) {
+    GuardRows guards;
+    if (!page.HasGuardRows()) return guards;
+    guards.saved = true;
+    for (int i = 0; i < 2; ++i) {
+        int row = page.FirstGuardRow() + i;
+        guards.used[i] = page.IsRowUsed(row);
+        guards.texts[i] = page.grid.GetRow(row);
+    }
+    return guards;
+}
+
+void RestoreGuardRows(Page& page, const GuardRows& guards) {
+    if (!guards.saved || !page.HasGuardRows()) return;
+    for (int i = 0; i < 2; ++i) {
+        if (!guards.used[i]) continue;
+        int row = page.FirstGuardRow() + i;
+        page.grid.SetRow(row, guards.texts[i]);
+        page.grid.Set(row, MNUM, wxString::Format("%03d", row));
+    }
+}
+
 bool AnyRowSelected(const Page& page) {
     for (int row = 0; row <= page.Rows(); ++row)
         if (page.grid.GetSelection().IsRowSelected(row)) return true;

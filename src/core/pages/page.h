@@ -79,6 +79,16 @@ struct RowAdjustment {
     int count;
 };
 RowAdjustment AdjustPageRows(Page& page, int oldRadio, int oldBandChoice);
+// The two guard rows of a page, kept aside while rows move or the page changes its target.
+struct GuardRows {
+    bool saved = false;  // the page had guard rows
+    bool used[2] = {false, false};
+    RowTexts texts[2];
+};
+GuardRows SaveGuardRows(const Page& page);
+// Puts each guard that held a memory back into the page's guard rows, wherever they stand now,
+// numbered as its new row; a guard that held nothing leaves its row as the page has it.
+void RestoreGuardRows(Page& page, const GuardRows& guards);
 // True when the user selected at least one row (row 0 included).
 bool AnyRowSelected(const Page& page);
 // Puts a page built aside (an import, a read from a radio) in the place of a page; the page's
