@@ -167,13 +167,3 @@ TEST(CatalogueTables, ZoneListsShareTheirFirstSixteenLabels) {
     EXPECT_EQ(ZoneIndex("X", kEP25), 31);
     EXPECT_EQ(ZoneIndex("X", kRP25), -1);
 }
-
-TEST(CatalogueTables, ExportColumnsMatchTheirHeaderLine) {
-    wxString header = ExportHeaderLine;
-    EXPECT_TRUE(header.EndsWith(","));
-    EXPECT_EQ(ExportColumnList.front(), 1);
-    EXPECT_EQ(ExportColumnList.back(), 22);
-    for (size_t i = 1; i < ExportColumnList.size(); ++i)
-        EXPECT_EQ(ExportColumnList[i], static_cast<int>(i) + 3);
-    EXPECT_EQ(header.Freq(','), 20);
-}

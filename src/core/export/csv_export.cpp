@@ -84,7 +84,7 @@ bool OpenExportFile(ExportWriter& writer, const wxString& path, const Page& page
     } else {
         wxString header;
         for (int column : ExportColumnMask[page.Type()])
-            header << CsvColumnNames[column] << ",";
+            header << CsvColumnName(column) << ",";
         writer.Write(header + "\n");
     }
     return true;

@@ -76,12 +76,6 @@ int GetLine_CSV(ImportReader& reader, std::vector<wxString>& fields) {
 }
 
 namespace {
-int ColumnOfName(const wxString& name) {
-    for (int i = 0; i < kCsvColumnCount; ++i)
-        if (name == CsvColumnNames[i]) return i;
-    return -1;
-}
-
 int RecogniseHeader(ImportReader& reader) {
     int recognised = 0;
     for (size_t pos = 0; pos < reader.fields.size(); ++pos) {
@@ -90,7 +84,7 @@ int RecogniseHeader(ImportReader& reader) {
             if (!text.empty()) ++recognised;
             continue;
         }
-        int column = ColumnOfName(text.Upper());
+        int column = CsvColumnOfName(text.Upper());
         if (column < 0) continue;
         reader.CsvColumnMap[column] = static_cast<int>(pos);
         ++recognised;

@@ -71,14 +71,6 @@ const std::array<const char*, 12> TransferStatusTexts = {
     "M7 Data Transfer is currently UnSupported",
 };
 
-const std::array<int, 20> ExportColumnList = {1,  4,  5,  6,  7,  8,  9,  10, 11, 12,
-                                              13, 14, 15, 16, 17, 18, 19, 20, 21, 22};
-const char* const ExportHeaderLine =
-    "MNUM,BAND,SCAN,ZONE,DESC,MODE,RFRQ,RSQL,RNSV,RTON,RCOD,RTGP,RNAC,TFRQ,TSQL,TTON,TCOD,TTGP,"
-    "TNAC,TIDC,";
-const char* const Vra50CsvHeaderLine = "Memory,Name,Receive,Transmit,Scan,Rx Only";
-const char* const Vra50CsvPurgeLine = "VRA-50,Purge,,,,";
-
 const std::array<const char*, 42> CtcssTones = {
     "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",
     "91.5",  "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8",

@@ -41,11 +41,6 @@ extern const std::array<const char*, 16> ZoneChoices16;
 extern const std::array<const char*, 32> ZoneChoices32;
 extern const std::array<const char*, 12> TransferStatusTexts;
 
-extern const std::array<int, 20> ExportColumnList;
-extern const char* const ExportHeaderLine;
-extern const char* const Vra50CsvHeaderLine;
-extern const char* const Vra50CsvPurgeLine;
-
 extern const std::array<const char*, 42> CtcssTones;
 extern const std::array<const char*, 65> ToneChoices;
 extern const std::array<const char*, 2> OffOr150Tones;
