@@ -105,4 +105,9 @@ TEST(CellTraits, CellsThatLookAlikeShareOneKey) {
     EXPECT_NE(EditorFor(page, 10, RFRQ).Key(), EditorFor(page, 10, DESC).Key());
     EXPECT_NE(EditorFor(page, 10, SCAN).Key(), EditorFor(page, 501, SCAN).Key());
     EXPECT_EQ(EditorFor(page, 10, RFRQ).maxChars, 9) << "1250 Hz channels";
+    CellTraits number = EditorFor(page, 10, TIDC), wider = number, lower = number;
+    wider.maxValue += 1024;
+    lower.minValue = -1;
+    EXPECT_NE(number.Key(), wider.Key()) << "editors with other bounds are other attributes";
+    EXPECT_NE(number.Key(), lower.Key());
 }

@@ -185,21 +185,6 @@ CellTraits OtherCell(const Page& page, int row, int col) {
 }
 }  // namespace
 
-uint64_t CellTraits::Key() const {
-    uint64_t key = static_cast<uint64_t>(editor);
-    key = key * 8 + static_cast<uint64_t>(renderer);
-    key = key * 32 + static_cast<uint64_t>(choices);
-    key = key * 4 + static_cast<uint64_t>(descriptionSet);
-    key = key * 2 + readOnly;
-    key = key * 2 + centred;
-    key = key * 2 + notApplicable;
-    key = key * 16 + static_cast<uint64_t>(maxChars);
-    key = key * 16 + static_cast<uint64_t>(band + 1);
-    key = key * 32768 + static_cast<uint64_t>(step);
-    key = key * 1024 + static_cast<uint64_t>(maxValue % 1024);
-    return key;
-}
-
 std::vector<wxString> ChoicesOf(ChoiceList list) {
     switch (list) {
         case ChoiceList::None: return {};
