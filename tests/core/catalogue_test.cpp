@@ -1,4 +1,5 @@
 #include "model/catalogue.h"
+#include "transfer/transfer_status.h"
 
 #include <gtest/gtest.h>
 
@@ -66,9 +67,9 @@ TEST(CatalogueLookup, GuardRowsFollowTheLastDigitOfTheRowCount) {
 }
 
 TEST(CatalogueLists, IndexedReadsHaveTheirFallbacks) {
-    EXPECT_EQ(TransferStatusText(12), "Bad Index");
-    EXPECT_EQ(TransferStatusText(11), "M7 Data Transfer is currently UnSupported");
-    EXPECT_EQ(TransferStatusText(0), "Ok");
+    EXPECT_EQ(StatusText(12), "Bad Index");
+    EXPECT_EQ(StatusText(11), "M7 Data Transfer is currently UnSupported");
+    EXPECT_EQ(StatusText(0), "Ok");
     EXPECT_EQ(ZoneLabel(16, kRP25), "None");
     EXPECT_EQ(ZoneLabel(16, kEP25), "A");
     EXPECT_EQ(ZoneLabel(31, kEP25), "X");

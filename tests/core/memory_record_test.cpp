@@ -4,19 +4,13 @@
 
 using namespace lumo;
 
-TEST(ColumnLayout, LabelledColumnsMatchTheTypeColumnCounts) {
-    for (int type = 0; type < kPageTypeCount; ++type) {
-        int labelled = 0;
-        for (int col = 0; col < kColumnCount; ++col) {
-            bool shown = ColumnWidths[type][col] > 0;
-            bool labelledCol = *ColumnHeaders[type][col] != '\0';
-            if (labelledCol) {
-                EXPECT_TRUE(shown) << "a label on a hidden column: type " << type << " col " << col;
-                ++labelled;
+TEST(ColumnLayout, OnlyShownColumnsAreLabelled) {
+    for (int type = 0; type < kPageTypeCount; ++type)
+        for (int col = 0; col < kColumnCount; ++col)
+            if (*ColumnHeaders[type][col] != '\0') {
+                EXPECT_GT(ColumnWidths[type][col], 0)
+                    << "a label on a hidden column: type " << type << " col " << col;
             }
-        }
-        EXPECT_EQ(labelled, TypeColumnCounts[type]) << "type " << PageTypeCodes[type];
-    }
 }
 
 TEST(ColumnLayout, FlagsAndShadowSlotsAreNeverShown) {

@@ -14,7 +14,6 @@ TEST(PageParameters, FirstPageIsAVr12OfOneHundredTwentyTwoRows) {
     EXPECT_EQ(page.params.band, 1);
     EXPECT_EQ(page.params.rows, 122);
     EXPECT_EQ(page.params.pageType, kANFM);
-    EXPECT_EQ(page.params.visibleColumns, 10);
     EXPECT_EQ(page.strings.radioName, "VR-12");
     EXPECT_EQ(page.strings.bandName, "FM 66-88");
     EXPECT_EQ(page.strings.typeCode, "ANFM");

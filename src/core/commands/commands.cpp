@@ -64,12 +64,6 @@ const std::array<ContextItemSpec, 15> ContextItems = {{
     {"&Load defaults", "Load default data from file", ID_LOAD_DEFAULT},
 }};
 
-const ContextItemSpec* FindContextItem(int id) {
-    for (const ContextItemSpec& item : ContextItems)
-        if (item.id == id) return &item;
-    return nullptr;
-}
-
 ClickArea ClassifyClick(int x, int y) {
     if (x > 0 && y > 0) return ClickArea::Cells;
     if (x < 0 && y > 0) return ClickArea::RowLabel;

@@ -76,7 +76,6 @@ extern const std::array<const char*, 5> MenuTitles;
 extern const std::array<MenuItemSpec, 21> MenuItems;
 extern const std::array<ToolSpec, 11> Tools;
 extern const std::array<ContextItemSpec, 15> ContextItems;
-const ContextItemSpec* FindContextItem(int id);
 
 // Where a right click landed, in the grid's cell-window coordinates.
 enum class ClickArea { Corner, RowLabel, ColumnLabel, Cells };

@@ -153,10 +153,10 @@ CellTraits OtherCell(const Page& page, int row, int col) {
     switch (col) {
         case MNUM: return MemoryNumberSpec(page, row);
         case BAND:
-            if (type == kMODX)
-                traits = Choice(page.params.band == 9 ? ChoiceList::ModuleBands7
-                                                      : ChoiceList::ModuleBands3);
-            if (type == kMODX) traits.editor = EditorKind::ModxBand;
+            if (type == kMODX) {
+                traits = Choice(ChoiceList::ModuleBands3);
+                traits.editor = EditorKind::ModxBand;
+            }
             return traits;
         case SCAN:
             if (type == kDAMX) return Choice(ChoiceList::YesNo);
@@ -201,7 +201,6 @@ std::vector<wxString> ChoicesOf(ChoiceList list) {
         case ChoiceList::TxSquelchDigital: return SquelchChoices(Direction::Transmit, "D", false);
         case ChoiceList::TxSquelchShadow: return SquelchChoices(Direction::Transmit, "D", true);
         case ChoiceList::ModuleBands3: return {ModuleBands3.begin(), ModuleBands3.end()};
-        case ChoiceList::ModuleBands7: return {ModuleBands8.begin(), ModuleBands8.begin() + 7};
     }
     return {};
 }

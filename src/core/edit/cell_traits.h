@@ -42,7 +42,6 @@ enum class ChoiceList : uint8_t {
     TxSquelchDigital,
     TxSquelchShadow,
     ModuleBands3,
-    ModuleBands7,
 };
 
 struct CellTraits {

@@ -77,7 +77,7 @@ void CheckBand(RowCheck& c, int col) {
         return;
     }
     int band = FindBandNumber(c.Text(col));
-    bool allowed = band >= 0 && (c.page.params.band == 9 || band == 0 || band == 2 || band == 6);
+    bool allowed = band == 0 || band == 2 || band == 6;
     if (!allowed) c.Replace(col, true);
 }
 

@@ -180,7 +180,6 @@ void ApplyTarget(Page& page, const FileContents& file) {
     page.params.band = file.band;
     page.params.bandChoice = file.bandChoice;
     page.params.rows = RowsOf(file.radio, file.bandChoice);
-    page.params.visibleColumns = TypeColumnCounts[file.type];
     page.params.pageFlags = 0;
     page.strings.typeCode = file.typeCode;
     page.strings.radioName = file.radioName;

@@ -112,7 +112,6 @@ bool GetHeader_CSV(ImportReader& reader) {
     while (GetLine_CSV(reader, reader.fields) > 0) {
         int recognised = RecogniseHeader(reader);
         if (recognised == 0) continue;
-        reader.headerFound = true;
         reader.headerFieldCount = recognised;
         LUMO_LOG(kUnit, " . Get CSV Headings - Num elements: %d", recognised);
         return true;

@@ -19,9 +19,7 @@ constexpr long kLastToneChoice = 64;
 
 // A frequency the page's band cannot hold is replaced by the band's default frequency.
 wxString FrequencyAt(const Page& page, const wxString& line, size_t pos, int alignment) {
-    long mhz = DecimalOrZero(FieldAt(line, pos, 3));
-    if ((alignment & 0x02) || (alignment == 5 && mhz < 138))
-        return BandDefaultFrequencies[page.params.band];
+    if (alignment & 0x02) return BandDefaultFrequencies[page.params.band];
     return PageFrequencyText(FieldAt(line, pos, 8), page.ChannelStep());
 }
 
@@ -68,7 +66,6 @@ bool writeANFMToGrid(Page& page, Dialogs& dialogs, const wxString& line) {
     LUMO_LOG(kUnit, "FrqMHz: %ld", DecimalOrZero(FieldAt(line, 14, 3)));
     LUMO_LOG(kUnit, "Align: %02X", alignment);
     if (page.params.band == 8) g.Set(r, BAND, "FM 30-50");
-    if (page.params.band == 9) g.Set(r, BAND, band >= 0 ? wxString(BandNames[band]) : wxString());
     WriteScan(page, r, line);
     g.Set(r, DESC, line.Mid(4, 9).Strip(wxString::trailing));
     wxString mode = line.Mid(75, 1);

@@ -40,13 +40,7 @@ const std::array<const char*, kPageTypeCount> PageTypeCodes = {
     "ANFM", "RP25", "EP25", "MODX", "R19", "DAMX", "ANAM", "FMAM",
 };
 
-const std::array<int, kPageTypeCount> TypeColumnCounts = {10, 19, 20, 11, 2, 6, 5, 7};
-
 const std::array<const char*, 3> ModuleBands3 = {"FM 30-50", "AM 108-138", "AM 225-400"};
-const std::array<const char*, 8> ModuleBands8 = {
-    "FM 30-50",   "FM 66-88",   "AM 108-138", "FM 136-174",
-    "AM 225-400", "FM_403-512", "FM 7xx-8xx", "FM 896-960",
-};
 
 const std::array<const char*, 16> ZoneChoices16 = {
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
@@ -56,20 +50,6 @@ const std::array<const char*, 32> ZoneChoices32 = {
     "A", "C", "E", "F", "H", "I", "K", "L", "M", "N",  "P",  "T",  "U",  "V",  "W",  "X",
 };
 
-const std::array<const char*, 12> TransferStatusTexts = {
-    "Ok",
-    "Complete",
-    "Port Error",
-    "Communication Failure",
-    "Timeout",
-    "Communication Error",
-    "Checksum Error",
-    "No Data Selected",
-    "Invalid Transmit Data",
-    "Protocol is Unsupported",
-    "Cancelled by User",
-    "M7 Data Transfer is currently UnSupported",
-};
 
 const std::array<const char*, 42> CtcssTones = {
     "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",
@@ -200,7 +180,6 @@ void InitCatalogueLists() {
     lists.ctcss = ToStrings(CtcssTones);
     lists.offOr150 = ToStrings(OffOr150Tones);
     lists.dcs = ToStrings(DcsCodes);
-    lists.transferStatus = ToStrings(TransferStatusTexts);
 }
 
 const CatalogueLists& Lists() {
@@ -225,12 +204,6 @@ wxString ZoneLabel(int index, int pageType) {
 
 int ZoneIndex(const wxString& label, int pageType) {
     return IndexOf(ZoneListForPageType(pageType), label);
-}
-
-wxString TransferStatusText(int index) {
-    const auto& texts = Lists().transferStatus;
-    if (index < 0 || index >= static_cast<int>(texts.size())) return "Bad Index";
-    return texts[index];
 }
 
 int ToneChoiceIndex(const wxString& text) {

@@ -33,13 +33,10 @@ extern const std::array<const char*, kBandCount> BandDialogLabels;  // "" for ba
 extern const std::array<const char*, kBandCount> BandDefaultFrequencies;
 extern const std::array<std::array<int, 2>, kBandCount> BandLimitsMHz;
 extern const std::array<const char*, kPageTypeCount> PageTypeCodes;
-extern const std::array<int, kPageTypeCount> TypeColumnCounts;
 
 extern const std::array<const char*, 3> ModuleBands3;
-extern const std::array<const char*, 8> ModuleBands8;
 extern const std::array<const char*, 16> ZoneChoices16;
 extern const std::array<const char*, 32> ZoneChoices32;
-extern const std::array<const char*, 12> TransferStatusTexts;
 
 extern const std::array<const char*, 42> CtcssTones;
 extern const std::array<const char*, 65> ToneChoices;
@@ -72,7 +69,6 @@ struct CatalogueLists {
     std::vector<wxString> ctcss;        // 42
     std::vector<wxString> offOr150;     // 2
     std::vector<wxString> dcs;          // 84
-    std::vector<wxString> transferStatus;
 };
 void InitCatalogueLists();
 const CatalogueLists& Lists();
@@ -83,7 +79,6 @@ wxString CtcssText(int index);                       // "" outside the list
 wxString DcsText(int index, bool p25Page);           // P25 pages count from "023"
 wxString ZoneLabel(int index, int pageType);         // "None" when not below the count
 int ZoneIndex(const wxString& label, int pageType);  // -1 when not in the list
-wxString TransferStatusText(int index);              // "Bad Index" when not below the count
 // Reverse lookups: index of an exact match, -1 when absent.
 int ToneChoiceIndex(const wxString& text);
 int CtcssIndex(const wxString& text);

@@ -32,7 +32,6 @@ void SetPageParameters(Page& page, int pageNumber, int radio, int bandChoice) {
     p.band = BandOf(radio, bandChoice);
     p.rows = RowsOf(radio, bandChoice);
     p.pageType = GetPageType(radio, p.band);
-    p.visibleColumns = TypeColumnCounts[p.pageType];
     p.pageFlags = 0;
 
     PageStrings& s = page.strings;

@@ -22,7 +22,6 @@ struct PageParameters {
     int32_t bandChoice = 0;
     int32_t band = 0;
     int32_t rows = 0;  // memory rows, guard rows included; the store has one more
-    int32_t visibleColumns = 0;
     int32_t pageType = 0;
     int32_t pageFlags = 0;
 };

@@ -568,7 +568,6 @@ bool DigitalSession::Exchange(const wxString& record, const ReplyHandler& handle
             continue;
         }
         c_.status = kTransferRunning;
-        c_.recordType = c_.reply.length() > 1 ? c_.reply[1].GetValue() - '0' : 0;
         wxString reply = c_.reply.Left(c_.reply.length() - 2);
         if (reply == kBusyReply) {
             c_.progress->SetStatusText(c_.progress->StatusText() + ".");

@@ -125,8 +125,7 @@ wxString DefaultAnalogLogPath() {
 }
 
 bool UsesDigitalSession(const Page& page) {
-    return RadioFactsOf(page.params.radio).digitalSession ||
-           (page.Type() == kMODX && page.params.band == 9);
+    return RadioFactsOf(page.params.radio).digitalSession;
 }
 
 TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, const wxString& port,
@@ -145,8 +144,7 @@ TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, con
     c.logPath = digital ? env.logPath : env.analogLogPath;
     c.hardwareDirectory = env.hardwareDirectory;
     OpenTransferLog(c);
-    wxAsyncSerial serial(nullptr, wxString(PlatformPortName(std::string(port.mb_str()))),
-                         kLineBaud);
+    wxAsyncSerial serial(wxString(PlatformPortName(std::string(port.mb_str()))), kLineBaud);
     c.serial = &serial;
     int status = kTransferPortError;
     if (serial.IsOpen())
@@ -184,8 +182,6 @@ int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const 
         dialogs.Message("No Port selected!", "Error!");
         return -1;
     }
-    // A module band without a session would clear the page for nothing.
-    if (page.Type() == kMODX && page.params.band != 8 && page.params.band != 9) return -1;
     LUMO_LOG(kUnit, ". From: %s, Band: %s", page.strings.radioName, page.strings.bandName);
     // The radio's memories are read into a cleared copy, which replaces the page only when the
     // read completes: a read that fails half-way leaves the page as it was.
@@ -231,9 +227,8 @@ int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wx
             outcome = TransferData(env, page, kTransferWrite, port, "Send to RP25 Radio Progress");
             break;
         case kMODX:
-            outcome = TransferData(env, page, kTransferWrite, port,
-                                   page.params.band == 8 ? "Send to MODX M6 Module Progress"
-                                                         : "Send to MODX M7 Module Progress");
+            outcome =
+                TransferData(env, page, kTransferWrite, port, "Send to MODX M6 Module Progress");
             break;
         case kR19:
             // The message is the transfer's one box.

@@ -43,7 +43,6 @@ struct TransferContext {
     int radioModes = 0x70;
     int invalidModes = 0;
     int retries = 0;
-    int recordType = 0;
     int protocolIndex = 0;
     int protocolVersion = 1;
     int memories = 0;       // memories written or read
