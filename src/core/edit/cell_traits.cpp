@@ -62,14 +62,45 @@ CellTraits FrequencySpec(const Page& page, int band) {
     return traits;
 }
 
+// An editor of a kind, locked when asked.
+CellTraits Editor(EditorKind kind, bool readOnly = false) {
+    CellTraits traits;
+    traits.editor = kind;
+    traits.readOnly = readOnly;
+    return traits;
+}
+
+CellTraits DescriptionSpec(DescriptionSet set, int length) {
+    CellTraits traits = Editor(EditorKind::Description);
+    traits.descriptionSet = set;
+    traits.maxChars = length;
+    return traits;
+}
+
+// The squelch letters of a P25 row follow its MODE; a digital shadow transmits as its primary.
+CellTraits SquelchSpec(const Page& page, int row, int col) {
+    bool digital = page.grid.Get(row, MODE) == "D";
+    if (col == RSQL)
+        return Choice(digital ? ChoiceList::RxSquelchDigital : ChoiceList::RxSquelchAnalog);
+    if (!digital) return Choice(ChoiceList::TxSquelchAnalog);
+    return Choice(IsShadowRow(page, row) ? ChoiceList::TxSquelchShadow
+                                         : ChoiceList::TxSquelchDigital);
+}
+
+CellTraits NumberSpec(long maxValue, RendererKind renderer = RendererKind::Plain) {
+    CellTraits traits = Editor(EditorKind::Number);
+    traits.renderer = renderer;
+    traits.maxValue = maxValue;
+    return traits;
+}
+
 CellTraits P25Cell(const Page& page, int row, int col) {
     bool guard = page.IsGuardRow(row);
     switch (col) {
         case MNUM: return MemoryNumberSpec(page, row);
         case SHAD: {
-            CellTraits traits;
+            CellTraits traits = Editor(EditorKind::Text, true);
             traits.maxChars = 4;
-            traits.readOnly = true;
             return traits;
         }
         case SCAN: {
@@ -77,36 +108,14 @@ CellTraits P25Cell(const Page& page, int row, int col) {
             traits.readOnly = guard;
             return traits;
         }
-        case ZONE: {
-            CellTraits traits;
-            traits.editor = EditorKind::Zone;
-            traits.readOnly = guard;
-            return traits;
-        }
-        case DESC: {
-            CellTraits traits;
-            traits.editor = EditorKind::Description;
-            traits.descriptionSet = DescriptionSet::P25;
-            traits.maxChars = 8;
-            return traits;
-        }
+        case ZONE: return Editor(EditorKind::Zone, guard);
+        case DESC: return DescriptionSpec(DescriptionSet::P25, 8);
         case MODE: return Choice(ChoiceList::P25Modes);
         case RFRQ:
         case TFRQ: return FrequencySpec(page, page.params.band);
         case RSQL:
-            return Choice(page.grid.Get(row, MODE) == "D" ? ChoiceList::RxSquelchDigital
-                                                          : ChoiceList::RxSquelchAnalog);
-        case TSQL:
-            if (page.grid.Get(row, MODE) != "D") return Choice(ChoiceList::TxSquelchAnalog);
-            return Choice(IsShadowRow(page, row) ? ChoiceList::TxSquelchShadow
-                                                 : ChoiceList::TxSquelchDigital);
-        case RNSV: {
-            CellTraits traits;
-            if (page.Type() != kEP25) return traits;
-            traits.editor = EditorKind::Number;
-            traits.maxValue = 15;
-            return traits;
-        }
+        case TSQL: return SquelchSpec(page, row, col);
+        case RNSV: return page.Type() == kEP25 ? NumberSpec(15) : CellTraits{};
         case RTON:
         case TTON: return Choice(ChoiceList::Ctcss);
         case RCOD:
@@ -115,18 +124,11 @@ CellTraits P25Cell(const Page& page, int row, int col) {
         case TTGP:
         case RNAC:
         case TNAC: {
-            CellTraits traits;
-            traits.editor = EditorKind::HexField;
+            CellTraits traits = Editor(EditorKind::HexField);
             traits.maxChars = (col == RNAC || col == TNAC) ? 3 : 4;
             return traits;
         }
-        case TIDC: {
-            CellTraits traits;
-            traits.editor = EditorKind::Number;
-            traits.renderer = RendererKind::UnitId;
-            traits.maxValue = 9999999;
-            return traits;
-        }
+        case TIDC: return NumberSpec(9999999, RendererKind::UnitId);
         default: return CellTraits{};
     }
 }
@@ -165,10 +167,7 @@ CellTraits OtherCell(const Page& page, int row, int col) {
             traits.readOnly = guard;
             return traits;
         case DESC:
-            traits.editor = EditorKind::Description;
-            traits.descriptionSet = DescriptionEditorSet(type);
-            traits.maxChars = DescriptionEditorLength(type);
-            return traits;
+            return DescriptionSpec(DescriptionEditorSet(type), DescriptionEditorLength(type));
         case RONL: return type == kDAMX ? Choice(ChoiceList::YesNo) : traits;
         case MODE: traits = Choice(ChoiceList::AnalogModes); break;
         case RFRQ:
