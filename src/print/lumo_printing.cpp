@@ -1,11 +1,11 @@
 #include "lumo_printing.h"
 
 #include "edit/cell_traits.h"
+#include "util/atomic_file.h"
 
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <wx/dcgraph.h>
-#include <wx/file.h>
 #include <wx/frame.h>
 #include <wx/generic/prntdlgg.h>
 #include <wx/graphics.h>
@@ -338,8 +338,9 @@ void SetUpPage(wxFrame* frame) {
 
 namespace {
 cairo_status_t WriteToFile(void* file, const unsigned char* data, unsigned int length) {
-    return static_cast<wxTempFile*>(file)->Write(data, length) ? CAIRO_STATUS_SUCCESS
-                                                               : CAIRO_STATUS_WRITE_ERROR;
+    auto* out = static_cast<AtomicFile*>(file);
+    return out->Write(data, length).LastWrite() == length ? CAIRO_STATUS_SUCCESS
+                                                          : CAIRO_STATUS_WRITE_ERROR;
 }
 }  // namespace
 
@@ -351,9 +352,9 @@ int PrintPageToPdf(const Page& page, const PrintedTable& table, const wxString& 
     };
     if (geometry.PrintableWidthMm() <= 0 || geometry.PrintableHeightMm() <= kPrintHeadingMm)
         return fail("the margins leave no room on the paper");
-    wxLogNull quiet;  // the reasons are ours to give, on one line
-    wxTempFile file;  // beside the PDF, renamed over it once written whole
-    if (!file.Open(path)) return fail("the file cannot be written");
+    wxLogNull quiet;        // the reasons are ours to give, on one line
+    AtomicFile file(path);  // beside the PDF, renamed over it once written whole
+    if (!file.IsOk()) return fail("the file cannot be written");
     // Device units of a tenth of a point keep the margins exact to 0.04 mm.
     constexpr double kUnitsPerMm = 720 / 25.4;
     cairo_surface_t* surface =
