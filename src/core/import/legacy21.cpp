@@ -34,6 +34,26 @@ wxString ModeOf(unsigned index) {
     static const char* const modes[] = {"w", "n", "D"};
     return index < 3 ? wxString(modes[index]) : wxString();  // the row check repairs it
 }
+
+// The fields of one direction of a record; the transmit fields stand 28 bytes after the
+// receive ones.
+struct DirectionFields {
+    wxString& squelch;
+    wxString& talkgroup;
+    wxString& tone;
+    wxString& code;
+    wxString& nac;
+    wxString& frequency;
+};
+
+void ReadDirection(const std::string& r, size_t at, bool p25, DirectionFields out) {
+    out.squelch = CharacterOf(WordAt(r, at));
+    out.talkgroup = TextAt(r, at + 2, 6).Strip(wxString::leading);
+    out.tone = CtcssText(static_cast<int>(WordAt(r, at + 8)));
+    out.code = DcsText(static_cast<int>(WordAt(r, at + 10)), p25);
+    out.nac = TextAt(r, at + 12, 6).Strip(wxString::leading);
+    out.frequency = TextAt(r, at + 18, 10).Strip(wxString::leading);
+}
 }  // namespace
 
 wxString UnitIdFromWords(const unsigned (&words)[4]) {
@@ -60,18 +80,10 @@ bool Read21Record(ImportReader& reader, Legacy21Record& record, const Page& page
     record.Desc = TextAt(r, 10, 8);
     record.Encr = CharacterOf(WordAt(r, 18));
     record.Mode = ModeOf(WordAt(r, 20));
-    record.Rsql = CharacterOf(WordAt(r, 22));
-    record.Rtgp = TextAt(r, 24, 6).Strip(wxString::leading);
-    record.Rton = CtcssText(static_cast<int>(WordAt(r, 30)));
-    record.Rcod = DcsText(static_cast<int>(WordAt(r, 32)), p25);
-    record.Rnac = TextAt(r, 34, 6).Strip(wxString::leading);
-    record.Rfrq = TextAt(r, 40, 10).Strip(wxString::leading);
-    record.Tsql = CharacterOf(WordAt(r, 50));
-    record.Ttgp = TextAt(r, 52, 6).Strip(wxString::leading);
-    record.Tton = CtcssText(static_cast<int>(WordAt(r, 58)));
-    record.Tcod = DcsText(static_cast<int>(WordAt(r, 60)), p25);
-    record.Tnac = TextAt(r, 62, 6).Strip(wxString::leading);
-    record.Tfrq = TextAt(r, 68, 10).Strip(wxString::leading);
+    ReadDirection(r, 22, p25,
+                  {record.Rsql, record.Rtgp, record.Rton, record.Rcod, record.Rnac, record.Rfrq});
+    ReadDirection(r, 50, p25,
+                  {record.Tsql, record.Ttgp, record.Tton, record.Tcod, record.Tnac, record.Tfrq});
     unsigned idWords[4] = {WordAt(r, 78), WordAt(r, 80), WordAt(r, 82), WordAt(r, 84)};
     record.Tidc = UnitIdFromWords(idWords);
     for (int k = 0; k < 7; ++k)
