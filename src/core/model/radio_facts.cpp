@@ -51,10 +51,11 @@ constexpr std::array<RadioFacts, kRadioCount> kRadios = {{
     {"VRD-8xxx", "VRD-8xxx", Choices{{{0, 200}, {3, 200}, {5, 200}, {6, 200}, {7, 200}, {8, 500}}},
      kByBand, 8, 2500, 8333, kOwnRow, 0, false, false, nullptr, 0},
 }};
-// clang-format on
 
-constexpr RadioFacts kNoRadio = {"",      "", Choices{}, kByBand, -1,      2500, 2500,
-                                 kOwnRow, 0,  false,     false,   nullptr, 0};
+// What a number outside the table gets: no band choices, the band decides the rest.
+constexpr RadioFacts kNoRadio =
+    {"", "", Choices{}, kByBand, -1, 2500, 2500, kOwnRow, 0, false, false, nullptr, 0};
+// clang-format on
 
 template <typename Field>
 std::array<const char*, kRadioCount> Texts(Field field) {
