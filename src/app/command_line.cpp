@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "edit/row_values.h"
 #include "files/lumo_file.h"
 #include "lumo_printing.h"
 #include "model/catalogue.h"

@@ -1,4 +1,5 @@
 // The radio simulator against Lumo's serial link: a conversation of each kind, and each fault.
+#include "edit/row_values.h"
 #include "sim_server.h"
 #include "support/page_fixtures.h"
 #include "support/pty_pair.h"

@@ -1,4 +1,5 @@
 #include "transfer/trecord.h"
+#include "rules/frequency_rules.h"
 #include "rules/text_rules.h"
 #include "support/page_fixtures.h"
 
@@ -123,7 +124,7 @@ TEST(TRecordDecoding, V2FrequenciesTakeThePagesFormat) {
     EXPECT_EQ(read7.grid.Get(2, RFRQ), "150.00125");
     EXPECT_EQ(FrequencyHz("30.5"), 30500000);
     EXPECT_EQ(FrequencyHz("136.0000"), 136000000);
-    EXPECT_EQ(FrequencyText(30500000, 0, 2500), "30.5000");
+    EXPECT_EQ(FrequencyText(30500000, 2500), "30.5000");
 }
 
 // Records as the radios take them, byte for byte, and what they give back.

@@ -483,12 +483,14 @@ wxString DigitalSession::RowRecord(int row, bool firstPass) {
 
 void DigitalSession::PlanRecords() {
     int rows = page_.grid.RowCount();
-    bool jumpGuards = page_.params.radio == kRadioVrd21B && c_.protocolVersion == 1;
+    // A V1 record addresses the guard rows of the larger radio right after its short layout.
+    int shortLayout = RadioFactsOf(page_.params.radio).shortLayoutMemories;
+    bool jumpGuards = shortLayout > 0 && c_.protocolVersion == 1;
     firstPass_.clear();
     secondPass_.clear();
     for (bool first : {true, false}) {
         for (int row = 0; row < rows; ++row) {
-            if (jumpGuards && row == kV1LastNumber + 1) row = 501;
+            if (jumpGuards && row == shortLayout + 1) row = page_.FirstGuardRow();
             wxString record = RowRecord(row, first);
             if (!record.empty()) (first ? firstPass_ : secondPass_).emplace_back(row, record);
         }

@@ -1,5 +1,6 @@
 #include "transfer/transfer_commands.h"
 
+#include "edit/row_values.h"
 #include "transfer/analog_session.h"
 #include "transfer/async_serial.h"
 #include "transfer/digital_session.h"
@@ -113,7 +114,7 @@ wxString DefaultAnalogLogPath() {
 }
 
 bool UsesDigitalSession(const Page& page) {
-    return page.IsP25() || (page.Type() == kMODX && page.params.band == 9);
+    return RadioFactsOf(page.params.radio).digitalSession;
 }
 
 TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, const wxString& port,
@@ -169,8 +170,6 @@ int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const 
         dialogs.Message("No Port selected!", "Error!");
         return -1;
     }
-    // A module band without a session would clear the page for nothing.
-    if (page.Type() == kMODX && page.params.band != 8 && page.params.band != 9) return -1;
     LUMO_LOG(kUnit, ". From: %s, Band: %s", page.strings.radioName, page.strings.bandName);
     // The radio's memories are read into a cleared copy, which replaces the page only when the
     // read completes: a read that fails half-way leaves the page as it was.
@@ -188,7 +187,7 @@ int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const 
 namespace {
 // A single-channel analog radio needs its main channel and both guards in every write.
 bool PassesGuardRule(const Page& page) {
-    if (page.params.radio > 5 || !page.HasGuardRows()) return true;
+    if (!RadioFactsOf(page.params.radio).singleChannel || !page.HasGuardRows()) return true;
     const Selection& selection = page.grid.GetSelection();
     return page.IsRowUsed(0) && page.IsRowUsed(page.FirstGuardRow()) &&
            page.IsRowUsed(page.SecondGuardRow()) && selection.IsRowSelected(page.FirstGuardRow()) &&
@@ -216,9 +215,8 @@ int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wx
             outcome = TransferData(env, page, kTransferWrite, port, "Send to RP25 Radio Progress");
             break;
         case kMODX:
-            outcome = TransferData(env, page, kTransferWrite, port,
-                                   page.params.band == 8 ? "Send to MODX M6 Module Progress"
-                                                         : "Send to MODX M7 Module Progress");
+            outcome =
+                TransferData(env, page, kTransferWrite, port, "Send to MODX M6 Module Progress");
             break;
         case kR19:
             // The message is the transfer's one box.

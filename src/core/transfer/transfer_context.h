@@ -2,9 +2,9 @@
 // session's own bookkeeping. One context lives for the duration of one command.
 #pragma once
 
-#include "shell/dialogs.h"
 #include "transfer/transfer_progress.h"
 #include "transfer/wx_async_serial.h"
+#include "util/dialogs.h"
 
 #include <wx/ffile.h>
 

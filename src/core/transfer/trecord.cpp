@@ -3,6 +3,8 @@
 #include "edit/row_values.h"
 #include "edit/shadows.h"
 #include "edit/zones.h"
+#include "model/radio_facts.h"
+#include "rules/frequency_rules.h"
 #include "rules/text_rules.h"
 
 #include <algorithm>
@@ -32,18 +34,6 @@ int HexDigit(wxUniChar c) {
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
-}
-
-// The value of `digits` hex digits at a position; false when any is not a hex digit.
-bool HexAt(const wxString& text, size_t pos, size_t digits, long& value) {
-    if (pos + digits > text.length()) return false;
-    value = 0;
-    for (size_t i = pos; i < pos + digits; ++i) {
-        int d = HexDigit(text[i]);
-        if (d < 0) return false;
-        value = value * 16 + d;
-    }
-    return true;
 }
 
 // Position in a list without regard to case, -1 when absent.
@@ -84,7 +74,7 @@ wxString TextAt(const wxString& record, size_t pos, size_t bytes) {
     wxString text;
     for (size_t i = 0; i < bytes; ++i) {
         long value = 0;
-        HexAt(record, pos + 2 * i, 2, value);
+        ParseHex(record, pos + 2 * i, 2, value);
         if (value != 0) text += static_cast<wchar_t>(value);
     }
     return text;
@@ -126,7 +116,7 @@ void RegisterRow(Page& page, int row, long mflg, int nonZeroSlots) {
 
 // Common start of both decoders: a record long enough for its layout, with an address.
 bool BeginRow(const wxString& record, long& row) {
-    return record.length() >= kMemoryRecordLength && HexAt(record, 4, 4, row);
+    return record.length() >= kMemoryRecordLength && ParseHex(record, 4, 4, row);
 }
 
 void ClearForDecoding(Page& page, int row) {
@@ -357,7 +347,7 @@ void ReadField(Page& page, int row, const wxString& record, size_t pos, const Wi
             size_t digits = 2 * field.bytes / kSlotCount;
             for (int k = 0; k < kSlotCount; ++k) {
                 long v = 0;
-                HexAt(record, pos + digits * k, digits, v);
+                ParseHex(record, pos + digits * k, digits, v);
                 g.Set(row, field.column + k, wxString::Format("%ld", v));
                 read.slots += v != 0;
             }
@@ -366,7 +356,7 @@ void ReadField(Page& page, int row, const wxString& record, size_t pos, const Wi
         default: break;
     }
     long v = 0;
-    HexAt(record, pos, 2 * field.bytes, v);
+    ParseHex(record, pos, 2 * field.bytes, v);
     switch (field.kind) {
         case Wire::FlagsLow: read.mflg |= v & 0x7F; break;
         case Wire::FlagsHigh: read.mflg |= (v & 3) << 8; break;
@@ -380,8 +370,7 @@ void ReadField(Page& page, int row, const wxString& record, size_t pos, const Wi
         case Wire::Zone: read.zone = v / 16; break;
         case Wire::Hz:
             // in the page's own format
-            set(FrequencyText(v, page.params.band,
-                              GetChannelStep(page.params.radio, page.params.band)));
+            set(FrequencyText(v, page.ChannelStep()));
             break;
         case Wire::ReceiveWord:
             g.Set(row, RNSV, wxString::Format("%ld", v >> 12));
@@ -421,64 +410,6 @@ wxString encodeTrecordV1(const Page& page, int row) {
                         kV1Layout);
 }
 
-long FrequencyHz(const wxString& text) {
-    wxString trimmed = text.Strip(wxString::both);
-    long value = 0;
-    int afterPoint = -1;
-    for (wxUniChar c : trimmed) {
-        if (c == '.') {
-            afterPoint = 0;
-        } else if (c >= '0' && c <= '9') {
-            value = value * 10 + (c - '0');
-            if (afterPoint >= 0) ++afterPoint;
-        }
-    }
-    if (afterPoint >= 0)
-        for (int i = afterPoint; i < 6; ++i)
-            value *= 10;
-    return value;
-}
-
-wxString FrequencyText(long hz, int band, int step) {
-    int digits = step == 8333 ? 3 : step == 1250 ? 5 : 4;
-    (void)band;
-    long divisor = 1;
-    for (int i = digits; i < 6; ++i)
-        divisor *= 10;
-    // The fraction's width is written into the format: wx checks "*" widths against "%ld".
-    wxString fraction = wxString::Format("%ld", (hz % 1000000) / divisor);
-    while (static_cast<int>(fraction.length()) < digits)
-        fraction.Prepend("0");
-    return wxString::Format("%ld.", hz / 1000000) + fraction;
-}
-
-namespace {
-// Digits with one point and at most six fraction digits: a text FrequencyHz reads exactly.
-bool IsPlainFrequency(const wxString& text) {
-    int points = 0, fraction = 0, digits = 0;
-    for (wxUniChar c : text) {
-        if (c == '.') {
-            ++points;
-        } else if (c >= '0' && c <= '9') {
-            ++digits;
-            if (points) ++fraction;
-        } else {
-            return false;
-        }
-    }
-    return points == 1 && fraction <= 6 && digits - fraction >= 1 && digits - fraction <= 3;
-}
-}  // namespace
-
-wxString PageFrequencyText(const Page& page, const wxString& text) {
-    wxString trimmed = text.Strip(wxString::both);
-    if (!IsPlainFrequency(trimmed)) return trimmed;
-    long hz = FrequencyHz(trimmed);
-    int step = GetChannelStep(page.params.radio, page.params.band);
-    wxString formatted = FrequencyText(hz, page.params.band, step);
-    return FrequencyHz(formatted) == hz ? formatted : trimmed;
-}
-
 wxString encodeTrecordV2(const Page& page, int row) {
     if (row < 0 || row > page.Rows()) return wxString();
     return EncodeRecord(page, row, row, 0, kV2Layout);
@@ -491,7 +422,9 @@ wxString encodeTrecord(const Page& page, int row, int protocolVersion) {
 bool decodeTrecordV1(Page& page, const wxString& record) {
     long address = 0;
     if (!BeginRow(record, address) || !AllHex(record, 8, kMemoryRecordLength)) return false;
-    long shift = page.params.radio == 7 && address > kEp25LastV1Row ? kEp25HighRowShift : 0;
+    // A V1 record addresses the guard rows of the larger radio right after its short layout.
+    int shortLayout = RadioFactsOf(page.params.radio).shortLayoutMemories;
+    long shift = shortLayout > 0 && address > shortLayout ? kEp25HighRowShift : 0;
     long row = address + shift;
     if (row < 0 || row > page.Rows()) return false;
     int r = static_cast<int>(row);

@@ -54,12 +54,4 @@ bool decodeTrecordV1(Page& page, const wxString& record);
 bool decodeTrecordV2(Page& page, const wxString& record);
 bool decodeTrecord(Page& page, const wxString& record, int protocolVersion);
 
-// Hz of a frequency text, and the text in a page's own format for a value in Hz.
-long FrequencyHz(const wxString& text);
-wxString FrequencyText(long hz, int band, int step);
-// A frequency text in the page's own format (as the frequency editor completes it) when it can
-// be written so without changing its value; otherwise the text as it is, for the row check to
-// judge. For frequencies from files and radios.
-wxString PageFrequencyText(const Page& page, const wxString& text);
-
 }  // namespace lumo
