@@ -1,6 +1,7 @@
 // Pages the benchmarks work on.
 #pragma once
 
+#include "edit/row_values.h"
 #include "model/catalogue.h"
 #include "pages/page.h"
 

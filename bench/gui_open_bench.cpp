@@ -2,10 +2,10 @@
 // painted. Run on a display (bench/gui_open.sh starts a virtual one). Prints the median of
 // several opens in milliseconds.
 #include "bench_pages.h"
+#include "commands/commands.h"
 #include "files/lumo_file.h"
 #include "lumo_frame.h"
 #include "page_view.h"
-#include "shell/commands.h"
 #include "support/scripted_dialogs.h"
 
 #include <wx/app.h>

@@ -19,7 +19,7 @@ using namespace lumo;
 
 static void BM_LinkThroughput(benchmark::State& state) {
     PtyPair pty;
-    wxAsyncSerial link(nullptr);
+    wxAsyncSerial link;
     if (!link.Open(pty.WxPath(), 115200)) {
         state.SkipWithError("cannot open the pseudo-terminal");
         return;
@@ -37,7 +37,7 @@ BENCHMARK(BM_LinkThroughput)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 static void BM_LinkReceiveLatency(benchmark::State& state) {
     PtyPair pty;
-    wxAsyncSerial link(nullptr);
+    wxAsyncSerial link;
     if (!link.Open(pty.WxPath(), 115200)) {
         state.SkipWithError("cannot open the pseudo-terminal");
         return;

@@ -179,10 +179,6 @@ void LumoChoiceEditor::ApplyEdit(int row, int col, wxGrid* grid) {
 
 // --- MODXBandChoiceEditor ---
 
-MODXBandChoiceEditor::MODXBandChoiceEditor(const EditorContext& context,
-                                           const wxArrayString& choices)
-    : wxGridCellChoiceEditor(choices), context_(context) {}
-
 wxGridCellEditor* MODXBandChoiceEditor::Clone() const {
     return new MODXBandChoiceEditor(context_, m_choices);
 }

@@ -81,19 +81,17 @@ class LumoChoiceEditor : public wxGridCellChoiceEditor {
     void ApplyEdit(int row, int col, wxGrid* grid) override;
     wxGridCellEditor* Clone() const override;
 
-  private:
+  protected:
     EditorContext context_;
 };
 
-class MODXBandChoiceEditor : public wxGridCellChoiceEditor {
+// A module row's band: the row's frequencies, tones and codes follow it.
+class MODXBandChoiceEditor : public LumoChoiceEditor {
   public:
-    MODXBandChoiceEditor(const EditorContext& context, const wxArrayString& choices);
+    using LumoChoiceEditor::LumoChoiceEditor;
 
     void ApplyEdit(int row, int col, wxGrid* grid) override;
     wxGridCellEditor* Clone() const override;
-
-  private:
-    EditorContext context_;
 };
 
 class P25ZoneEditor : public wxGridCellChoiceEditor {

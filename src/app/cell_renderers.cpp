@@ -1,6 +1,6 @@
 #include "cell_renderers.h"
 
-#include "model/memory_label.h"
+#include "pages/memory_label.h"
 #include "rules/text_rules.h"
 
 void LabelRenderer::Draw(wxGrid& grid, wxGridCellAttr& attr, wxDC& dc, const wxRect& rect, int row,

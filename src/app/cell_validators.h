@@ -4,7 +4,7 @@
 
 #include "rules/frequency_rules.h"
 #include "rules/text_rules.h"
-#include "shell/dialogs.h"
+#include "util/dialogs.h"
 
 #include <wx/validate.h>
 

@@ -2,7 +2,7 @@
 // and OK/Cancel, with OK enabled only while something is chosen.
 #pragma once
 
-#include "shell/dialogs.h"
+#include "util/dialogs.h"
 
 #include <wx/dialog.h>
 

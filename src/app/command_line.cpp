@@ -1,14 +1,16 @@
 #include "command_line.h"
 
+#include "edit/row_values.h"
 #include "files/lumo_file.h"
 #include "lumo_printing.h"
 #include "model/catalogue.h"
+#include "util/program_options.h"
 
 #include <wx/app.h>
 #include <wx/init.h>
 
 #include <cstdio>
-#include <cstring>
+#include <string>
 
 using namespace lumo;
 
@@ -23,10 +25,10 @@ const char* const kUsage =
     "  --print-to OUT.pdf  print the page of FILE.lumo to the PDF file OUT.pdf (Letter paper,\n"
     "                      15 mm margins) and exit; shows no window and needs no display\n"
     "  --landscape         print in landscape: fewer rows to a sheet, a wider table\n"
+    "  --version           show the version and exit\n"
     "  -h, --help          show this text and exit\n";
 
 const wxCmdLineEntryDesc kCommandLine[] = {
-    {wxCMD_LINE_SWITCH, "h", "help", nullptr, wxCMD_LINE_VAL_NONE, wxCMD_LINE_OPTION_HELP},
     {wxCMD_LINE_OPTION, nullptr, "port", nullptr, wxCMD_LINE_VAL_STRING, 0},
     {wxCMD_LINE_OPTION, nullptr, "print-to", nullptr, wxCMD_LINE_VAL_STRING, 0},
     {wxCMD_LINE_SWITCH, nullptr, "landscape", nullptr, wxCMD_LINE_VAL_NONE, 0},
@@ -35,37 +37,14 @@ const wxCmdLineEntryDesc kCommandLine[] = {
     {wxCMD_LINE_NONE, nullptr, nullptr, nullptr, wxCMD_LINE_VAL_NONE, 0},
 };
 
-// Keeps what the parser would print, so a mistake is reported on one line.
-class KeptOutput : public wxMessageOutput {
-  public:
-    void Output(const wxString& text) override { text_ << text; }
-    wxString Text() const { return wxString(text_).Trim(); }
-
-  private:
-    wxString text_;
-};
-
 constexpr int kFailed = 1;
-constexpr int kMisused = 2;
+const char* const kProgram = "lumo";
+const char* const kPrintOnly = "FILE.lumo and --landscape go with --print-to OUT.pdf";
 
-int Fail(wxString message, int code = kFailed) {
+int Fail(wxString message) {
     message.Replace("\n", ": ");
     std::fprintf(stderr, "lumo: %s\n", static_cast<const char*>(message.utf8_str()));
-    return code;
-}
-
-// Parses; the exit code when the command line is wrong or only asked for help.
-std::optional<int> Parse(wxCmdLineParser& parser) {
-    parser.SetDesc(kCommandLine);
-    KeptOutput complaints;
-    wxMessageOutput* output = wxMessageOutput::Set(&complaints);
-    int result = parser.Parse(false);
-    wxMessageOutput::Set(output);
-    switch (result) {
-        case 0: return std::nullopt;
-        case -1: std::fputs(kUsage, stdout); return 0;
-        default: return Fail(complaints.Text() + " (see lumo --help)", kMisused);
-    }
+    return kFailed;
 }
 
 // Opens a data file into the page Lumo starts with and prints it as the Print command would,
@@ -89,9 +68,10 @@ int PrintFileToPdf(const wxString& input, const wxString& output, bool landscape
 
 bool WantsNoWindow(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        if (!std::strcmp(arg, "-h") || !std::strcmp(arg, "--help") ||
-            !std::strncmp(arg, "--print-to", std::strlen("--print-to")))
+        std::string arg = argv[i];
+        if (arg == "--port" && i + 1 < argc)
+            ++i;
+        else if (arg.rfind("--port=", 0) != 0)
             return true;
     }
     return false;
@@ -101,18 +81,20 @@ int RunWithoutWindow(int argc, char** argv) {
     wxApp::SetInstance(new wxAppConsole);
     wxInitializer toolkit(argc, argv);
     if (!toolkit.IsOk()) return Fail("could not start the toolkit");
-    wxCmdLineParser parser(argc, argv);
-    if (std::optional<int> done = Parse(parser)) return *done;
+    wxCmdLineParser parser;
+    SetArguments(parser, argc, argv);
+    if (std::optional<int> done = ParseOptions(parser, kProgram, kCommandLine, kUsage))
+        return *done;
     wxString pdf;
-    if (!parser.Found("print-to", &pdf)) return Fail("--print-to needs OUT.pdf", kMisused);
+    if (!parser.Found("print-to", &pdf)) return Misused(kProgram, kPrintOnly);
     if (parser.GetParamCount() != 1)
-        return Fail("--print-to needs the FILE.lumo to print", kMisused);
+        return Misused(kProgram, "--print-to needs the FILE.lumo to print");
     return PrintFileToPdf(parser.GetParam(0), pdf, parser.Found("landscape"));
 }
 
 std::optional<int> ParseWindowCommandLine(wxCmdLineParser& parser) {
-    if (std::optional<int> done = Parse(parser)) return done;
+    if (std::optional<int> done = ParseOptions(parser, kProgram, kCommandLine, kUsage)) return done;
     if (parser.GetParamCount() > 0 || parser.Found("landscape"))
-        return Fail("FILE.lumo and --landscape go with --print-to OUT.pdf", kMisused);
+        return Misused(kProgram, kPrintOnly);
     return std::nullopt;
 }

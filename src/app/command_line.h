@@ -1,12 +1,14 @@
-// The program's command line: "--port DEVICE" for the window, and "FILE.lumo --print-to OUT.pdf
-// [--landscape]" and "--help", which do their work without a window or a display.
+// The program's command line: "--port DEVICE" for the window; "FILE.lumo --print-to OUT.pdf
+// [--landscape]", "--help" and "--version" do their work without a window or a display, and so
+// is a mistake reported.
 #pragma once
 
 #include <wx/cmdline.h>
 
 #include <optional>
 
-// True when the command line asks for work that needs no window.
+// True unless the command line is empty or only chooses the port: everything else is done, or
+// refused, without a window.
 bool WantsNoWindow(int argc, char** argv);
 // Starts the toolkit without its GUI, does that work and returns the exit code.
 int RunWithoutWindow(int argc, char** argv);

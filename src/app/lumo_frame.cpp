@@ -2,12 +2,13 @@
 
 #include "lumo_printing.h"
 
+#include "commands/commands.h"
 #include "edit/row_values.h"
 #include "files/file_commands.h"
 #include "page_view.h"
-#include "shell/commands.h"
-#include "shell/resources.h"
 #include "util/diag_log.h"
+#include "util/resources.h"
+#include "util/version.h"
 
 #include <wx/filefn.h>
 #include <wx/grid.h>

@@ -4,7 +4,7 @@
 
 #include "edit/row_commands.h"
 #include "norv_lum_frame.h"
-#include "shell/port_selection.h"
+#include "transfer/port_selection.h"
 #include "transfer/transfer_context.h"
 #include "transfer/transfer_progress.h"
 

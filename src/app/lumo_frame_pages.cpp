@@ -2,10 +2,10 @@
 // page's target, choose the serial port.
 #include "lumo_frame.h"
 
+#include "commands/target_selection.h"
 #include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "page_view.h"
-#include "shell/target_selection.h"
 #include "transfer/port_probe.h"
 #include "util/diag_log.h"
 

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     wxDISABLE_ASSERTS_IN_RELEASE_BUILD();
     wxSetAssertHandler(nullptr);
     wxLog::SetLogLevel(wxLOG_Info);
-    // Help and printing to a file need no window, so they need no display either.
+    // Help, the version, printing to a file and mistakes need no window, so no display either.
     if (WantsNoWindow(argc, argv)) return RunWithoutWindow(argc, argv);
     return wxEntry(argc, argv);
 }

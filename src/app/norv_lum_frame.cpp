@@ -1,12 +1,13 @@
 #include "norv_lum_frame.h"
 
+#include "commands/commands.h"
 #include "edit/cell_traits.h"
+#include "edit/row_values.h"
 #include "edit/zones.h"
 #include "model/catalogue.h"
 #include "page_view.h"
-#include "shell/commands.h"
-#include "shell/resources.h"
 #include "util/diag_log.h"
+#include "util/resources.h"
 #include "wx_dialogs.h"
 
 #include <wx/grid.h>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "pages/page_table.h"
-#include "shell/dialogs.h"
+#include "util/dialogs.h"
 
 #include <wx/frame.h>
 #include <wx/menu.h>

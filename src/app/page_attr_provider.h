@@ -28,5 +28,5 @@ class PageAttrProvider : public wxGridCellAttrProvider {
 
     EditorContext context_;
     // Keyed by the editor traits and the colour (with a bit for "has colour").
-    mutable std::map<std::pair<uint64_t, uint32_t>, wxGridCellAttr*> cache_;
+    mutable std::map<std::pair<lumo::CellTraits::KeyType, uint32_t>, wxGridCellAttr*> cache_;
 };

@@ -1,7 +1,7 @@
 // The dialog interface realised with the toolkit's modal dialogs.
 #pragma once
 
-#include "shell/dialogs.h"
+#include "util/dialogs.h"
 
 class wxWindow;
 

@@ -1,11 +1,11 @@
 #include "lumo_printing.h"
 
 #include "edit/cell_traits.h"
+#include "util/atomic_file.h"
 
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <wx/dcgraph.h>
-#include <wx/file.h>
 #include <wx/frame.h>
 #include <wx/generic/prntdlgg.h>
 #include <wx/graphics.h>
@@ -176,6 +176,90 @@ bool LumoPrintout::OnPrintPage(int page) {
     return true;
 }
 
+namespace {
+// The rows of one sheet's table, in the grid's pixels from the top of the table.
+struct SheetRows {
+    const PrintedTable& table;
+    int top;
+    int firstRow;
+    int lastRow;
+    std::vector<int> lefts;  // the right edge of the row labels, then of each column
+
+    SheetRows(const PrintedTable& t, int tableTop, int first, int last)
+        : table(t), top(tableTop), firstRow(first), lastRow(last), lefts{t.rowLabelWidth} {
+        for (int w : table.widths)
+            lefts.push_back(lefts.back() + w);
+    }
+    int RowTop(int row) const { return top + table.Height(row - firstRow); }
+    int Height() const { return table.Height(lastRow - firstRow + 1); }
+    wxRect Cell(int row, size_t column) const {
+        return wxRect(lefts[column], RowTop(row), table.widths[column], table.rowHeight);
+    }
+};
+
+// The title left, "Page %d of %d" right, a rule below both.
+void DrawHeading(wxDC& dc, const wxString& title, const wxString& pageText, int width,
+                 double lineHeight, double ruleWidth) {
+    dc.SetTextForeground(*wxBLACK);
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    TextInBoxes heading(dc, FontWithLineHeight(dc, lineHeight));
+    int titleHeight = heading.LineHeight();
+    wxRect titleBox(0, 0, width, titleHeight);
+    heading.Draw(title, titleBox, Align::Left);
+    heading.Draw(pageText, titleBox, Align::Right);
+    dc.SetPen(PenOfWidth(*wxBLACK, ruleWidth));
+    dc.DrawLine(0, titleHeight, width, titleHeight);
+}
+
+// The label backgrounds and the colours of highlighted and marked cells.
+void DrawBackgrounds(wxDC& dc, const Page& page, const SheetRows& rows) {
+    const PrintedTable& table = rows.table;
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(kLabelBackground));
+    dc.DrawRectangle(0, rows.top, table.Width(), table.headerHeight);
+    dc.DrawRectangle(0, rows.top, table.rowLabelWidth, rows.Height());
+    for (int row = rows.firstRow; row <= rows.lastRow; ++row)
+        for (size_t i = 0; i < table.columns.size(); ++i)
+            if (std::optional<Rgb> colour = page.grid.Background(row, table.columns[i])) {
+                dc.SetBrush(wxBrush(wxColour(colour->r, colour->g, colour->b)));
+                dc.DrawRectangle(rows.Cell(row, i));
+            }
+}
+
+void DrawGridLines(wxDC& dc, const SheetRows& rows, double lineWidth) {
+    int width = rows.table.Width(), top = rows.top, bottom = rows.top + rows.Height();
+    dc.SetPen(PenOfWidth(kGridLineColour, lineWidth));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    for (int row = rows.firstRow; row <= rows.lastRow; ++row)
+        dc.DrawLine(0, rows.RowTop(row), width, rows.RowTop(row));
+    dc.DrawLine(0, bottom, width, bottom);
+    dc.DrawLine(0, top, 0, bottom);
+    for (int x : rows.lefts)
+        dc.DrawLine(x, top, x, bottom);
+    dc.DrawLine(0, top, width, top);
+}
+
+// The column headers, the row numbers and every cell's text as the grid shows it.
+void DrawTexts(wxDC& dc, const Page& page, const SheetRows& rows) {
+    const PrintedTable& table = rows.table;
+    dc.SetTextForeground(kTextColour);
+    TextInBoxes cells(dc, FontWithLineHeight(dc, kCellLineShare * table.rowHeight));
+    for (size_t i = 0; i < table.columns.size(); ++i) {
+        wxRect box(rows.lefts[i], rows.top, table.widths[i], table.headerHeight);
+        cells.Draw(ColumnHeaders[page.Type()][table.columns[i]], box, Align::Centre, kCellPadding);
+    }
+    for (int row = rows.firstRow; row <= rows.lastRow; ++row) {
+        wxRect label(0, rows.RowTop(row), table.rowLabelWidth, table.rowHeight);
+        cells.Draw(wxString::Format("%03d", row), label, Align::Centre, kCellPadding);
+        for (size_t i = 0; i < table.columns.size(); ++i) {
+            int col = table.columns[i];
+            Align align = EditorFor(page, row, col).centred ? Align::Centre : Align::Left;
+            cells.Draw(CellLabel(page, row, col), rows.Cell(row, i), align, kCellPadding);
+        }
+    }
+}
+}  // namespace
+
 void LumoPrintout::DrawSheet(wxDC& dc, const wxRect& area, int sheet) {
     if (area.width <= 0 || area.height <= 0 || !HasPage(sheet)) return;
     double perMm = area.width / geometry_.PrintableWidthMm();  // device units
@@ -186,69 +270,17 @@ void LumoPrintout::DrawSheet(wxDC& dc, const wxRect& area, int sheet) {
     dc.SetUserScale(scale, scale);
     dc.SetLogicalOrigin(0, 0);
     dc.SetDeviceOrigin(area.x, area.y);
-    auto logical = [scale](double device) { return device / scale; };
-    int width = static_cast<int>(logical(area.width));
+    auto logicalMm = [&](double mm) { return mm * perMm / scale; };
 
-    // The heading: the title left, "Page %d of %d" right, a rule below both.
-    dc.SetTextForeground(*wxBLACK);
-    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    TextInBoxes heading(dc, FontWithLineHeight(dc, logical(kTitleLineMm * perMm)));
-    int titleHeight = heading.LineHeight();
-    wxRect titleBox(0, 0, width, titleHeight);
-    heading.Draw(GetTitle(), titleBox, Align::Left);
-    heading.Draw(wxString::Format("Page %d of %d", sheet, pages_.sheets), titleBox, Align::Right);
-    dc.SetPen(PenOfWidth(*wxBLACK, logical(kRuleLineMm * perMm)));
-    dc.DrawLine(0, titleHeight, width, titleHeight);
-
+    DrawHeading(dc, GetTitle(), wxString::Format("Page %d of %d", sheet, pages_.sheets),
+                static_cast<int>(area.width / scale), logicalMm(kTitleLineMm),
+                logicalMm(kRuleLineMm));
     // The table below the heading, in the grid's pixels.
-    int top = static_cast<int>(std::lround(logical(headingHeight)));
-    int firstRow = pages_.FirstRow(sheet);
-    int lastRow = pages_.LastRow(sheet, table_.rows);
-    int tableWidth = table_.Width();
-    int tableHeight = table_.Height(lastRow - firstRow + 1);
-    std::vector<int> lefts{table_.rowLabelWidth};
-    for (int w : table_.widths)
-        lefts.push_back(lefts.back() + w);
-    auto rowTop = [&](int row) { return top + table_.Height(row - firstRow); };
-
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(kLabelBackground));
-    dc.DrawRectangle(0, top, tableWidth, table_.headerHeight);
-    dc.DrawRectangle(0, top, table_.rowLabelWidth, tableHeight);
-    for (int row = firstRow; row <= lastRow; ++row)
-        for (size_t i = 0; i < table_.columns.size(); ++i)
-            if (std::optional<Rgb> colour = page_.grid.Background(row, table_.columns[i])) {
-                dc.SetBrush(wxBrush(wxColour(colour->r, colour->g, colour->b)));
-                dc.DrawRectangle(lefts[i], rowTop(row), table_.widths[i], table_.rowHeight);
-            }
-
-    dc.SetPen(PenOfWidth(kGridLineColour, logical(kGridLineMm * perMm)));
-    dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    for (int row = firstRow; row <= lastRow; ++row)
-        dc.DrawLine(0, rowTop(row), tableWidth, rowTop(row));
-    dc.DrawLine(0, top + tableHeight, tableWidth, top + tableHeight);
-    dc.DrawLine(0, top, 0, top + tableHeight);
-    for (int x : lefts)
-        dc.DrawLine(x, top, x, top + tableHeight);
-    dc.DrawLine(0, top, tableWidth, top);
-
-    dc.SetTextForeground(kTextColour);
-    TextInBoxes cells(dc, FontWithLineHeight(dc, kCellLineShare * table_.rowHeight));
-    for (size_t i = 0; i < table_.columns.size(); ++i) {
-        wxRect box(lefts[i], top, table_.widths[i], table_.headerHeight);
-        cells.Draw(ColumnHeaders[page_.Type()][table_.columns[i]], box, Align::Centre,
-                   kCellPadding);
-    }
-    for (int row = firstRow; row <= lastRow; ++row) {
-        wxRect label(0, rowTop(row), table_.rowLabelWidth, table_.rowHeight);
-        cells.Draw(wxString::Format("%03d", row), label, Align::Centre, kCellPadding);
-        for (size_t i = 0; i < table_.columns.size(); ++i) {
-            int col = table_.columns[i];
-            wxRect box(lefts[i], rowTop(row), table_.widths[i], table_.rowHeight);
-            Align align = EditorFor(page_, row, col).centred ? Align::Centre : Align::Left;
-            cells.Draw(CellLabel(page_, row, col), box, align, kCellPadding);
-        }
-    }
+    SheetRows rows(table_, static_cast<int>(std::lround(headingHeight / scale)),
+                   pages_.FirstRow(sheet), pages_.LastRow(sheet, table_.rows));
+    DrawBackgrounds(dc, page_, rows);
+    DrawGridLines(dc, rows, logicalMm(kGridLineMm));
+    DrawTexts(dc, page_, rows);
 }
 
 PrintOutcome RunPrinter(wxWindow* parent, wxPrintout& printout) {
@@ -306,8 +338,9 @@ void SetUpPage(wxFrame* frame) {
 
 namespace {
 cairo_status_t WriteToFile(void* file, const unsigned char* data, unsigned int length) {
-    return static_cast<wxTempFile*>(file)->Write(data, length) ? CAIRO_STATUS_SUCCESS
-                                                               : CAIRO_STATUS_WRITE_ERROR;
+    auto* out = static_cast<AtomicFile*>(file);
+    return out->Write(data, length).LastWrite() == length ? CAIRO_STATUS_SUCCESS
+                                                          : CAIRO_STATUS_WRITE_ERROR;
 }
 }  // namespace
 
@@ -319,9 +352,9 @@ int PrintPageToPdf(const Page& page, const PrintedTable& table, const wxString& 
     };
     if (geometry.PrintableWidthMm() <= 0 || geometry.PrintableHeightMm() <= kPrintHeadingMm)
         return fail("the margins leave no room on the paper");
-    wxLogNull quiet;  // the reasons are ours to give, on one line
-    wxTempFile file;  // beside the PDF, renamed over it once written whole
-    if (!file.Open(path)) return fail("the file cannot be written");
+    wxLogNull quiet;        // the reasons are ours to give, on one line
+    AtomicFile file(path);  // beside the PDF, renamed over it once written whole
+    if (!file.IsOk()) return fail("the file cannot be written");
     // Device units of a tenth of a point keep the margins exact to 0.04 mm.
     constexpr double kUnitsPerMm = 720 / 25.4;
     cairo_surface_t* surface =

@@ -26,6 +26,8 @@ check "band the radio lacks fails" test $? -ne 0
 check "one-line message" test "$(wc -l < "$WORK/err.txt")" -eq 1
 "$CLI" new VR-99 -o "$WORK/bad.lumo" 2> "$WORK/err.txt"
 check "unknown radio fails" test $? -ne 0
+"$CLI" dump "$WORK/p25.lumo" --frob 2> "$WORK/err.txt"
+check "unknown option refused on one line" test $? -eq 2 -a "$(wc -l < "$WORK/err.txt")" -eq 1
 
 printf '<LumoMem><Version/><Date/><Time/><Type/></LumoMem>' > "$WORK/106.lumo"
 "$CLI" dump "$WORK/106.lumo" 2> "$WORK/err.txt"

@@ -16,5 +16,5 @@ if [ -e "$BUILD/bin/lumo" ]; then
     if [ -e "$PREFIX/$f" ]; then echo "ok   $f"; else echo "FAIL $f"; failures=$((failures + 1)); fi
   done
 fi
-"$PREFIX/bin/lumo-cli" --version | grep -q "R.C.4" || { echo "FAIL installed lumo-cli"; failures=$((failures + 1)); }
+"$PREFIX/bin/lumo-cli" --version | grep -q "^lumo-cli [0-9]" || { echo "FAIL installed lumo-cli"; failures=$((failures + 1)); }
 exit $((failures > 0))

@@ -76,7 +76,7 @@ echo "last night's" > "$WORK/kept.pdf"
 printf '<LumoMem><oops>' > "$WORK/broken.lumo"
 for args in "$WORK/broken.lumo --print-to $WORK/kept.pdf" \
             "$DATA/long-names.lumo --print-to $WORK/missing/out.pdf" \
-            "--print-to $WORK/kept.pdf" "$DATA/long-names.lumo --print-to"; do
+            "--print-to $WORK/kept.pdf" "$DATA/long-names.lumo --print-to" "--frob"; do
   env -u DISPLAY "$LUMO" $args 2> "$WORK/err.txt"
   code=$?
   check "fails: $args" test $code -ne 0 -a "$(wc -l < "$WORK/err.txt")" -eq 1

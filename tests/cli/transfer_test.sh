@@ -30,6 +30,8 @@ start_radio() {
   return 1
 }
 
+"$SIM" digital --frob 2> "$WORK/err.txt"
+check "simulator refuses an unknown option on one line" test $? -eq 2 -a "$(wc -l < "$WORK/err.txt")" -eq 1
 "$CLI" import "$DATA/three-memories.21" VRD-21 -o "$WORK/page.lumo" > /dev/null
 start_radio digital || { echo "FAIL simulator did not start"; exit 1; }
 "$CLI" send "$WORK/page.lumo" --port "$DEVICE" > "$WORK/send.txt" 2> "$WORK/progress.txt"

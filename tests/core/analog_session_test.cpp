@@ -20,6 +20,7 @@ using namespace radiosim;
 namespace {
 constexpr int kVR12 = 1;  // FM 66-88, transfer byte 2, guard rows 121 and 122
 constexpr int kVR35 = 13;
+constexpr int kVRD70 = 16;
 
 void FillChannel(Page& page, int row, const char* description, const char* frequency) {
     FillFromDefaults(page, row);
@@ -186,6 +187,12 @@ TEST_F(AnalogSessionTest, SingleChannelRadiosNeedBothGuardsSelected) {
 // Radios without a transfer byte (VR-30 to VRD-70, the M6 module) get no "rt" prefix, and
 // their channel lines like every other radio.
 TEST_F(AnalogSessionTest, RadiosWithoutATransferByteGetTheirChannelLines) {
+    Serve(200);
+    Page vrd70 = MakePage(kVRD70);
+    EXPECT_EQ(DownloadCommand(env, vrd70, 0, server->DevicePath()), kTransferComplete);
+    EXPECT_EQ(dialogs.shown[1].text, "Close this dialog, then press HOME on radio to start");
+    server->Stop();
+    dialogs.shown.clear();
     Serve(202);
     Page page = MakePage(kVR35);
     EXPECT_EQ(DownloadCommand(env, page, 0, server->DevicePath()), kTransferComplete);

@@ -1,6 +1,7 @@
 #include "edit/cell_traits.h"
 #include "edit/cell_edits.h"
 #include "edit/row_check.h"
+#include "edit/row_commands.h"
 #include "support/page_fixtures.h"
 #include "support/scripted_dialogs.h"
 
@@ -67,11 +68,7 @@ TEST(CellTraits, ChoiceEditsSetTheirCompanions) {
     page.grid.SetBackground(2, RTON, kHighlightColour);
     ApplyChoiceEdit(page, 2, RTON, "100.0");
     EXPECT_EQ(page.grid.Get(2, TTON), "100.0");
-    EXPECT_EQ(page.grid.Get(2, RCOD), "OFF");
-    EXPECT_EQ(page.grid.Get(2, TCOD), "OFF");
     EXPECT_FALSE(page.grid.Background(2, RTON).has_value()) << "an edited cell loses its highlight";
-    ApplyChoiceEdit(page, 2, TCOD, "023");
-    EXPECT_EQ(page.grid.Get(2, TTON), "OFF");
     Page p25 = MakePage(6);
     FillFromDefaults(p25, 2);
     ApplyChoiceEdit(p25, 2, RSQL, "c");
@@ -80,10 +77,37 @@ TEST(CellTraits, ChoiceEditsSetTheirCompanions) {
     EXPECT_EQ(p25.grid.Get(2, TTGP), "000A");
 }
 
+// A row holds a tone or a code, never both, whether the value is chosen in a cell or defaulted
+// into its column; a code cell of a band without codes stays "n/a".
+TEST(CellTraits, ToneAndCodeExcludeEachOtherHoweverTheyAreSet) {
+    using Setter = void (*)(Page&, int, int, const wxString&);
+    for (Setter set : {Setter(ApplyChoiceEdit), Setter(SetDefaultCellValue)}) {
+        for (Page page : {MakePage(1), MakePage(17, 5)}) {  // ANFM, and the module page
+            FillFromDefaults(page, 2);
+            set(page, 2, RCOD, "023");
+            set(page, 2, RTON, "100.0");
+            EXPECT_EQ(page.grid.Get(2, RCOD), "OFF") << page.strings.typeCode;
+            EXPECT_EQ(page.grid.Get(2, TCOD), "OFF") << page.strings.typeCode;
+            set(page, 2, TCOD, "023");
+            EXPECT_EQ(page.grid.Get(2, TTON), "OFF") << page.strings.typeCode;
+        }
+        Page modx = MakePage(17, 5);
+        FillFromDefaults(modx, 3);
+        ApplyModxBandEdit(modx, 3, "AM 225-400");
+        set(modx, 3, RTON, "100.0");
+        EXPECT_EQ(modx.grid.Get(3, RCOD), "n/a");
+    }
+}
+
 TEST(CellTraits, CellsThatLookAlikeShareOneKey) {
     Page page = MakePage(7);
     EXPECT_EQ(EditorFor(page, 10, RFRQ).Key(), EditorFor(page, 300, RFRQ).Key());
     EXPECT_NE(EditorFor(page, 10, RFRQ).Key(), EditorFor(page, 10, DESC).Key());
     EXPECT_NE(EditorFor(page, 10, SCAN).Key(), EditorFor(page, 501, SCAN).Key());
     EXPECT_EQ(EditorFor(page, 10, RFRQ).maxChars, 9) << "1250 Hz channels";
+    CellTraits number = EditorFor(page, 10, TIDC), wider = number, lower = number;
+    wider.maxValue += 1024;
+    lower.minValue = -1;
+    EXPECT_NE(number.Key(), wider.Key()) << "editors with other bounds are other attributes";
+    EXPECT_NE(number.Key(), lower.Key());
 }

@@ -1,4 +1,5 @@
-#include "shell/commands.h"
+#include "commands/commands.h"
+#include "util/version.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "export/csv_export.h"
 #include "import/import_command.h"
 #include "model/csv_columns.h"
+#include "rules/frequency_rules.h"
 #include "support/page_fixtures.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
-#include "transfer/trecord.h"
 
 #include <gtest/gtest.h>
 #include <wx/ffile.h>

@@ -2,6 +2,7 @@
 // a pseudo-terminal. A scaled clock makes the 30-second reply limit pass in 0.6 s.
 #include "transfer/digital_session.h"
 #include "edit/shadows.h"
+#include "rules/frequency_rules.h"
 #include "sim_server.h"
 #include "support/page_fixtures.h"
 #include "support/recording_progress.h"

@@ -7,10 +7,10 @@
 #include "import/import_reader.h"
 #include "import/legacy21.h"
 #include "import/polylum.h"
+#include "rules/frequency_rules.h"
 #include "support/page_fixtures.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
-#include "transfer/trecord.h"
 
 #include <gtest/gtest.h>
 #include <wx/ffile.h>

@@ -1,6 +1,6 @@
 #include "pages/page.h"
 #include "edit/row_values.h"
-#include "model/memory_label.h"
+#include "pages/memory_label.h"
 #include "pages/page_table.h"
 
 #include "support/page_fixtures.h"
@@ -14,7 +14,6 @@ TEST(PageParameters, FirstPageIsAVr12OfOneHundredTwentyTwoRows) {
     EXPECT_EQ(page.params.band, 1);
     EXPECT_EQ(page.params.rows, 122);
     EXPECT_EQ(page.params.pageType, kANFM);
-    EXPECT_EQ(page.params.visibleColumns, 10);
     EXPECT_EQ(page.strings.radioName, "VR-12");
     EXPECT_EQ(page.strings.bandName, "FM 66-88");
     EXPECT_EQ(page.strings.typeCode, "ANFM");

@@ -1,7 +1,7 @@
 #include "transfer/port_probe.h"
-#include "shell/port_selection.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
+#include "transfer/port_selection.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>

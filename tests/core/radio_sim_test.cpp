@@ -1,4 +1,5 @@
 // The radio simulator against Lumo's serial link: a conversation of each kind, and each fault.
+#include "edit/row_values.h"
 #include "sim_server.h"
 #include "support/page_fixtures.h"
 #include "support/pty_pair.h"
@@ -58,7 +59,7 @@ class SimulatorTest : public testing::Test {
     }
 
     std::unique_ptr<SimServer> server;
-    wxAsyncSerial link{nullptr};
+    wxAsyncSerial link;
     wxString received;
 };
 }  // namespace
@@ -239,7 +240,7 @@ TEST(SimulatorProgram, PrintsItsDeviceKeepsATranscriptAndSavesItsMemory) {
     std::string device = std::string(first).substr(0, std::string(first).find('\n'));
     EXPECT_EQ(device.rfind("/dev/pts/", 0), 0u) << device;
     {
-        wxAsyncSerial serial(nullptr);
+        wxAsyncSerial serial;
         ASSERT_TRUE(serial.Open(link, 9600)) << "the stable link opens the device";
         Page page = MakePage(6);
         FillFromDefaults(page, 3);

@@ -1,6 +1,7 @@
 #include "edit/row_commands.h"
 #include "digital_radio.h"
 #include "edit/row_check.h"
+#include "edit/row_values.h"
 #include "edit/shadows.h"
 #include "files/lumo_file.h"
 #include "support/page_fixtures.h"

@@ -25,7 +25,7 @@ class SerialLink : public testing::Test {
     }
 
     PtyPair pty;
-    wxAsyncSerial link{nullptr};
+    wxAsyncSerial link;
 };
 }  // namespace
 
@@ -103,12 +103,12 @@ TEST_F(SerialLink, ReopenCloseAndDestroy) {
     pty.Send("again\r");
     EXPECT_EQ(ReadUntil(6), "again\r");
     {
-        wxAsyncSerial other(nullptr);
+        wxAsyncSerial other;
         EXPECT_FALSE(other.Open(pty.WxPath(), 9600)) << "the port is held";
     }
     {
         PtyPair second;
-        wxAsyncSerial open(nullptr, second.WxPath(), 9600);
+        wxAsyncSerial open(second.WxPath(), 9600);
         EXPECT_TRUE(open.IsOpen());
     }  // destroyed while open: closes without throwing
 }
@@ -163,7 +163,7 @@ TEST_F(SerialLink, AHangUpIsReportedAndTheLinkOpensAgain) {
 // Each link has its own receive buffer and wake-up: two ports at once never mix their bytes.
 TEST_F(SerialLink, TwoLinksOnTwoPortsKeepTheirBytesApart) {
     PtyPair otherPty;
-    wxAsyncSerial other(nullptr);
+    wxAsyncSerial other;
     ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
     ASSERT_TRUE(other.Open(otherPty.WxPath(), 9600));
     pty.Send("first\r");

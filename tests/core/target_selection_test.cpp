@@ -1,4 +1,4 @@
-#include "shell/target_selection.h"
+#include "commands/target_selection.h"
 #include "edit/zones.h"
 #include "pages/page.h"
 #include "support/scripted_dialogs.h"

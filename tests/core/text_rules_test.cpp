@@ -20,8 +20,6 @@ TEST(Descriptions, EditorSetsAndLengths) {
     EXPECT_EQ(DescriptionEditorLength(kEP25), 8);
     EXPECT_EQ(DescriptionEditorLength(kDAMX), 8);
     EXPECT_EQ(DescriptionEditorLength(kANAM), 9);
-    EXPECT_EQ(DescriptionSetForValidator(5), DescriptionSet::Wide);
-    EXPECT_EQ(DescriptionSetForValidator(3), DescriptionSet::Restricted);
     EXPECT_TRUE(DescriptionKeyAccepted('#', DescriptionSet::Wide));
     EXPECT_TRUE(DescriptionKeyAccepted('#', DescriptionSet::P25));
     EXPECT_FALSE(DescriptionKeyAccepted('#', DescriptionSet::Restricted));

@@ -2,7 +2,7 @@
 #include "support/gui_support.h"
 
 #include "choice_dialog.h"
-#include "shell/commands.h"
+#include "commands/commands.h"
 #include "wx_dialogs.h"
 
 #include <wx/button.h>

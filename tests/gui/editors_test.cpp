@@ -1,7 +1,7 @@
 // Typing into real cells: the editors, their key filters and what an edit does to its row.
 #include "support/gui_support.h"
 
-#include "shell/commands.h"
+#include "commands/commands.h"
 
 #include <wx/dcclient.h>
 #include <wx/uiaction.h>

@@ -1,7 +1,7 @@
 #include "support/gui_support.h"
 
-#include "shell/commands.h"
-#include "shell/resources.h"
+#include "commands/commands.h"
+#include "util/resources.h"
 
 #include <wx/menu.h>
 #include <wx/notebook.h>

@@ -1,6 +1,6 @@
 #include "support/gui_support.h"
 
-#include "shell/commands.h"
+#include "commands/commands.h"
 
 #include <wx/notebook.h>
 #include <wx/statusbr.h>

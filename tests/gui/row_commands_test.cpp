@@ -2,7 +2,7 @@
 // and comes back, and the grid shows what the command did.
 #include "support/gui_support.h"
 
-#include "shell/commands.h"
+#include "commands/commands.h"
 
 using namespace lumo;
 

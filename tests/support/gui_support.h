@@ -1,10 +1,10 @@
 // Helpers for tests that drive the real main frame.
 #pragma once
 
+#include "commands/commands.h"
 #include "lumo_frame.h"
 #include "page_view.h"
 #include "scripted_dialogs.h"
-#include "shell/commands.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>

@@ -1,6 +1,7 @@
 // Pages for core tests, and the invariants every P25 page keeps.
 #pragma once
 
+#include "edit/row_values.h"
 #include "edit/zones.h"
 #include "pages/page.h"
 

@@ -2,12 +2,12 @@
 // the code under test opens the slave path. Both ends are closed when it goes.
 #pragma once
 
+#include "sim_server.h"
+
 #include <wx/string.h>
 
 #include <fcntl.h>
 #include <poll.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 #include <chrono>
 #include <functional>
@@ -16,17 +16,7 @@
 
 class PtyPair {
   public:
-    PtyPair() {
-        char name[256];
-        int slave = -1;
-        if (openpty(&master_, &slave, name, nullptr, nullptr) != 0) return;
-        termios raw;
-        tcgetattr(slave, &raw);
-        cfmakeraw(&raw);
-        tcsetattr(slave, TCSANOW, &raw);
-        close(slave);
-        path_ = name;
-    }
+    PtyPair() { master_ = radiosim::OpenRawPseudoTerminal(path_); }
     ~PtyPair() { CloseMaster(); }
     PtyPair(const PtyPair&) = delete;
     PtyPair& operator=(const PtyPair&) = delete;

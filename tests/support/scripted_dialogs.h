@@ -1,7 +1,7 @@
 // A dialog interface for tests: records what was shown and answers from a script.
 #pragma once
 
-#include "shell/dialogs.h"
+#include "util/dialogs.h"
 
 #include <deque>
 #include <string>

@@ -2,7 +2,7 @@
 // questions are answered "go ahead", and nothing waits for a person.
 #pragma once
 
-#include "shell/dialogs.h"
+#include "util/dialogs.h"
 
 #include <vector>
 

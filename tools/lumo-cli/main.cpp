@@ -4,13 +4,14 @@
 #include "cli_progress.h"
 #include "edit/cell_traits.h"
 #include "edit/row_check.h"
+#include "edit/row_values.h"
 #include "export/csv_export.h"
 #include "files/lumo_file.h"
 #include "import/import_command.h"
 #include "model/catalogue.h"
-#include "shell/commands.h"
 #include "transfer/transfer_commands.h"
 #include "transfer/transfer_status.h"
+#include "util/program_options.h"
 
 #include <wx/init.h>
 
@@ -44,7 +45,7 @@ const char* const kUsage =
     "  get RADIO [BAND] --port DEVICE -o OUT.lumo\n"
     "                                 read a radio's memories into a new page\n"
     "  --version                      print the program's version\n"
-    "  --help                         print this text\n";
+    "  -h, --help                     print this text\n";
 
 struct Arguments {
     std::vector<wxString> positional;
@@ -53,28 +54,27 @@ struct Arguments {
     bool dump = false;
 };
 
+const wxCmdLineEntryDesc kOptions[] = {
+    {wxCMD_LINE_OPTION, "o", nullptr, "the file to write", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_OPTION, nullptr, "port", "the radio's serial device", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_SWITCH, nullptr, "dump", "print the page's rows", wxCMD_LINE_VAL_NONE, 0},
+    {wxCMD_LINE_PARAM, nullptr, nullptr, "COMMAND ARGUMENTS", wxCMD_LINE_VAL_STRING,
+     wxCMD_LINE_PARAM_OPTIONAL | wxCMD_LINE_PARAM_MULTIPLE},
+    {wxCMD_LINE_NONE, nullptr, nullptr, nullptr, wxCMD_LINE_VAL_NONE, 0},
+};
+
 class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-Arguments Parse(int argc, char** argv, int first) {
+// A verb's arguments: what follows the command on the parsed command line.
+Arguments ArgumentsOf(const wxCmdLineParser& parser) {
     Arguments args;
-    for (int i = first; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "-o") {
-            if (i + 1 >= argc) throw UsageError("-o needs a file name");
-            args.output = wxString::FromUTF8(argv[++i]);
-        } else if (arg == "--port") {
-            if (i + 1 >= argc) throw UsageError("--port needs a device");
-            args.port = wxString::FromUTF8(argv[++i]);
-        } else if (arg == "--dump") {
-            args.dump = true;
-        } else if (!arg.empty() && arg[0] == '-') {
-            throw UsageError("unknown option '" + arg + "'");
-        } else {
-            args.positional.push_back(wxString::FromUTF8(arg.c_str()));
-        }
-    }
+    for (size_t i = 1; i < parser.GetParamCount(); ++i)
+        args.positional.push_back(parser.GetParam(i));
+    parser.Found("o", &args.output);
+    parser.Found("port", &args.port);
+    args.dump = parser.Found("dump");
     return args;
 }
 
@@ -143,9 +143,12 @@ bool NewPage(const wxString& radioName, const wxString* bandName, Page& page) {
     return true;
 }
 
-// The page for the RADIO [BAND] arguments that start at `first`.
-bool NewPageFromArguments(const Arguments& args, size_t first, Page& page) {
-    bool hasBand = args.positional.size() == first + 2;
+// The new page that a verb's RADIO [BAND] arguments name (from `first` on), for a verb that
+// saves it with -o. False after the message when the radio or band is unknown.
+bool NewPageToSave(const Arguments& args, size_t first, const char* usage, Page& page) {
+    size_t count = args.positional.size();
+    if (count < first + 1 || count > first + 2 || args.output.empty()) throw UsageError(usage);
+    bool hasBand = count == first + 2;
     return NewPage(args.positional[first], hasBand ? &args.positional[first + 1] : nullptr, page);
 }
 
@@ -158,10 +161,8 @@ void PrintMessages(const CliDialogs& dialogs) {
 }
 
 int NewCommand(const Arguments& args) {
-    if (args.positional.empty() || args.positional.size() > 2 || args.output.empty())
-        throw UsageError("new needs RADIO [BAND] -o OUT.lumo");
     Page page;
-    if (!NewPageFromArguments(args, 0, page)) return 1;
+    if (!NewPageToSave(args, 0, "new needs RADIO [BAND] -o OUT.lumo", page)) return 1;
     wxString error;
     if (!SaveLumoFile(page, args.output, &error)) return Fail(error);
     return 0;
@@ -196,10 +197,8 @@ int CheckCommand(const Arguments& args) {
 }
 
 int ImportCommand(const Arguments& args) {
-    if (args.positional.size() < 2 || args.positional.size() > 3 || args.output.empty())
-        throw UsageError("import needs IN RADIO [BAND] -o OUT.lumo");
     Page page;
-    if (!NewPageFromArguments(args, 1, page)) return 1;
+    if (!NewPageToSave(args, 1, "import needs IN RADIO [BAND] -o OUT.lumo", page)) return 1;
     CliDialogs dialogs;
     ImportOutcome outcome = ImportFileAt(args.positional[0], page, 0, dialogs);
     if (outcome.count == 0) {
@@ -266,10 +265,8 @@ int SendCommand(const Arguments& args) {
 }
 
 int GetCommand(const Arguments& args) {
-    if (args.positional.empty() || args.positional.size() > 2 || args.output.empty())
-        throw UsageError("get needs RADIO [BAND] --port DEVICE -o OUT.lumo");
     Page page;
-    if (!NewPageFromArguments(args, 0, page)) return 1;
+    if (!NewPageToSave(args, 0, "get needs RADIO [BAND] --port DEVICE -o OUT.lumo", page)) return 1;
     CliDialogs dialogs;
     SteadyClock clock;
     TransferEnvironment env = CliEnvironment(dialogs, clock);
@@ -291,27 +288,22 @@ int main(int argc, char** argv) {
     InitCatalogueLists();
     if (argc < 2) {
         std::fputs(kUsage, stderr);
-        return 2;
+        return kExitMisused;
     }
-    std::string command = argv[1];
-    if (command == "--version") {
-        Print("lumo-cli " + VersionText() + "\n");
-        return 0;
-    }
-    if (command == "--help" || command == "-h") {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    const std::map<std::string, std::function<int(const Arguments&)>> verbs = {
+    wxCmdLineParser parser;
+    SetArguments(parser, argc, argv);
+    if (std::optional<int> done = ParseOptions(parser, "lumo-cli", kOptions, kUsage)) return *done;
+    if (parser.GetParamCount() == 0) return Misused("lumo-cli", "no command given");
+    const std::map<wxString, std::function<int(const Arguments&)>> verbs = {
         {"new", NewCommand},       {"dump", DumpCommand},     {"check", CheckCommand},
         {"import", ImportCommand}, {"export", ExportCommand}, {"send", SendCommand},
         {"get", GetCommand}};
+    wxString command = parser.GetParam(0);
     auto verb = verbs.find(command);
+    if (verb == verbs.end()) return Misused("lumo-cli", "unknown command '" + command + "'");
     try {
-        if (verb == verbs.end()) throw UsageError("unknown command '" + command + "'");
-        return verb->second(Parse(argc, argv, 2));
+        return verb->second(ArgumentsOf(parser));
     } catch (const UsageError& error) {
-        std::fprintf(stderr, "lumo-cli: %s (see lumo-cli --help)\n", error.what());
-        return 2;
+        return Misused("lumo-cli", error.what());
     }
 }

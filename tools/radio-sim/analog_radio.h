@@ -23,7 +23,7 @@ class AnalogRadio {
     const std::map<int, std::string>& Memory() const { return memory_; }
     void SetMemory(std::map<int, std::string> memory) { memory_ = std::move(memory); }
     int Pib() const { return pib_; }
-    // Lines received and sent, for the transcript.
+    // The lines received since the last call, for the transcript.
     std::vector<std::string> TakeReceivedLines();
 
   private:

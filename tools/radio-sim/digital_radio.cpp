@@ -31,14 +31,6 @@ std::string Hex(int value, int digits) {
     return text.substr(text.size() - digits);
 }
 
-std::string TextRecord(const std::string& text) {
-    std::string record = "T1" + Hex(static_cast<int>(text.size()) + 3, 2) + "0000";
-    for (unsigned char c : text)
-        record += Hex(c, 2);
-    return record;
-}
-}  // namespace
-
 int RecordChecksum(const std::string& record) {
     if (record.size() < 3) return 255;
     unsigned sum = 0;
@@ -59,6 +51,18 @@ bool HasValidChecksum(const std::string& line) {
     return Hex(line, line.size() - 2, 2) == RecordChecksum(body);
 }
 
+DigitalRadio::Replies Ack() {
+    return {WithRecordChecksum(kAck)};
+}
+
+std::string TextRecord(const std::string& text) {
+    std::string record = "T1" + Hex(static_cast<int>(text.size()) + 3, 2) + "0000";
+    for (unsigned char c : text)
+        record += Hex(c, 2);
+    return record;
+}
+}  // namespace
+
 std::vector<std::string> DigitalRadio::Handle(const std::string& line) {
     if (!HasValidChecksum(line)) return {WithRecordChecksum(kRefuse)};
     std::vector<std::string> replies = Reply(line.substr(0, line.size() - 2));
@@ -67,40 +71,53 @@ std::vector<std::string> DigitalRadio::Handle(const std::string& line) {
 }
 
 std::vector<std::string> DigitalRadio::Reply(const std::string& record) {
-    auto ack = std::vector<std::string>{WithRecordChecksum(kAck)};
+    for (auto part : {&DigitalRadio::OpeningReply, &DigitalRadio::CommandReply,
+                      &DigitalRadio::FlowReply, &DigitalRadio::MemoryReply})
+        if (std::optional<Replies> replies = (this->*part)(record)) return *replies;
+    return {WithRecordChecksum(kRefuse)};
+}
+
+// The protocol header, the baud rate, and what the radio tells of itself.
+std::optional<DigitalRadio::Replies> DigitalRadio::OpeningReply(const std::string& record) {
     if (record.rfind("T0070000", 0) == 0 && record.size() == 16) {
         int index = Hex(record, 8, 2) - 0x20;
-        if (index != settings_.protocol) return {WithRecordChecksum(kRefuse)};
+        if (index != settings_.protocol) return Replies{WithRecordChecksum(kRefuse)};
         protocol_ = index;
-        return ack;
+        return Ack();
     }
-    if (record == "T2060000320480") return ack;
-    if (record == "T204000033") return {WithRecordChecksum("T205000033" + Hex(settings_.modes, 2))};
+    if (record == "T2060000320480") return Ack();
+    if (record == "T204000033")
+        return Replies{WithRecordChecksum("T205000033" + Hex(settings_.modes, 2))};
     if (record == "T204000022") {
         version_ = (protocol_ >= 2 && settings_.firmware.rfind("02", 0) == 0) ? 2 : 1;
-        return {WithRecordChecksum("T207000023" + settings_.firmware)};
+        return Replies{WithRecordChecksum("T207000023" + settings_.firmware)};
     }
     if (record == "T204000020") {
         std::string id = radioId_.empty() ? std::string(14, '0') : radioId_;
-        return {WithRecordChecksum("T20B000021" + id)};
+        return Replies{WithRecordChecksum("T20B000021" + id)};
     }
     if (record.rfind("T20B000021", 0) == 0 && record.size() == 24) {
         radioId_ = record.substr(10);
-        return ack;
+        return Ack();
     }
+    return std::nullopt;
+}
+
+// The commands that start a transfer: hardware information, write, purge, read.
+std::optional<DigitalRadio::Replies> DigitalRadio::CommandReply(const std::string& record) {
     if (record == "T204000031") {
         mode_ = Mode::Hardware;
         hardwareIndex_ = 0;
-        return {WithRecordChecksum(TextRecord(kHardwareTexts[hardwareIndex_++]))};
+        return Replies{WithRecordChecksum(TextRecord(kHardwareTexts[hardwareIndex_++]))};
     }
     if (record == "T204000025") {
         mode_ = Mode::Writing;
-        return ack;
+        return Ack();
     }
     if (record == "T204000011") {
         memory_.clear();
         purged_ = true;
-        std::vector<std::string> replies(settings_.purgeBusyReplies, WithRecordChecksum(kBusy));
+        Replies replies(settings_.purgeBusyReplies, WithRecordChecksum(kBusy));
         replies.push_back(WithRecordChecksum(kAck));
         return replies;
     }
@@ -109,31 +126,42 @@ std::vector<std::string> DigitalRadio::Reply(const std::string& record) {
         cursor_ = memory_.begin();
         return NextRecord();
     }
+    return std::nullopt;
+}
+
+// "Next", "again" and "end" within a transfer.
+std::optional<DigitalRadio::Replies> DigitalRadio::FlowReply(const std::string& record) {
     if (record == kAck) {
         if (mode_ == Mode::Reading) return NextRecord();
         if (mode_ == Mode::Hardware) {
             if (hardwareIndex_ < kHardwareTexts.size())
-                return {WithRecordChecksum(TextRecord(kHardwareTexts[hardwareIndex_++]))};
+                return Replies{WithRecordChecksum(TextRecord(kHardwareTexts[hardwareIndex_++]))};
             mode_ = Mode::Idle;
-            return {WithRecordChecksum(kEnd)};
+            return Replies{WithRecordChecksum(kEnd)};
         }
-        return ack;
+        return Ack();
     }
-    if (record == kRepeat && !lastSent_.empty()) return {lastSent_};
+    if (record == kRepeat && !lastSent_.empty()) return Replies{lastSent_};
     if (record == kEnd) {
         mode_ = Mode::Idle;
-        return {};
+        return Replies{};
     }
+    return std::nullopt;
+}
+
+// Erase records, and the memory records of a write.
+std::optional<DigitalRadio::Replies> DigitalRadio::MemoryReply(const std::string& record) {
     if (record.rfind("T204", 0) == 0 && record.size() == 10 && record.substr(8) == "10") {
         memory_.erase(Hex(record, 4, 4));
-        return ack;
+        return Ack();
     }
     if (record.rfind("T143", 0) == 0 && record.size() == 136 && mode_ == Mode::Writing) {
-        if (Hex(record, 4, 4) == settings_.refusedAddress) return {WithRecordChecksum(kRefuse)};
+        if (Hex(record, 4, 4) == settings_.refusedAddress)
+            return Replies{WithRecordChecksum(kRefuse)};
         StoreMemoryRecord(record);
-        return ack;
+        return Ack();
     }
-    return {WithRecordChecksum(kRefuse)};
+    return std::nullopt;
 }
 
 std::vector<std::string> DigitalRadio::NextRecord() {

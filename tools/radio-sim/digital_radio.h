@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,19 +22,22 @@ class DigitalRadio {
     explicit DigitalRadio(DigitalSettings settings = {}) : settings_(settings) {}
 
     // The reply lines (checksums included, no carriage returns) to one received line.
-    std::vector<std::string> Handle(const std::string& line);
+    using Replies = std::vector<std::string>;
+    Replies Handle(const std::string& line);
 
     // Memory records as stored ("T143" + address + 128 hex digits), by address.
     const std::map<int, std::string>& Memory() const { return memory_; }
     void SetMemory(std::map<int, std::string> memory) { memory_ = std::move(memory); }
-    const std::string& RadioId() const { return radioId_; }
-    int ProtocolVersion() const { return version_; }
     bool Purged() const { return purged_; }
 
   private:
     enum class Mode { Idle, Writing, Reading, Hardware };
 
-    std::vector<std::string> Reply(const std::string& record);
+    Replies Reply(const std::string& record);
+    std::optional<Replies> OpeningReply(const std::string& record);
+    std::optional<Replies> CommandReply(const std::string& record);
+    std::optional<Replies> FlowReply(const std::string& record);
+    std::optional<Replies> MemoryReply(const std::string& record);
     std::vector<std::string> NextRecord();
     void StoreMemoryRecord(const std::string& record);
     void LinkShadow(const std::string& record);
@@ -49,10 +53,5 @@ class DigitalRadio {
     size_t hardwareIndex_ = 0;
     std::string lastSent_;
 };
-
-// Checksum helpers of the simulator (the radio's own, not Lumo's).
-int RecordChecksum(const std::string& record);
-std::string WithRecordChecksum(const std::string& record);
-bool HasValidChecksum(const std::string& line);
 
 }  // namespace radiosim

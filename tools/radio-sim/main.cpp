@@ -2,9 +2,11 @@
 // without a radio and for testing it. Prints the device to open as its first line.
 #include "model/catalogue.h"
 #include "sim_server.h"
+#include "util/program_options.h"
 
 #include <wx/init.h>
 
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +15,10 @@
 #include <string>
 
 using namespace radiosim;
+using lumo::kExitMisused;
+using lumo::Misused;
+using lumo::ParseOptions;
+using lumo::SetArguments;
 
 namespace {
 std::atomic<bool> g_stop{false};
@@ -39,7 +45,31 @@ const char* const kUsage =
     "  --split             replies leave one byte at a time\n"
     "  --refuse ADDR       refuse the memory record of this address\n"
     "  --drop-after N      hang up after N replies\n"
-    "  --purge-busy N      busy replies before a purge is done (default 2)\n";
+    "  --purge-busy N      busy replies before a purge is done (default 2)\n"
+    "\n"
+    "  --version           print the program's version\n"
+    "  -h, --help          print this text\n";
+
+const wxCmdLineEntryDesc kOptions[] = {
+    {wxCMD_LINE_OPTION, nullptr, "radio", "the radio", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_OPTION, nullptr, "protocol", "protocol index", wxCMD_LINE_VAL_NUMBER, 0},
+    {wxCMD_LINE_SWITCH, nullptr, "refuse-protocols", "refuse every header", wxCMD_LINE_VAL_NONE, 0},
+    {wxCMD_LINE_OPTION, nullptr, "firmware", "firmware version", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_OPTION, nullptr, "modes", "operating modes", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_OPTION, nullptr, "link", "a link to the device", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_OPTION, nullptr, "transcript", "the transcript", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_OPTION, nullptr, "memory", "the memory file", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_SWITCH, nullptr, "no-reply", "never answer", wxCMD_LINE_VAL_NONE, 0},
+    {wxCMD_LINE_OPTION, nullptr, "bad-checksum", "bad checksums", wxCMD_LINE_VAL_NUMBER, 0},
+    {wxCMD_LINE_SWITCH, nullptr, "noise", "noise before replies", wxCMD_LINE_VAL_NONE, 0},
+    {wxCMD_LINE_SWITCH, nullptr, "split", "one byte at a time", wxCMD_LINE_VAL_NONE, 0},
+    {wxCMD_LINE_OPTION, nullptr, "refuse", "a refused address", wxCMD_LINE_VAL_NUMBER, 0},
+    {wxCMD_LINE_OPTION, nullptr, "drop-after", "hang up", wxCMD_LINE_VAL_NUMBER, 0},
+    {wxCMD_LINE_OPTION, nullptr, "purge-busy", "busy replies", wxCMD_LINE_VAL_NUMBER, 0},
+    {wxCMD_LINE_PARAM, nullptr, nullptr, "digital|analog", wxCMD_LINE_VAL_STRING,
+     wxCMD_LINE_PARAM_OPTIONAL},
+    {wxCMD_LINE_NONE, nullptr, nullptr, nullptr, wxCMD_LINE_VAL_NONE, 0},
+};
 
 struct Options {
     bool digital = true;
@@ -48,51 +78,58 @@ struct Options {
     Faults faults;
 };
 
-bool Parse(int argc, char** argv, Options& o) {
-    if (argc < 2) return false;
-    std::string kind = argv[1];
-    if (kind != "digital" && kind != "analog") return false;
+class UsageError : public std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::string Text(const wxString& text) {
+    return std::string(text.utf8_str());
+}
+
+// A count or address: a whole number from 0 up.
+void SetNumber(const wxCmdLineParser& parser, const char* name, int& value) {
+    long number = 0;
+    if (!parser.Found(name, &number)) return;
+    if (number < 0 || number > INT_MAX)
+        throw UsageError(std::string("--") + name + " takes a whole number from 0 up");
+    value = static_cast<int>(number);
+}
+
+// `digits` hexadecimal digits; the value, or -1 when the text is not that.
+long HexValue(const wxString& text, size_t digits) {
+    unsigned long value = 0;
+    if (text.length() != digits || !text.ToULong(&value, 16)) return -1;
+    return static_cast<long>(value);
+}
+
+Options OptionsOf(const wxCmdLineParser& parser) {
+    Options o;
+    wxString kind = parser.GetParamCount() > 0 ? parser.GetParam(0) : wxString();
+    if (kind != "digital" && kind != "analog") throw UsageError("the radio is digital or analog");
     o.digital = kind == "digital";
-    for (int i = 2; i < argc; ++i) {
-        std::string arg = argv[i];
-        auto value = [&]() -> std::string {
-            if (i + 1 >= argc) throw std::runtime_error(arg + " needs a value");
-            return argv[++i];
-        };
-        if (arg == "--radio")
-            o.radio = value();
-        else if (arg == "--protocol")
-            o.settings.protocol = std::stoi(value());
-        else if (arg == "--refuse-protocols")
-            o.settings.protocol = -1;
-        else if (arg == "--firmware")
-            o.settings.firmware = value();
-        else if (arg == "--modes")
-            o.settings.modes = std::stoi(value(), nullptr, 16);
-        else if (arg == "--link")
-            o.link = value();
-        else if (arg == "--transcript")
-            o.transcript = value();
-        else if (arg == "--memory")
-            o.memory = value();
-        else if (arg == "--no-reply")
-            o.faults.noReply = true;
-        else if (arg == "--bad-checksum")
-            o.faults.badChecksums = std::stoi(value());
-        else if (arg == "--noise")
-            o.faults.noise = true;
-        else if (arg == "--split")
-            o.faults.split = true;
-        else if (arg == "--refuse")
-            o.settings.refusedAddress = std::stoi(value());
-        else if (arg == "--drop-after")
-            o.faults.dropAfter = std::stoi(value());
-        else if (arg == "--purge-busy")
-            o.settings.purgeBusyReplies = std::stoi(value());
-        else
-            throw std::runtime_error("unknown option " + arg);
+    wxString text;
+    if (parser.Found("radio", &text)) o.radio = Text(text);
+    SetNumber(parser, "protocol", o.settings.protocol);
+    if (parser.Found("refuse-protocols")) o.settings.protocol = -1;
+    if (parser.Found("firmware", &text)) {
+        if (HexValue(text, 6) < 0) throw UsageError("--firmware takes six hexadecimal digits");
+        o.settings.firmware = Text(text.Upper());
     }
-    return true;
+    if (parser.Found("modes", &text)) {
+        o.settings.modes = static_cast<int>(HexValue(text, 2));
+        if (o.settings.modes < 0) throw UsageError("--modes takes two hexadecimal digits");
+    }
+    if (parser.Found("link", &text)) o.link = Text(text);
+    if (parser.Found("transcript", &text)) o.transcript = Text(text);
+    if (parser.Found("memory", &text)) o.memory = Text(text);
+    o.faults.noReply = parser.Found("no-reply");
+    SetNumber(parser, "bad-checksum", o.faults.badChecksums);
+    o.faults.noise = parser.Found("noise");
+    o.faults.split = parser.Found("split");
+    SetNumber(parser, "refuse", o.settings.refusedAddress);
+    SetNumber(parser, "drop-after", o.faults.dropAfter);
+    SetNumber(parser, "purge-busy", o.settings.purgeBusyReplies);
+    return o;
 }
 
 int RowsOfRadio(const std::string& name) {
@@ -128,12 +165,16 @@ void SaveMemory(const Options& o, SimServer& server) {
 
 int main(int argc, char** argv) {
     wxInitializer wx;
-    Options options;
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return kExitMisused;
+    }
+    wxCmdLineParser parser;
+    SetArguments(parser, argc, argv);
+    if (std::optional<int> done = ParseOptions(parser, "lumo-radio-sim", kOptions, kUsage))
+        return *done;
     try {
-        if (!Parse(argc, argv, options)) {
-            std::fputs(kUsage, stderr);
-            return 2;
-        }
+        Options options = OptionsOf(parser);
         std::unique_ptr<DigitalRadio> digital;
         std::unique_ptr<AnalogRadio> analog;
         if (options.digital)
@@ -155,6 +196,8 @@ int main(int argc, char** argv) {
         server.Serve(g_stop);
         if (!options.memory.empty()) SaveMemory(options, server);
         return 0;
+    } catch (const UsageError& e) {
+        return Misused("lumo-radio-sim", e.what());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "lumo-radio-sim: %s\n", e.what());
         return 2;

@@ -19,20 +19,26 @@ SimServer::~SimServer() {
     if (!link_.empty()) unlink(link_.c_str());
 }
 
-bool SimServer::Open(const std::string& linkPath, std::string* error) {
+int OpenRawPseudoTerminal(std::string& slavePath) {
     char name[256];
-    int slave = -1;
-    if (openpty(&master_, &slave, name, nullptr, nullptr) != 0) {
-        if (error) *error = "cannot open a pseudo-terminal";
-        return false;
-    }
+    int master = -1, slave = -1;
+    if (openpty(&master, &slave, name, nullptr, nullptr) != 0) return -1;
     termios raw;
     tcgetattr(slave, &raw);
     cfmakeraw(&raw);
     tcsetattr(slave, TCSANOW, &raw);
     // The slave is left free: Lumo opens it exclusively, as it would a real port.
     close(slave);
-    device_ = name;
+    slavePath = name;
+    return master;
+}
+
+bool SimServer::Open(const std::string& linkPath, std::string* error) {
+    master_ = OpenRawPseudoTerminal(device_);
+    if (master_ < 0) {
+        if (error) *error = "cannot open a pseudo-terminal";
+        return false;
+    }
     if (!linkPath.empty()) {
         unlink(linkPath.c_str());
         if (symlink(device_.c_str(), linkPath.c_str()) != 0) {

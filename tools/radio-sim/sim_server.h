@@ -23,6 +23,10 @@ struct Faults {
     int dropAfter = -1;    // hang up after this many replies
 };
 
+// Opens a pseudo-terminal whose slave side is a raw line, as a serial port is, and leaves the
+// slave closed for the program under test to open. Returns the master, -1 when none opened.
+int OpenRawPseudoTerminal(std::string& slavePath);
+
 class SimServer {
   public:
     SimServer(std::unique_ptr<DigitalRadio> digital, std::unique_ptr<AnalogRadio> analog,

@@ -17,8 +17,9 @@ void Store(Page& page, int row, int col, const wxString& text) {
     page.grid.ResetBackground(row, col);
 }
 
-bool AnalogTonePage(int pageType) {
-    return pageType == kANFM || pageType == kANAM || pageType == kFMAM;
+void TurnOff(Page& page, int row, std::initializer_list<int> columns) {
+    for (int col : columns)
+        if (page.grid.Get(row, col) != "n/a") page.grid.Set(row, col, "OFF");
 }
 }  // namespace
 
@@ -45,24 +46,21 @@ void ApplyFrequencyEdit(Page& page, int row, int col, const wxString& text) {
 void ApplyChoiceEdit(Page& page, int row, int col, const wxString& text) {
     Store(page, row, col, text);
     if (col == RTON || col == RCOD) Store(page, row, col + 6, text);
-    if (AnalogTonePage(page.Type())) {
-        switch (col) {
-            case RTON:
-                page.grid.Set(row, RCOD, "OFF");
-                page.grid.Set(row, TCOD, "OFF");
-                break;
-            case RCOD:
-                page.grid.Set(row, RTON, "OFF");
-                page.grid.Set(row, TTON, "OFF");
-                break;
-            case TTON: page.grid.Set(row, TCOD, "OFF"); break;
-            case TCOD: page.grid.Set(row, TTON, "OFF"); break;
-            default: break;
-        }
-    }
+    ExcludeToneOrCode(page, row, col);
     if (!page.IsP25()) return;
     if (col == MODE) SetSquelchEditors(page, row, text);
     if (col == RSQL && (text == "x" || text == "t" || text == "c")) page.grid.Set(row, TSQL, text);
+}
+
+void ExcludeToneOrCode(Page& page, int row, int col) {
+    if (page.IsP25()) return;
+    switch (col) {
+        case RTON: TurnOff(page, row, {RCOD, TCOD}); break;
+        case RCOD: TurnOff(page, row, {RTON, TTON}); break;
+        case TTON: TurnOff(page, row, {TCOD}); break;
+        case TCOD: TurnOff(page, row, {TTON}); break;
+        default: break;
+    }
 }
 
 void ApplyHexEdit(Page& page, int row, int col, const wxString& text) {

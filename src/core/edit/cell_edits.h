@@ -12,6 +12,10 @@ void ApplyFrequencyEdit(Page& page, int row, int col, const wxString& text);
 // A choice (mode, tones, codes, squelch, scan, RONL): tone and code companions, squelch values
 // following MODE, RSQL copied to TSQL.
 void ApplyChoiceEdit(Page& page, int row, int col, const wxString& text);
+// A row holds a tone or a code, not both: on pages other than P25 a receive tone turns both
+// codes "OFF", a receive code both tones, a transmit tone the transmit code and a transmit code
+// the transmit tone. A cell that holds "n/a" (its band has no tones or codes) stays so.
+void ExcludeToneOrCode(Page& page, int row, int col);
 // A talkgroup or NAC, normalised to its width; RTGP and RNAC are copied to TTGP and TNAC.
 void ApplyHexEdit(Page& page, int row, int col, const wxString& text);
 // A module band on a MODX page: a frequency outside the new band is emptied and the row's tone

@@ -2,7 +2,7 @@
 
 #include "edit/cell_edits.h"
 #include "edit/zones.h"
-#include "model/memory_label.h"
+#include "pages/memory_label.h"
 #include "rules/frequency_rules.h"
 #include "util/diag_log.h"
 
@@ -62,14 +62,45 @@ CellTraits FrequencySpec(const Page& page, int band) {
     return traits;
 }
 
+// An editor of a kind, locked when asked.
+CellTraits Editor(EditorKind kind, bool readOnly = false) {
+    CellTraits traits;
+    traits.editor = kind;
+    traits.readOnly = readOnly;
+    return traits;
+}
+
+CellTraits DescriptionSpec(DescriptionSet set, int length) {
+    CellTraits traits = Editor(EditorKind::Description);
+    traits.descriptionSet = set;
+    traits.maxChars = length;
+    return traits;
+}
+
+// The squelch letters of a P25 row follow its MODE; a digital shadow transmits as its primary.
+CellTraits SquelchSpec(const Page& page, int row, int col) {
+    bool digital = page.grid.Get(row, MODE) == "D";
+    if (col == RSQL)
+        return Choice(digital ? ChoiceList::RxSquelchDigital : ChoiceList::RxSquelchAnalog);
+    if (!digital) return Choice(ChoiceList::TxSquelchAnalog);
+    return Choice(IsShadowRow(page, row) ? ChoiceList::TxSquelchShadow
+                                         : ChoiceList::TxSquelchDigital);
+}
+
+CellTraits NumberSpec(long maxValue, RendererKind renderer = RendererKind::Plain) {
+    CellTraits traits = Editor(EditorKind::Number);
+    traits.renderer = renderer;
+    traits.maxValue = maxValue;
+    return traits;
+}
+
 CellTraits P25Cell(const Page& page, int row, int col) {
     bool guard = page.IsGuardRow(row);
     switch (col) {
         case MNUM: return MemoryNumberSpec(page, row);
         case SHAD: {
-            CellTraits traits;
+            CellTraits traits = Editor(EditorKind::Text, true);
             traits.maxChars = 4;
-            traits.readOnly = true;
             return traits;
         }
         case SCAN: {
@@ -77,36 +108,14 @@ CellTraits P25Cell(const Page& page, int row, int col) {
             traits.readOnly = guard;
             return traits;
         }
-        case ZONE: {
-            CellTraits traits;
-            traits.editor = EditorKind::Zone;
-            traits.readOnly = guard;
-            return traits;
-        }
-        case DESC: {
-            CellTraits traits;
-            traits.editor = EditorKind::Description;
-            traits.descriptionSet = DescriptionSet::P25;
-            traits.maxChars = 8;
-            return traits;
-        }
+        case ZONE: return Editor(EditorKind::Zone, guard);
+        case DESC: return DescriptionSpec(DescriptionSet::P25, 8);
         case MODE: return Choice(ChoiceList::P25Modes);
         case RFRQ:
         case TFRQ: return FrequencySpec(page, page.params.band);
         case RSQL:
-            return Choice(page.grid.Get(row, MODE) == "D" ? ChoiceList::RxSquelchDigital
-                                                          : ChoiceList::RxSquelchAnalog);
-        case TSQL:
-            if (page.grid.Get(row, MODE) != "D") return Choice(ChoiceList::TxSquelchAnalog);
-            return Choice(IsShadowRow(page, row) ? ChoiceList::TxSquelchShadow
-                                                 : ChoiceList::TxSquelchDigital);
-        case RNSV: {
-            CellTraits traits;
-            if (page.Type() != kEP25) return traits;
-            traits.editor = EditorKind::Number;
-            traits.maxValue = 15;
-            return traits;
-        }
+        case TSQL: return SquelchSpec(page, row, col);
+        case RNSV: return page.Type() == kEP25 ? NumberSpec(15) : CellTraits{};
         case RTON:
         case TTON: return Choice(ChoiceList::Ctcss);
         case RCOD:
@@ -115,18 +124,11 @@ CellTraits P25Cell(const Page& page, int row, int col) {
         case TTGP:
         case RNAC:
         case TNAC: {
-            CellTraits traits;
-            traits.editor = EditorKind::HexField;
+            CellTraits traits = Editor(EditorKind::HexField);
             traits.maxChars = (col == RNAC || col == TNAC) ? 3 : 4;
             return traits;
         }
-        case TIDC: {
-            CellTraits traits;
-            traits.editor = EditorKind::Number;
-            traits.renderer = RendererKind::UnitId;
-            traits.maxValue = 9999999;
-            return traits;
-        }
+        case TIDC: return NumberSpec(9999999, RendererKind::UnitId);
         default: return CellTraits{};
     }
 }
@@ -153,10 +155,10 @@ CellTraits OtherCell(const Page& page, int row, int col) {
     switch (col) {
         case MNUM: return MemoryNumberSpec(page, row);
         case BAND:
-            if (type == kMODX)
-                traits = Choice(page.params.band == 9 ? ChoiceList::ModuleBands7
-                                                      : ChoiceList::ModuleBands3);
-            if (type == kMODX) traits.editor = EditorKind::ModxBand;
+            if (type == kMODX) {
+                traits = Choice(ChoiceList::ModuleBands3);
+                traits.editor = EditorKind::ModxBand;
+            }
             return traits;
         case SCAN:
             if (type == kDAMX) return Choice(ChoiceList::YesNo);
@@ -165,10 +167,7 @@ CellTraits OtherCell(const Page& page, int row, int col) {
             traits.readOnly = guard;
             return traits;
         case DESC:
-            traits.editor = EditorKind::Description;
-            traits.descriptionSet = DescriptionEditorSet(type);
-            traits.maxChars = DescriptionEditorLength(type);
-            return traits;
+            return DescriptionSpec(DescriptionEditorSet(type), DescriptionEditorLength(type));
         case RONL: return type == kDAMX ? Choice(ChoiceList::YesNo) : traits;
         case MODE: traits = Choice(ChoiceList::AnalogModes); break;
         case RFRQ:
@@ -184,21 +183,6 @@ CellTraits OtherCell(const Page& page, int row, int col) {
     return traits;
 }
 }  // namespace
-
-uint64_t CellTraits::Key() const {
-    uint64_t key = static_cast<uint64_t>(editor);
-    key = key * 8 + static_cast<uint64_t>(renderer);
-    key = key * 32 + static_cast<uint64_t>(choices);
-    key = key * 4 + static_cast<uint64_t>(descriptionSet);
-    key = key * 2 + readOnly;
-    key = key * 2 + centred;
-    key = key * 2 + notApplicable;
-    key = key * 16 + static_cast<uint64_t>(maxChars);
-    key = key * 16 + static_cast<uint64_t>(band + 1);
-    key = key * 32768 + static_cast<uint64_t>(step);
-    key = key * 1024 + static_cast<uint64_t>(maxValue % 1024);
-    return key;
-}
 
 std::vector<wxString> ChoicesOf(ChoiceList list) {
     switch (list) {
@@ -216,7 +200,6 @@ std::vector<wxString> ChoicesOf(ChoiceList list) {
         case ChoiceList::TxSquelchDigital: return SquelchChoices(Direction::Transmit, "D", false);
         case ChoiceList::TxSquelchShadow: return SquelchChoices(Direction::Transmit, "D", true);
         case ChoiceList::ModuleBands3: return {ModuleBands3.begin(), ModuleBands3.end()};
-        case ChoiceList::ModuleBands7: return {ModuleBands8.begin(), ModuleBands8.begin() + 7};
     }
     return {};
 }

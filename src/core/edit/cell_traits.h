@@ -7,6 +7,7 @@
 #include "rules/text_rules.h"
 
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 namespace lumo {
@@ -41,7 +42,6 @@ enum class ChoiceList : uint8_t {
     TxSquelchDigital,
     TxSquelchShadow,
     ModuleBands3,
-    ModuleBands7,
 };
 
 struct CellTraits {
@@ -58,8 +58,13 @@ struct CellTraits {
     long minValue = 0;
     long maxValue = 0;
 
-    // Equal traits give equal keys; the provider shares one attribute per key.
-    uint64_t Key() const;
+    // Every field, so equal keys mean equal traits; the provider shares one attribute per key.
+    using KeyType = std::tuple<EditorKind, RendererKind, ChoiceList, DescriptionSet, bool, bool,
+                               bool, int, int, int, long, long>;
+    KeyType Key() const {
+        return {editor,        renderer, choices, descriptionSet, readOnly, centred,
+                notApplicable, maxChars, band,    step,           minValue, maxValue};
+    }
 };
 
 std::vector<wxString> ChoicesOf(ChoiceList list);

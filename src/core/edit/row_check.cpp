@@ -1,11 +1,11 @@
 #include "edit/row_check.h"
 
 #include "edit/cell_edits.h"
+#include "edit/error_display.h"
 #include "edit/shadows.h"
 #include "edit/zones.h"
 #include "rules/frequency_rules.h"
 #include "rules/text_rules.h"
-#include "shell/target_selection.h"
 #include "util/diag_log.h"
 
 #include <algorithm>
@@ -35,11 +35,7 @@ struct RowCheck {
     }
     bool P25() const { return page.IsP25(); }
     int Type() const { return page.Type(); }
-    // The band a row's frequencies belong to: the page's, or on MODX pages the row's module.
-    int RowBand() {
-        if (Type() != kMODX) return page.params.band;
-        return std::max(0, FindBandNumber(Text(BAND)));
-    }
+    int Band() const { return RowBand(page, row); }
 };
 
 void CheckMemoryNumber(RowCheck& c, int col) {
@@ -81,7 +77,7 @@ void CheckBand(RowCheck& c, int col) {
         return;
     }
     int band = FindBandNumber(c.Text(col));
-    bool allowed = band >= 0 && (c.page.params.band == 9 || band == 0 || band == 2 || band == 6);
+    bool allowed = band == 0 || band == 2 || band == 6;
     if (!allowed) c.Replace(col, true);
 }
 
@@ -117,7 +113,7 @@ void CheckMode(RowCheck& c, int col) {
 }
 
 void CheckFrequency(RowCheck& c, int col) {
-    int band = c.RowBand();
+    int band = c.Band();
     if (col == TFRQ && band == 2) {
         if (CheckRxOnlyFreq(c.Text(RFRQ))) c.Set(col, "n/a");
         return;
@@ -181,7 +177,7 @@ void CheckAnalogToneOrCode(RowCheck& c, int col, bool tone, const wxString& sque
         c.Set(col, "n/a");
         return;
     }
-    int rowType = c.Type() == kMODX ? GetPageType(c.page.params.radio, c.RowBand()) : c.Type();
+    int rowType = c.Type() == kMODX ? GetPageType(c.page.params.radio, c.Band()) : c.Type();
     if (!tone && (rowType == kANAM || rowType == kR19 || rowType == kDAMX)) {
         c.Set(col, "n/a");
         return;

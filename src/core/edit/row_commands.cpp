@@ -1,5 +1,6 @@
 #include "edit/row_commands.h"
 
+#include "edit/cell_edits.h"
 #include "edit/row_check.h"
 #include "edit/row_values.h"
 #include "edit/shadows.h"
@@ -27,22 +28,6 @@ std::vector<int> SelectedRows(const Page& page) {
     for (int row = 1; row <= page.Rows(); ++row)
         if (page.grid.GetSelection().IsRowSelected(row)) rows.push_back(row);
     return rows;
-}
-
-struct SavedGuards {
-    bool saved = false;
-    RowTexts first, second;
-};
-
-SavedGuards SaveGuards(const Page& page) {
-    if (!page.HasGuardRows()) return {};
-    return {true, page.grid.GetRow(page.FirstGuardRow()), page.grid.GetRow(page.SecondGuardRow())};
-}
-
-void RestoreGuards(Page& page, const SavedGuards& guards) {
-    if (!guards.saved) return;
-    page.grid.SetRow(page.FirstGuardRow(), guards.first);
-    page.grid.SetRow(page.SecondGuardRow(), guards.second);
 }
 
 void ClearForRemoval(Page& page, int row) {
@@ -156,7 +141,7 @@ bool InsertRow(RowCommand& cmd) {
     int current = cmd.currentRow;
     int last = page.LastMemoryRow();
     if (current < 1 || current > last) return false;
-    SavedGuards guards = SaveGuards(page);
+    GuardRows guards = SaveGuardRows(page);
     page.grid.GetSelection().Clear();
     page.grid.GetSelection().AddRow(current);
     ClearForRemoval(page, last);
@@ -170,7 +155,7 @@ bool InsertRow(RowCommand& cmd) {
             if (page.IsRowUsed(row)) numbers[row] = row;
         RenumberRows(page, numbers);
     }
-    RestoreGuards(page, guards);
+    RestoreGuardRows(page, guards);
     return true;
 }
 
@@ -183,7 +168,7 @@ bool DeleteRows(RowCommand& cmd) {
     std::vector<int> rows;
     for (int row : SelectedRows(page))
         if (!page.IsGuardRow(row)) rows.push_back(row);
-    SavedGuards guards = SaveGuards(page);
+    GuardRows guards = SaveGuardRows(page);
     if (guards.saved) page.grid.DeleteRows(page.FirstGuardRow(), 2);
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
         ClearForRemoval(page, *it);
@@ -193,7 +178,7 @@ bool DeleteRows(RowCommand& cmd) {
     page.grid.GetSelection().Clear();
     if (guards.saved) {
         page.grid.AppendRows(2);
-        RestoreGuards(page, guards);
+        RestoreGuardRows(page, guards);
     }
     if (page.IsP25() && !rows.empty()) KeepNumbersOnRows(page);
     return !rows.empty();
@@ -240,20 +225,7 @@ void SetDefaultCellValue(Page& page, int row, int col, const wxString& value) {
         case RNAC: grid.Set(row, col + 6, value); break;
         default: break;
     }
-    if (page.IsP25()) return;
-    switch (col) {
-        case RTON:
-            grid.Set(row, RCOD, "OFF");
-            grid.Set(row, TCOD, "OFF");
-            break;
-        case RCOD:
-            grid.Set(row, RTON, "OFF");
-            grid.Set(row, TTON, "OFF");
-            break;
-        case TTON: grid.Set(row, TCOD, "OFF"); break;
-        case TCOD: grid.Set(row, TTON, "OFF"); break;
-        default: break;
-    }
+    ExcludeToneOrCode(page, row, col);
 }
 
 int SelectedDefaultColumn(const Page& page) {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "pages/page.h"
-#include "shell/dialogs.h"
+#include "util/dialogs.h"
 
 #include <optional>
 

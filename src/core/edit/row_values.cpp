@@ -2,10 +2,15 @@
 
 #include "edit/shadows.h"
 #include "edit/zones.h"
+#include "util/diag_log.h"
 
 #include <wx/crt.h>
 
 namespace lumo {
+
+namespace {
+constexpr const char* kUnit = "LumoMain";
+}
 
 wxString NumberedDescription(const wxString& description, int row, bool p25Page) {
     if (description.empty() || !wxIsdigit(description.Last())) return description;
@@ -41,6 +46,35 @@ void ClearRowData(Page& page, int row, bool releaseZone) {
     page.grid.ClearRowTexts(row);
     for (int col = 0; col < kColumnCount; ++col)
         if (col != SHAD) page.grid.SetReadOnly(row, col, false);
+}
+
+void SetPageDefaults(Page& page, int pageNumber) {
+    int defaultRow = DefaultRowIndex(page.params.radio, page.params.band);
+    LUMO_LOG(kUnit, "> SetPageDefaults - Page: %i; Radio: %d; Band: %d", pageNumber + 1,
+             page.params.radio, defaultRow);
+    RowTexts defaults = DefaultRowTexts(defaultRow);
+    page.grid.SetRow(0, defaults);
+
+    if (page.IsP25()) {
+        // A fresh P25 page starts with memory 1 and the guard memories filled; on a page that
+        // keeps its data (a change of target) those rows are left as the user had them.
+        std::vector<int> rows = {1};
+        if (page.HasGuardRows()) {
+            rows.push_back(page.FirstGuardRow());
+            rows.push_back(page.SecondGuardRow());
+        }
+        for (int row : rows)
+            if (!page.IsRowUsed(row)) ApplyRowValuesToRow(page, row, defaults, true, true);
+    }
+    page.grid.SetReadOnly(0, MNUM, true);
+}
+
+void ClearPage(Page& page, int pageNumber) {
+    page.grid.ClearAll();
+    page.grid.GetSelection().Clear();
+    page.params.pageFlags = 0;
+    page.zoneCounters.fill(0);
+    SetPageDefaults(page, pageNumber);
 }
 
 }  // namespace lumo

@@ -1,4 +1,5 @@
-// Writing a whole row of values (the default row, usually) into rows of a page.
+// Writing a whole row of values (the default row, usually) into rows of a page, and a page's
+// defaults.
 #pragma once
 
 #include "pages/page.h"
@@ -18,5 +19,11 @@ void ApplyRowValues(Page& page, const RowTexts& values, bool renumber, bool allC
 // Empties all 32 cells of a row and makes them editable (SHAD stays locked); with releaseZone
 // the zone slot the row held is given back.
 void ClearRowData(Page& page, int row, bool releaseZone);
+
+// Writes the page's default row into row 0. On P25 pages memory row 1 and the guard rows are
+// filled from it when they hold nothing; rows in use and the user's selection are never touched.
+void SetPageDefaults(Page& page, int pageNumber);
+// Empties every cell, clears the page flags and zone counters, then applies the defaults.
+void ClearPage(Page& page, int pageNumber);
 
 }  // namespace lumo

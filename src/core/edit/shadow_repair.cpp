@@ -5,27 +5,23 @@
 namespace lumo {
 
 namespace {
-long NumberIn(const Page& page, int row, int col) {
-    long value = 0;
-    return ParseDecimal(page.grid.Get(row, col), value) ? value : 0;
-}
-
 bool IsPrimaryRow(const Page& page, int row) {
     return (ParseHexFlags(page.grid.Get(row, MFLG)) & kMflgPrimary) != 0;
 }
 
 // The shadow row a primary's slot names, when that row is a shadow of this primary.
 bool SlotNamesOwnShadow(const Page& page, int primary, int slot) {
-    int shadow = GetMnumRow(page, NumberIn(page, primary, slot));
+    int shadow = GetMnumRow(page, DecimalOrZero(page.grid.Get(primary, slot)));
     return shadow > 0 && shadow != primary && IsShadowRow(page, shadow) &&
-           NumberIn(page, shadow, PRIM) == NumberIn(page, primary, MNUM);
+           DecimalOrZero(page.grid.Get(shadow, PRIM)) ==
+               DecimalOrZero(page.grid.Get(primary, MNUM));
 }
 
 bool ListedByPrimary(const Page& page, int shadow, int primary) {
     if (primary <= 0 || primary == shadow || !IsPrimaryRow(page, primary)) return false;
-    long own = NumberIn(page, shadow, MNUM);
+    long own = DecimalOrZero(page.grid.Get(shadow, MNUM));
     for (int slot = SHD0; slot <= SHD6; ++slot)
-        if (NumberIn(page, primary, slot) == own) return true;
+        if (DecimalOrZero(page.grid.Get(primary, slot)) == own) return true;
     return false;
 }
 
@@ -33,7 +29,7 @@ bool MendPrimarySlots(Page& page, int row) {
     int kept = 0;
     bool changed = false;
     for (int slot = SHD0; slot <= SHD6; ++slot) {
-        if (NumberIn(page, row, slot) == 0) continue;
+        if (DecimalOrZero(page.grid.Get(row, slot)) == 0) continue;
         if (SlotNamesOwnShadow(page, row, slot)) {
             ++kept;
         } else {
@@ -68,7 +64,7 @@ int UnlinkBrokenRelations(Page& page) {
             ++changed;
     for (int row = 1; row <= page.Rows(); ++row) {
         if (!page.IsRowUsed(row) || !IsShadowRow(page, row)) continue;
-        long primaryNumber = NumberIn(page, row, PRIM);
+        long primaryNumber = DecimalOrZero(page.grid.Get(row, PRIM));
         if (ListedByPrimary(page, row, GetMnumRow(page, primaryNumber))) {
             page.grid.Set(row, SHAD, wxString::Format("S-%03ld", primaryNumber));
         } else {

@@ -3,8 +3,6 @@
 #include "model/csv_columns.h"
 #include "util/diag_log.h"
 
-#include <wx/log.h>
-
 namespace lumo {
 
 namespace {
@@ -33,10 +31,8 @@ const std::array<std::vector<int>, kPageTypeCount> ExportColumnMask = {{
 // clang-format on
 
 bool ExportWriter::Open(const wxString& path) {
-    wxLogNull quiet;  // the command reports a failure in its own words
     lines_ = 0;
-    failed_ = false;
-    file_ = std::make_unique<wxTempFileOutputStream>(path);
+    file_ = std::make_unique<AtomicFile>(path);
     if (!file_->IsOk()) file_.reset();
     return IsOpen();
 }
@@ -45,18 +41,12 @@ void ExportWriter::Write(const wxString& line) {
     if (!file_) return;
     wxScopedCharBuffer bytes = line.utf8_str();
     file_->Write(bytes.data(), bytes.length());
-    failed_ |= file_->LastWrite() != bytes.length();
     ++lines_;
 }
 
 bool ExportWriter::Close() {
     if (!file_) return false;
-    wxLogNull quiet;
-    bool written = !failed_;
-    if (written)
-        written = file_->Commit();
-    else
-        file_->Discard();
+    bool written = file_->Commit();
     file_.reset();
     return written;
 }
@@ -84,7 +74,7 @@ bool OpenExportFile(ExportWriter& writer, const wxString& path, const Page& page
     } else {
         wxString header;
         for (int column : ExportColumnMask[page.Type()])
-            header << CsvColumnNames[column] << ",";
+            header << CsvColumnName(column) << ",";
         writer.Write(header + "\n");
     }
     return true;

@@ -4,9 +4,8 @@
 #pragma once
 
 #include "pages/page.h"
-#include "shell/dialogs.h"
-
-#include <wx/wfstream.h>
+#include "util/atomic_file.h"
+#include "util/dialogs.h"
 
 #include <memory>
 #include <vector>
@@ -28,9 +27,8 @@ class ExportWriter {
     int Lines() const { return lines_; }
 
   private:
-    std::unique_ptr<wxTempFileOutputStream> file_;
+    std::unique_ptr<AtomicFile> file_;
     int lines_ = 0;
-    bool failed_ = false;
 };
 
 // A value as written: in double quotes, inner quotes doubled, when it holds a quote, a comma or

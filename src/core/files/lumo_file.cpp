@@ -2,23 +2,16 @@
 
 #include "edit/cell_traits.h"
 #include "edit/zones.h"
-#include "shell/commands.h"
+#include "util/atomic_file.h"
 #include "util/diag_log.h"
+#include "util/version.h"
 
-#include <wx/buffer.h>
-#include <wx/filename.h>
 #include <wx/log.h>
-#include <wx/stdpaths.h>
 #include <wx/stream.h>
-#include <wx/wfstream.h>
 #include <wx/xml/xml.h>
 
 #include <map>
 #include <vector>
-
-#ifdef __UNIX__
-#include <sys/stat.h>
-#endif
 
 namespace lumo {
 
@@ -187,7 +180,6 @@ void ApplyTarget(Page& page, const FileContents& file) {
     page.params.band = file.band;
     page.params.bandChoice = file.bandChoice;
     page.params.rows = RowsOf(file.radio, file.bandChoice);
-    page.params.visibleColumns = TypeColumnCounts[file.type];
     page.params.pageFlags = 0;
     page.strings.typeCode = file.typeCode;
     page.strings.radioName = file.radioName;
@@ -321,49 +313,17 @@ void BuildLumoDocument(const Page& page, const wxDateTime& when, wxXmlDocument& 
     document.SetFileEncoding("UTF-8");
 }
 
-namespace {
-// A temporary file is private to its creator; the saved file gets the permissions the target
-// had, or those a new file would get.
-void GiveUsualPermissions(const wxString& temporary, const wxString& target) {
-#ifdef __UNIX__
-    struct stat st;
-    mode_t mode;
-    if (stat(target.fn_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        mode_t mask = umask(0);
-        umask(mask);
-        mode = 0666 & ~mask;
-    }
-    chmod(temporary.fn_str(), mode);
-#else
-    (void)temporary;
-    (void)target;
-#endif
-}
-
-// The XML writer writes node by node; a buffer turns that into a few large writes. The data
-// reaches the disk before the file is renamed over the old one.
-bool WriteDocument(const wxXmlDocument& document, const wxString& path) {
-    wxFileOutputStream file(path);
-    if (!file.IsOk()) return false;
-    wxBufferedOutputStream buffered(file, 64 * 1024);
-    bool saved = document.Save(buffered, 2) && buffered.Close();
-    return saved && file.GetFile()->Flush() && file.Close();
-}
-}  // namespace
-
 bool SaveLumoFile(const Page& page, const wxString& path, wxString* error) {
     wxXmlDocument document;
     BuildLumoDocument(page, wxDateTime::Now(), document);
-    wxLogNull quiet;
-    wxFileName target(path);
-    wxString temporary = wxFileName::CreateTempFileName(target.GetPathWithSep() + ".lumo-save-");
-    bool written = !temporary.empty() && WriteDocument(document, temporary);
-    if (written) GiveUsualPermissions(temporary, path);
-    written = written && wxRenameFile(temporary, path, true);
-    if (!written) {
-        if (!temporary.empty()) wxRemoveFile(temporary);
+    AtomicFile file(path);
+    bool written = file.IsOk();
+    if (written) {
+        // The XML writer writes node by node; a buffer turns that into a few large writes.
+        wxBufferedOutputStream buffered(file, 64 * 1024);
+        written = document.Save(buffered, 2) && buffered.Close();
+    }
+    if (!(written && file.Commit())) {
         if (error) *error = wxString::Format("Could not save the file\n%s", path);
         return false;
     }

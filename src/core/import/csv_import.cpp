@@ -4,7 +4,7 @@
 #include "edit/row_values.h"
 #include "edit/zones.h"
 #include "import/import_cells.h"
-#include "transfer/trecord.h"
+#include "rules/frequency_rules.h"
 #include "util/diag_log.h"
 
 namespace lumo {
@@ -76,12 +76,6 @@ int GetLine_CSV(ImportReader& reader, std::vector<wxString>& fields) {
 }
 
 namespace {
-int ColumnOfName(const wxString& name) {
-    for (int i = 0; i < kCsvColumnCount; ++i)
-        if (name == CsvColumnNames[i]) return i;
-    return -1;
-}
-
 int RecogniseHeader(ImportReader& reader) {
     int recognised = 0;
     for (size_t pos = 0; pos < reader.fields.size(); ++pos) {
@@ -90,7 +84,7 @@ int RecogniseHeader(ImportReader& reader) {
             if (!text.empty()) ++recognised;
             continue;
         }
-        int column = ColumnOfName(text.Upper());
+        int column = CsvColumnOfName(text.Upper());
         if (column < 0) continue;
         reader.CsvColumnMap[column] = static_cast<int>(pos);
         ++recognised;
@@ -118,7 +112,6 @@ bool GetHeader_CSV(ImportReader& reader) {
     while (GetLine_CSV(reader, reader.fields) > 0) {
         int recognised = RecogniseHeader(reader);
         if (recognised == 0) continue;
-        reader.headerFound = true;
         reader.headerFieldCount = recognised;
         LUMO_LOG(kUnit, " . Get CSV Headings - Num elements: %d", recognised);
         return true;
@@ -176,8 +169,12 @@ void SetCsvCell(Page& page, Dialogs& dialogs, int row, int column, const wxStrin
                 ApplyZoneLabel(page, row, text);
             }
             break;
-        case kCsvRFRQ: SetChecked(page, dialogs, row, RFRQ, PageFrequencyText(page, text)); break;
-        case kCsvTFRQ: SetChecked(page, dialogs, row, TFRQ, PageFrequencyText(page, text)); break;
+        case kCsvRFRQ:
+            SetChecked(page, dialogs, row, RFRQ, PageFrequencyText(text, page.ChannelStep()));
+            break;
+        case kCsvTFRQ:
+            SetChecked(page, dialogs, row, TFRQ, PageFrequencyText(text, page.ChannelStep()));
+            break;
         case kCsvRNSV: g.Set(row, RNSV, text); break;
         case kCsvTIDC: g.Set(row, TIDC, text); break;
         case kCsvRTON:
@@ -258,9 +255,9 @@ void WriteDamxRow(Page& page, Dialogs& dialogs, int row, const std::vector<wxStr
     wxString scan = Trimmed(fields[kDamxScan]);
     wxString rxOnly = Trimmed(fields[kDamxRxOnly]);
     if (!name.empty()) g.Set(row, DESC, fields[kDamxName]);
-    if (!receive.empty()) g.Set(row, RFRQ, PageFrequencyText(page, receive));
+    if (!receive.empty()) g.Set(row, RFRQ, PageFrequencyText(receive, page.ChannelStep()));
     if (!transmit.empty())
-        g.Set(row, TFRQ, PageFrequencyText(page, transmit));
+        g.Set(row, TFRQ, PageFrequencyText(transmit, page.ChannelStep()));
     else if (!receive.empty())
         g.Set(row, TFRQ, g.Get(row, RFRQ));
     if (!scan.empty()) SetChecked(page, dialogs, row, SCAN, scan);

@@ -5,7 +5,7 @@
 #include "import/import_reader.h"
 #include "model/csv_columns.h"
 #include "pages/page.h"
-#include "shell/dialogs.h"
+#include "util/dialogs.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "pages/page.h"
-#include "shell/dialogs.h"
+#include "util/dialogs.h"
 
 namespace lumo {
 

@@ -1,6 +1,7 @@
 #include "import/import_command.h"
 
 #include "edit/cell_traits.h"
+#include "edit/row_values.h"
 #include "import/csv_import.h"
 #include "import/import_reader.h"
 #include "import/legacy21.h"

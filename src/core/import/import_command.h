@@ -3,7 +3,7 @@
 #pragma once
 
 #include "pages/page_table.h"
-#include "shell/dialogs.h"
+#include "util/dialogs.h"
 
 namespace lumo {
 

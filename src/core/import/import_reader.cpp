@@ -44,8 +44,7 @@ bool IsCsvHeaderLine(const wxString& line) {
     for (const wxString& field : wxSplit(line, ',', '\0')) {
         wxString name = wxString(field).Strip(wxString::both).Upper();
         if (name.empty()) continue;
-        if (std::find(CsvColumnNames.begin(), CsvColumnNames.end(), name) == CsvColumnNames.end())
-            return false;
+        if (CsvColumnOfName(name) < 0) return false;
         named = true;
     }
     return named;

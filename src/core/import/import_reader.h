@@ -33,10 +33,9 @@ struct ImportReader {
     size_t nextTextLine = 0;
     int lineCounter = 0;
 
-    // CSV state: look-ahead characters (-1 at the end of the file), header and mode flags.
+    // CSV state: look-ahead characters (-1 at the end of the file), the VRA-50 mode, the header.
     int current = -1;
     int next = -1;
-    bool headerFound = false;
     bool damxMode = false;
     int headerFieldCount = 0;
     std::vector<wxString> fields;

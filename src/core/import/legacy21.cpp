@@ -5,16 +5,13 @@
 #include "edit/shadows.h"
 #include "edit/zones.h"
 #include "import/import_cells.h"
-#include "transfer/trecord.h"
+#include "rules/frequency_rules.h"
 #include "util/diag_log.h"
 
 namespace lumo {
 
 namespace {
 constexpr const char* kUnit = "LumoFile_ImportExport";
-// The VRD-21's guard memories (231, 232) land on the VRD-21B's (501, 502).
-constexpr long kGuardShiftFrom = 230;
-constexpr long kGuardShift = 270;
 
 unsigned WordAt(const std::string& r, size_t offset) {
     return static_cast<unsigned char>(r[offset]) | (static_cast<unsigned char>(r[offset + 1]) << 8);
@@ -36,6 +33,26 @@ wxString Number3(unsigned value) {
 wxString ModeOf(unsigned index) {
     static const char* const modes[] = {"w", "n", "D"};
     return index < 3 ? wxString(modes[index]) : wxString();  // the row check repairs it
+}
+
+// The fields of one direction of a record; the transmit fields stand 28 bytes after the
+// receive ones.
+struct DirectionFields {
+    wxString& squelch;
+    wxString& talkgroup;
+    wxString& tone;
+    wxString& code;
+    wxString& nac;
+    wxString& frequency;
+};
+
+void ReadDirection(const std::string& r, size_t at, bool p25, DirectionFields out) {
+    out.squelch = CharacterOf(WordAt(r, at));
+    out.talkgroup = TextAt(r, at + 2, 6).Strip(wxString::leading);
+    out.tone = CtcssText(static_cast<int>(WordAt(r, at + 8)));
+    out.code = DcsText(static_cast<int>(WordAt(r, at + 10)), p25);
+    out.nac = TextAt(r, at + 12, 6).Strip(wxString::leading);
+    out.frequency = TextAt(r, at + 18, 10).Strip(wxString::leading);
 }
 }  // namespace
 
@@ -63,18 +80,10 @@ bool Read21Record(ImportReader& reader, Legacy21Record& record, const Page& page
     record.Desc = TextAt(r, 10, 8);
     record.Encr = CharacterOf(WordAt(r, 18));
     record.Mode = ModeOf(WordAt(r, 20));
-    record.Rsql = CharacterOf(WordAt(r, 22));
-    record.Rtgp = TextAt(r, 24, 6).Strip(wxString::leading);
-    record.Rton = CtcssText(static_cast<int>(WordAt(r, 30)));
-    record.Rcod = DcsText(static_cast<int>(WordAt(r, 32)), p25);
-    record.Rnac = TextAt(r, 34, 6).Strip(wxString::leading);
-    record.Rfrq = TextAt(r, 40, 10).Strip(wxString::leading);
-    record.Tsql = CharacterOf(WordAt(r, 50));
-    record.Ttgp = TextAt(r, 52, 6).Strip(wxString::leading);
-    record.Tton = CtcssText(static_cast<int>(WordAt(r, 58)));
-    record.Tcod = DcsText(static_cast<int>(WordAt(r, 60)), p25);
-    record.Tnac = TextAt(r, 62, 6).Strip(wxString::leading);
-    record.Tfrq = TextAt(r, 68, 10).Strip(wxString::leading);
+    ReadDirection(r, 22, p25,
+                  {record.Rsql, record.Rtgp, record.Rton, record.Rcod, record.Rnac, record.Rfrq});
+    ReadDirection(r, 50, p25,
+                  {record.Tsql, record.Ttgp, record.Tton, record.Tcod, record.Tnac, record.Tfrq});
     unsigned idWords[4] = {WordAt(r, 78), WordAt(r, 80), WordAt(r, 82), WordAt(r, 84)};
     record.Tidc = UnitIdFromWords(idWords);
     for (int k = 0; k < 7; ++k)
@@ -128,13 +137,13 @@ void Write21RecordToGrid(Page& page, Dialogs& dialogs, int row, const Legacy21Re
         g.Set(row, ZONE, record.Zone);
     g.Set(row, DESC, record.Desc);
     g.Set(row, MODE, record.Mode);
-    g.Set(row, RFRQ, PageFrequencyText(page, record.Rfrq));
+    g.Set(row, RFRQ, PageFrequencyText(record.Rfrq, page.ChannelStep()));
     g.Set(row, RSQL, record.Rsql);
-    if (page.params.radio == kRadioVrd21B) g.Set(row, RNSV, "10");
+    if (page.Type() == kEP25) g.Set(row, RNSV, "10");
     SetToneAndCode(page, dialogs, row, RTON, record.Rton, RCOD, record.Rcod, record.Rsql);
     g.Set(row, RTGP, record.Rtgp);
     g.Set(row, RNAC, record.Rnac);
-    g.Set(row, TFRQ, PageFrequencyText(page, record.Tfrq));
+    g.Set(row, TFRQ, PageFrequencyText(record.Tfrq, page.ChannelStep()));
     g.Set(row, TSQL, record.Tsql);
     SetToneAndCode(page, dialogs, row, TTON, record.Tton, TCOD, record.Tcod, record.Tsql);
     g.Set(row, TTGP, record.Ttgp);
@@ -151,8 +160,10 @@ namespace {
 int TargetRow(const Page& page, Legacy21Record& record) {
     long row = 0;
     if (!ParseDecimal(record.Mnum, row)) return -1;
-    if (page.params.radio == kRadioVrd21B && row > kGuardShiftFrom && !record.guardKey) {
-        row += kGuardShift;
+    // The VRD-21's guard memories (231, 232) land on the VRD-21B's (501, 502).
+    long shortLayout = RadioFactsOf(page.params.radio).shortLayoutMemories;
+    if (shortLayout > 0 && row > shortLayout && !record.guardKey) {
+        row += page.FirstGuardRow() - (shortLayout + 1);
         record.Mnum = record.Prim = wxString::Format("%03ld", row);
     }
     if (!(ParseHexFlags(record.Tflg) & kTflgTransferable) || row < 0 || row > page.Rows())

@@ -4,7 +4,7 @@
 
 #include "import/import_reader.h"
 #include "pages/page.h"
-#include "shell/dialogs.h"
+#include "util/dialogs.h"
 
 namespace lumo {
 

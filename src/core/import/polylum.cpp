@@ -6,7 +6,6 @@
 #include "edit/zones.h"
 #include "import/import_cells.h"
 #include "rules/frequency_rules.h"
-#include "transfer/trecord.h"
 #include "util/diag_log.h"
 
 #include <algorithm>
@@ -18,21 +17,15 @@ constexpr const char* kUnit = "LumoFile_ImportExport";
 constexpr size_t kFullLineLength = 64;
 constexpr long kLastToneChoice = 64;
 
-long NumberAt(const wxString& line, size_t pos, size_t len) {
-    long value = 0;
-    return ParseDecimal(FieldAt(line, pos, len), value) ? value : 0;
-}
-
 // A frequency the page's band cannot hold is replaced by the band's default frequency.
 wxString FrequencyAt(const Page& page, const wxString& line, size_t pos, int alignment) {
-    long mhz = NumberAt(line, pos, 3);
-    if ((alignment & 0x02) || (alignment == 5 && mhz < 138))
-        return BandDefaultFrequencies[page.params.band];
-    return PageFrequencyText(page, FieldAt(line, pos, 8));
+    if (alignment & 0x02) return BandDefaultFrequencies[page.params.band];
+    return PageFrequencyText(FieldAt(line, pos, 8), page.ChannelStep());
 }
 
 wxString ToneAt(const wxString& line, size_t pos) {
-    return ToneChoiceText(static_cast<int>(std::min(NumberAt(line, pos, 2), kLastToneChoice)));
+    return ToneChoiceText(
+        static_cast<int>(std::min(DecimalOrZero(FieldAt(line, pos, 2)), kLastToneChoice)));
 }
 
 void CopyDefault(Page& page, int row, std::initializer_list<int> columns) {
@@ -70,10 +63,9 @@ bool writeANFMToGrid(Page& page, Dialogs& dialogs, const wxString& line) {
     }
     int band = BandOfFrequency(FieldAt(line, 14, 8), page.Type());
     int alignment = GetAlignment(page, 0, band);
-    LUMO_LOG(kUnit, "FrqMHz: %ld", NumberAt(line, 14, 3));
+    LUMO_LOG(kUnit, "FrqMHz: %ld", DecimalOrZero(FieldAt(line, 14, 3)));
     LUMO_LOG(kUnit, "Align: %02X", alignment);
     if (page.params.band == 8) g.Set(r, BAND, "FM 30-50");
-    if (page.params.band == 9) g.Set(r, BAND, band >= 0 ? wxString(BandNames[band]) : wxString());
     WriteScan(page, r, line);
     g.Set(r, DESC, line.Mid(4, 9).Strip(wxString::trailing));
     wxString mode = line.Mid(75, 1);

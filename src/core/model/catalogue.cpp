@@ -7,16 +7,6 @@ namespace lumo {
 // The tables keep their hand-made layout.
 // clang-format off
 
-const std::array<const char*, kRadioCount> RadioNames = {
-    "VR-11", "VR-12", "VR-19", "VR-13", "VR-13B", "VR-14",  "VRD-21", "VRD-21B",  "VRA-50",
-    "VR-30", "VR-32", "VR-33", "VR-33_MNR", "VR-35", "VR-36", "VR-37", "VRD-70", "VRD-8xxx",
-};
-
-const std::array<const char*, kRadioCount> RadioChoiceLabels = {
-    "VR-11", "VR-12", "VR-19", "VR-13", "VR-13B", "VR-14", "VRD-21[A|B]", "VRD-21B-V2", "VRA-50",
-    "VR-30", "VR-32", "VR-33", "VR-33MNR", "VR-35", "VR-36", "VR-37", "VRD-70", "VRD-8xxx",
-};
-
 const std::array<const char*, kBandCount> BandNames = {
     "FM 30-50",   "FM 66-88",   "AM 108-138", "AM 118-138", "FM 136-174",
     "FM 138-174", "AM 225-400", "FM 403-512", "M6 3-BAND",
@@ -50,78 +40,7 @@ const std::array<const char*, kPageTypeCount> PageTypeCodes = {
     "ANFM", "RP25", "EP25", "MODX", "R19", "DAMX", "ANAM", "FMAM",
 };
 
-const std::array<int, kPageTypeCount> TypeColumnCounts = {10, 19, 20, 11, 2, 6, 5, 7};
-
-const std::array<std::array<int, kBandChoiceCount>, kRadioCount> RadioBandTable = {{
-    {0, -1, -1, -1, -1, -1},  // VR-11
-    {1, -1, -1, -1, -1, -1},  // VR-12
-    {3, -1, -1, -1, -1, -1},  // VR-19
-    {5, -1, -1, -1, -1, -1},  // VR-13
-    {5, -1, -1, -1, -1, -1},  // VR-13B
-    {7, -1, -1, -1, -1, -1},  // VR-14
-    {4, -1, -1, -1, -1, -1},  // VRD-21
-    {4, -1, -1, -1, -1, -1},  // VRD-21B
-    {3, -1, -1, -1, -1, -1},  // VRA-50
-    {5, 7, -1, -1, -1, -1},   // VR-30
-    {5, 6, -1, -1, -1, -1},   // VR-32
-    {0, 5, -1, -1, -1, -1},   // VR-33
-    {0, 5, -1, -1, -1, -1},   // VR-33_MNR
-    {0, 5, 7, -1, -1, -1},    // VR-35
-    {1, 5, 7, -1, -1, -1},    // VR-36
-    {1, 5, -1, -1, -1, -1},   // VR-37
-    {0, 3, 5, 6, 7, -1},      // VRD-70
-    {0, 3, 5, 6, 7, 8},       // VRD-8xxx
-}};
-
-const std::array<std::array<int, kBandChoiceCount>, kRadioCount> RadioRowTable = {{
-    {122, 0, 0, 0, 0, 0},
-    {122, 0, 0, 0, 0, 0},
-    {6, 0, 0, 0, 0, 0},
-    {102, 0, 0, 0, 0, 0},
-    {122, 0, 0, 0, 0, 0},
-    {122, 0, 0, 0, 0, 0},
-    {232, 0, 0, 0, 0, 0},
-    {502, 0, 0, 0, 0, 0},
-    {100, 0, 0, 0, 0, 0},
-    {202, 200, 0, 0, 0, 0},
-    {200, 200, 0, 0, 0, 0},
-    {200, 202, 0, 0, 0, 0},
-    {202, 200, 0, 0, 0, 0},
-    {200, 200, 200, 0, 0, 0},
-    {200, 200, 200, 0, 0, 0},
-    {200, 202, 0, 0, 0, 0},
-    {200, 200, 200, 200, 200, 0},
-    {200, 200, 200, 200, 200, 500},
-}};
-
-namespace {
-const std::vector<const char*> kNoChoices;
-const std::vector<const char*> kVhfUhf = {"FM: 138-174 MHz", "FM: 403-512 MHz"};
-const std::vector<const char*> kVhfAm = {"FM: 138-174 MHz", "AM: 225-400 MHz"};
-const std::vector<const char*> kLowVhf = {"FM: 30-50 MHz", "FM: 138-174 MHz"};
-const std::vector<const char*> kLowVhfUhf = {"FM: 30-50 MHz", "FM: 138-174 MHz",
-                                             "FM: 403-512 MHz"};
-const std::vector<const char*> kMidVhfUhf = {"FM: 66-88 MHz", "FM: 138-174 MHz",
-                                             "FM: 403-512 MHz"};
-const std::vector<const char*> kMidVhf = {"FM: 66-88 MHz", "FM: 138-174 MHz"};
-const std::vector<const char*> kFiveBand = {"FM: 30-50 MHz", "AM: 118-138 MHz", "FM: 138-174 MHz",
-                                            "AM: 225-400 MHz", "FM: 403-512 MHz"};
-const std::vector<const char*> kSixBand = {"FM: 30-50 MHz",   "AM: 118-138 MHz",
-                                           "FM: 138-174 MHz", "AM: 225-400 MHz",
-                                           "FM: 403-512 MHz", "M6: 3-BAND"};
-}  // namespace
-
-const std::array<std::vector<const char*>, kRadioCount> RadioBandChoiceLabels = {
-    kNoChoices, kNoChoices, kNoChoices, kNoChoices, kNoChoices, kNoChoices,
-    kNoChoices, kNoChoices, kNoChoices, kVhfUhf,    kVhfAm,     kLowVhf,
-    kLowVhf,    kLowVhfUhf, kMidVhfUhf, kMidVhf,    kFiveBand,  kSixBand,
-};
-
 const std::array<const char*, 3> ModuleBands3 = {"FM 30-50", "AM 108-138", "AM 225-400"};
-const std::array<const char*, 8> ModuleBands8 = {
-    "FM 30-50",   "FM 66-88",   "AM 108-138", "FM 136-174",
-    "AM 225-400", "FM_403-512", "FM 7xx-8xx", "FM 896-960",
-};
 
 const std::array<const char*, 16> ZoneChoices16 = {
     "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
@@ -131,28 +50,6 @@ const std::array<const char*, 32> ZoneChoices32 = {
     "A", "C", "E", "F", "H", "I", "K", "L", "M", "N",  "P",  "T",  "U",  "V",  "W",  "X",
 };
 
-const std::array<const char*, 12> TransferStatusTexts = {
-    "Ok",
-    "Complete",
-    "Port Error",
-    "Communication Failure",
-    "Timeout",
-    "Communication Error",
-    "Checksum Error",
-    "No Data Selected",
-    "Invalid Transmit Data",
-    "Protocol is Unsupported",
-    "Cancelled by User",
-    "M7 Data Transfer is currently UnSupported",
-};
-
-const std::array<int, 20> ExportColumnList = {1,  4,  5,  6,  7,  8,  9,  10, 11, 12,
-                                              13, 14, 15, 16, 17, 18, 19, 20, 21, 22};
-const char* const ExportHeaderLine =
-    "MNUM,BAND,SCAN,ZONE,DESC,MODE,RFRQ,RSQL,RNSV,RTON,RCOD,RTGP,RNAC,TFRQ,TSQL,TTON,TCOD,TTGP,"
-    "TNAC,TIDC,";
-const char* const Vra50CsvHeaderLine = "Memory,Name,Receive,Transmit,Scan,Rx Only";
-const char* const Vra50CsvPurgeLine = "VRA-50,Purge,,,,";
 
 const std::array<const char*, 42> CtcssTones = {
     "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",
@@ -186,35 +83,15 @@ const std::array<const char*, 84> DcsCodes = {
 // clang-format on
 
 int GetPageType(int radio, int band) {
-    switch (radio) {
-        case 2: return kR19;
-        case 6: return kRP25;
-        case 7: return kEP25;
-        case 8: return kDAMX;
-        case 17:
-            if (band == 8 || band == 9) return kMODX;
-            break;
-        default: break;
-    }
-    switch (band) {
-        case 0:
-        case 1: return kANFM;
-        case 2:
-        case 3:
-        case 6: return kANAM;
-        default: return kANFM;
-    }
+    const RadioFacts& facts = RadioFactsOf(radio);
+    if (facts.pageType != kPageTypeOfBand) return facts.pageType;
+    if (band == facts.moduleBand) return kMODX;
+    return (band == 2 || band == 3 || band == 6) ? kANAM : kANFM;
 }
 
 int GetChannelStep(int radio, int band) {
-    switch (radio) {
-        case 2:
-        case 8: return 8333;
-        case 7: return 1250;
-        case 16:
-        case 17: return (band == 2 || band == 3) ? 8333 : 2500;
-        default: return 2500;
-    }
+    const RadioFacts& facts = RadioFactsOf(radio);
+    return (band == 2 || band == 3) ? facts.airBandStep : facts.channelStep;
 }
 
 namespace {
@@ -258,11 +135,10 @@ int FindPageTypeNumber(const wxString& code) {
 }
 
 int FindBandChoice(int radio, int band) {
-    if (radio < 0 || radio >= kRadioCount) return -1;
+    const auto& choices = RadioFactsOf(radio).bandChoices;
     for (int choice = 0; choice < kBandChoiceCount; ++choice) {
-        int entry = RadioBandTable[radio][choice];
-        if (entry == -1) return -1;
-        if (entry == band) return choice;
+        if (choices[choice].band == -1) return -1;
+        if (choices[choice].band == band) return choice;
     }
     return -1;
 }
@@ -275,22 +151,21 @@ bool HasGuardRowCount(int rowCount) {
 }
 
 int BandOf(int radio, int bandChoice) {
-    if (radio < 0 || radio >= kRadioCount || bandChoice < 0 || bandChoice >= kBandChoiceCount)
-        return -1;
-    return RadioBandTable[radio][bandChoice];
+    if (bandChoice < 0 || bandChoice >= kBandChoiceCount) return -1;
+    return RadioFactsOf(radio).bandChoices[bandChoice].band;
 }
 
 int RowsOf(int radio, int bandChoice) {
-    if (radio < 0 || radio >= kRadioCount || bandChoice < 0 || bandChoice >= kBandChoiceCount)
-        return 0;
-    return RadioRowTable[radio][bandChoice];
+    if (bandChoice < 0 || bandChoice >= kBandChoiceCount) return 0;
+    return RadioFactsOf(radio).bandChoices[bandChoice].rows;
 }
 
 std::vector<wxString> BandChoiceLabels(int radio) {
-    if (radio < 0 || radio >= kRadioCount || RadioBandChoiceLabels[radio].empty())
-        return {"Error Bad Band Config"};
-    const auto& labels = RadioBandChoiceLabels[radio];
-    return std::vector<wxString>(labels.begin(), labels.end());
+    if (BandChoiceCount(radio) < 2) return {"Error Bad Band Config"};
+    std::vector<wxString> labels;
+    for (int choice = 0; choice < BandChoiceCount(radio); ++choice)
+        labels.push_back(BandDialogLabels[BandOf(radio, choice)]);
+    return labels;
 }
 
 const std::vector<wxString>& ZoneListForPageType(int pageType) {
@@ -305,7 +180,6 @@ void InitCatalogueLists() {
     lists.ctcss = ToStrings(CtcssTones);
     lists.offOr150 = ToStrings(OffOr150Tones);
     lists.dcs = ToStrings(DcsCodes);
-    lists.transferStatus = ToStrings(TransferStatusTexts);
 }
 
 const CatalogueLists& Lists() {
@@ -330,12 +204,6 @@ wxString ZoneLabel(int index, int pageType) {
 
 int ZoneIndex(const wxString& label, int pageType) {
     return IndexOf(ZoneListForPageType(pageType), label);
-}
-
-wxString TransferStatusText(int index) {
-    const auto& texts = Lists().transferStatus;
-    if (index < 0 || index >= static_cast<int>(texts.size())) return "Bad Index";
-    return texts[index];
 }
 
 int ToneChoiceIndex(const wxString& text) {

@@ -1,6 +1,9 @@
-// The fixed knowledge of the radio family: radios, bands, page types, rows, steps and the
-// small choice lists. Everything else addresses radios, bands and page types by number.
+// The fixed knowledge of the radio family: bands, page types and the small choice lists, and
+// the lookups that join them with the radios' facts (model/radio_facts). Everything else
+// addresses radios, bands and page types by number.
 #pragma once
+
+#include "model/radio_facts.h"
 
 #include <wx/string.h>
 
@@ -9,11 +12,8 @@
 
 namespace lumo {
 
-constexpr int kRadioCount = 18;
-constexpr int kRadioVrd21B = 7;  // the large P25 radio: 502 rows, 1250 Hz steps
 constexpr int kBandCount = 9;
 constexpr int kPageTypeCount = 8;
-constexpr int kBandChoiceCount = 6;
 constexpr int kZoneCount = 32;
 constexpr int kZoneCapacity = 16;
 
@@ -28,29 +28,15 @@ enum PageType {
     kFMAM = 7,
 };
 
-extern const std::array<const char*, kRadioCount> RadioNames;
-extern const std::array<const char*, kRadioCount> RadioChoiceLabels;
 extern const std::array<const char*, kBandCount> BandNames;
 extern const std::array<const char*, kBandCount> BandDialogLabels;  // "" for bands never offered
 extern const std::array<const char*, kBandCount> BandDefaultFrequencies;
 extern const std::array<std::array<int, 2>, kBandCount> BandLimitsMHz;
 extern const std::array<const char*, kPageTypeCount> PageTypeCodes;
-extern const std::array<int, kPageTypeCount> TypeColumnCounts;
-extern const std::array<std::array<int, kBandChoiceCount>, kRadioCount> RadioBandTable;
-extern const std::array<std::array<int, kBandChoiceCount>, kRadioCount> RadioRowTable;
-// The labels the band dialog offers per radio; radios without band choices have none.
-extern const std::array<std::vector<const char*>, kRadioCount> RadioBandChoiceLabels;
 
 extern const std::array<const char*, 3> ModuleBands3;
-extern const std::array<const char*, 8> ModuleBands8;
 extern const std::array<const char*, 16> ZoneChoices16;
 extern const std::array<const char*, 32> ZoneChoices32;
-extern const std::array<const char*, 12> TransferStatusTexts;
-
-extern const std::array<int, 20> ExportColumnList;
-extern const char* const ExportHeaderLine;
-extern const char* const Vra50CsvHeaderLine;
-extern const char* const Vra50CsvPurgeLine;
 
 extern const std::array<const char*, 42> CtcssTones;
 extern const std::array<const char*, 65> ToneChoices;
@@ -83,7 +69,6 @@ struct CatalogueLists {
     std::vector<wxString> ctcss;        // 42
     std::vector<wxString> offOr150;     // 2
     std::vector<wxString> dcs;          // 84
-    std::vector<wxString> transferStatus;
 };
 void InitCatalogueLists();
 const CatalogueLists& Lists();
@@ -94,7 +79,6 @@ wxString CtcssText(int index);                       // "" outside the list
 wxString DcsText(int index, bool p25Page);           // P25 pages count from "023"
 wxString ZoneLabel(int index, int pageType);         // "None" when not below the count
 int ZoneIndex(const wxString& label, int pageType);  // -1 when not in the list
-wxString TransferStatusText(int index);              // "Bad Index" when not below the count
 // Reverse lookups: index of an exact match, -1 when absent.
 int ToneChoiceIndex(const wxString& text);
 int CtcssIndex(const wxString& text);

@@ -1,13 +1,14 @@
-// The column names of Lumo's CSV files (the export header split at its commas), shared by the
-// CSV export and import.
+// The columns of Lumo's CSV files, shared by the CSV export and import: each is a grid column,
+// named by its key (ColumnKeys), in the order the export writes them.
 #pragma once
+
+#include <wx/string.h>
 
 #include <array>
 
 namespace lumo {
 
 constexpr int kCsvColumnCount = 20;
-extern const std::array<const char*, kCsvColumnCount> CsvColumnNames;
 enum CsvColumn {
     kCsvMNUM,
     kCsvBAND,
@@ -30,5 +31,14 @@ enum CsvColumn {
     kCsvTNAC,
     kCsvTIDC,
 };
+// The grid column of each CSV column.
+extern const std::array<int, kCsvColumnCount> ExportColumnList;
+const char* CsvColumnName(int csvColumn);
+// The CSV column a header name (upper case) stands for, -1 when none.
+int CsvColumnOfName(const wxString& name);
+
+// The title and header lines of the VRA-50's own CSV files.
+extern const char* const Vra50CsvHeaderLine;
+extern const char* const Vra50CsvPurgeLine;
 
 }  // namespace lumo

@@ -1,7 +1,5 @@
 #include "model/memory_record.h"
 
-#include <climits>
-
 namespace lumo {
 
 // The tables keep their hand-made layout.
@@ -105,9 +103,8 @@ bool IsColumnShown(int pageType, int column) {
 }
 
 int DefaultRowIndex(int radio, int band) {
-    if (radio == 7) return 9;
-    if (radio == 8) return 10;
-    return band;
+    int row = RadioFactsOf(radio).defaultRow;
+    return row == kDefaultRowOfBand ? band : row;
 }
 
 RowTexts DefaultRowTexts(int defaultRowIndex) {
@@ -118,39 +115,8 @@ RowTexts DefaultRowTexts(int defaultRowIndex) {
     return texts;
 }
 
-unsigned ParseHexFlags(const wxString& text) {
-    unsigned long value = 0;
-    if (!text.Strip(wxString::both).ToULong(&value, 16)) return 0;
-    return static_cast<unsigned>(value);
-}
-
 wxString FormatHexFlags(unsigned value) {
     return wxString::Format("%02X", value);
-}
-
-// Called for every memory number of a page on every check: no allocations.
-long DecimalOrZero(const wxString& text) {
-    long value = 0;
-    return ParseDecimal(text, value) ? value : 0;
-}
-
-bool ParseDecimal(const wxString& text, long& value) {
-    size_t begin = 0, end = text.length();
-    while (begin < end && text[begin] == ' ')
-        ++begin;
-    while (end > begin && text[end - 1] == ' ')
-        --end;
-    bool negative = begin < end && (text[begin] == '-' || text[begin] == '+');
-    if (negative) negative = text[begin++] == '-';
-    if (begin == end) return false;
-    long result = 0;
-    for (size_t i = begin; i < end; ++i) {
-        wxUniChar c = text[i];
-        if (c < '0' || c > '9' || result > (LONG_MAX - 9) / 10) return false;
-        result = result * 10 + (c - '0');
-    }
-    value = negative ? -result : result;
-    return true;
 }
 
 }  // namespace lumo

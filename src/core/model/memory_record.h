@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/catalogue.h"
+#include "util/number_text.h"
 
 #include <wx/string.h>
 
@@ -69,16 +70,11 @@ constexpr unsigned kTflgSelected = 0x01;
 extern const char* const kDefaultTflg;  // "A0"
 
 bool IsColumnShown(int pageType, int column);
-// Index into DefaultRows for a page: its band, except the VRD-21B and the VRA-50.
+// Index into DefaultRows for a page: the radio's own default row, or its band's.
 int DefaultRowIndex(int radio, int band);
 RowTexts DefaultRowTexts(int defaultRowIndex);
 
-// Reads a flag cell as hexadecimal; an empty or unreadable text is 0.
-unsigned ParseHexFlags(const wxString& text);
+// A flag cell's text (read with ParseHexFlags).
 wxString FormatHexFlags(unsigned value);  // "%02X"
-// Reads a decimal cell; returns false (and leaves value alone) when the text is not a number.
-bool ParseDecimal(const wxString& text, long& value);
-// A decimal cell's value, 0 when the text is not a number.
-long DecimalOrZero(const wxString& text);
 
 }  // namespace lumo

@@ -1,6 +1,5 @@
 #include "pages/page.h"
 
-#include "edit/row_values.h"
 #include "util/diag_log.h"
 
 namespace lumo {
@@ -33,7 +32,6 @@ void SetPageParameters(Page& page, int pageNumber, int radio, int bandChoice) {
     p.band = BandOf(radio, bandChoice);
     p.rows = RowsOf(radio, bandChoice);
     p.pageType = GetPageType(radio, p.band);
-    p.visibleColumns = TypeColumnCounts[p.pageType];
     p.pageFlags = 0;
 
     PageStrings& s = page.strings;
@@ -52,35 +50,6 @@ void SetupPageStore(Page& page) {
     page.grid = CellStore(page.Rows() + 1);
 }
 
-void SetPageDefaults(Page& page, int pageNumber) {
-    int defaultRow = DefaultRowIndex(page.params.radio, page.params.band);
-    LUMO_LOG(kUnit, "> SetPageDefaults - Page: %i; Radio: %d; Band: %d", pageNumber + 1,
-             page.params.radio, defaultRow);
-    RowTexts defaults = DefaultRowTexts(defaultRow);
-    page.grid.SetRow(0, defaults);
-
-    if (page.IsP25()) {
-        // A fresh P25 page starts with memory 1 and the guard memories filled; on a page that
-        // keeps its data (a change of target) those rows are left as the user had them.
-        std::vector<int> rows = {1};
-        if (page.HasGuardRows()) {
-            rows.push_back(page.FirstGuardRow());
-            rows.push_back(page.SecondGuardRow());
-        }
-        for (int row : rows)
-            if (!page.IsRowUsed(row)) ApplyRowValuesToRow(page, row, defaults, true, true);
-    }
-    page.grid.SetReadOnly(0, MNUM, true);
-}
-
-void ClearPage(Page& page, int pageNumber) {
-    page.grid.ClearAll();
-    page.grid.GetSelection().Clear();
-    page.params.pageFlags = 0;
-    page.zoneCounters.fill(0);
-    SetPageDefaults(page, pageNumber);
-}
-
 RowAdjustment AdjustPageRows(Page& page, int oldRadio, int oldBandChoice) {
     int oldRows = RowsBefore(oldRadio, oldBandChoice);
     int newRows = page.Rows();
@@ -93,6 +62,28 @@ RowAdjustment AdjustPageRows(Page& page, int oldRadio, int oldBandChoice) {
         return {"Added", newRows - oldRows};
     }
     return {"Did Not Change", newRows};
+}
+
+GuardRows SaveGuardRows(const Page& page) {
+    GuardRows guards;
+    if (!page.HasGuardRows()) return guards;
+    guards.saved = true;
+    for (int i = 0; i < 2; ++i) {
+        int row = page.FirstGuardRow() + i;
+        guards.used[i] = page.IsRowUsed(row);
+        guards.texts[i] = page.grid.GetRow(row);
+    }
+    return guards;
+}
+
+void RestoreGuardRows(Page& page, const GuardRows& guards) {
+    if (!guards.saved || !page.HasGuardRows()) return;
+    for (int i = 0; i < 2; ++i) {
+        if (!guards.used[i]) continue;
+        int row = page.FirstGuardRow() + i;
+        page.grid.SetRow(row, guards.texts[i]);
+        page.grid.Set(row, MNUM, wxString::Format("%03d", row));
+    }
 }
 
 bool AnyRowSelected(const Page& page) {

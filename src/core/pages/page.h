@@ -22,7 +22,6 @@ struct PageParameters {
     int32_t bandChoice = 0;
     int32_t band = 0;
     int32_t rows = 0;  // memory rows, guard rows included; the store has one more
-    int32_t visibleColumns = 0;
     int32_t pageType = 0;
     int32_t pageFlags = 0;
 };
@@ -47,6 +46,7 @@ struct Page {
     int Rows() const { return params.rows; }
     int Type() const { return params.pageType; }
     bool IsP25() const { return IsP25Type(params.pageType); }
+    int ChannelStep() const { return GetChannelStep(params.radio, params.band); }
     bool HasGuardRows() const { return HasGuardRowCount(params.rows); }
     int FirstGuardRow() const { return HasGuardRows() ? params.rows - 1 : -1; }
     int SecondGuardRow() const { return HasGuardRows() ? params.rows : -1; }
@@ -71,11 +71,6 @@ int RowsBefore(int oldRadio, int oldBandChoice);
 void SetPageParameters(Page& page, int pageNumber, int radio, int bandChoice);
 // Gives a fresh page its store: rows + 1 rows of 32 empty cells.
 void SetupPageStore(Page& page);
-// Writes the page's default row into row 0. On P25 pages memory row 1 and the guard rows are
-// filled from it when they hold nothing; rows in use and the user's selection are never touched.
-void SetPageDefaults(Page& page, int pageNumber);
-// Empties every cell, clears the page flags and zone counters, then applies the defaults.
-void ClearPage(Page& page, int pageNumber);
 // Resizes the store after the target changed: rows are deleted from row `new` on, or appended.
 // Returns the log word and count ("Deleted", "Added", "Did Not Change").
 struct RowAdjustment {
@@ -83,6 +78,16 @@ struct RowAdjustment {
     int count;
 };
 RowAdjustment AdjustPageRows(Page& page, int oldRadio, int oldBandChoice);
+// The two guard rows of a page, kept aside while rows move or the page changes its target.
+struct GuardRows {
+    bool saved = false;  // the page had guard rows
+    bool used[2] = {false, false};
+    RowTexts texts[2];
+};
+GuardRows SaveGuardRows(const Page& page);
+// Puts each guard that held a memory back into the page's guard rows, wherever they stand now,
+// numbered as its new row; a guard that held nothing leaves its row as the page has it.
+void RestoreGuardRows(Page& page, const GuardRows& guards);
 // True when the user selected at least one row (row 0 included).
 bool AnyRowSelected(const Page& page);
 // Puts a page built aside (an import, a read from a radio) in the place of a page; the page's

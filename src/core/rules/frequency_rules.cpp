@@ -232,4 +232,60 @@ wxString FrequencyValidationError(const wxString& text) {
     return wxString();
 }
 
+long FrequencyHz(const wxString& text) {
+    wxString trimmed = text.Strip(wxString::both);
+    long value = 0;
+    int afterPoint = -1;
+    for (wxUniChar c : trimmed) {
+        if (c == '.') {
+            afterPoint = 0;
+        } else if (c >= '0' && c <= '9') {
+            value = value * 10 + (c - '0');
+            if (afterPoint >= 0) ++afterPoint;
+        }
+    }
+    if (afterPoint >= 0)
+        for (int i = afterPoint; i < 6; ++i)
+            value *= 10;
+    return value;
+}
+
+wxString FrequencyText(long hz, int step) {
+    int digits = step == 8333 ? 3 : step == 1250 ? 5 : 4;
+    long divisor = 1;
+    for (int i = digits; i < 6; ++i)
+        divisor *= 10;
+    // The fraction's width is written into the format: wx checks "*" widths against "%ld".
+    wxString fraction = wxString::Format("%ld", (hz % 1000000) / divisor);
+    while (static_cast<int>(fraction.length()) < digits)
+        fraction.Prepend("0");
+    return wxString::Format("%ld.", hz / 1000000) + fraction;
+}
+
+namespace {
+// Digits with one point and at most six fraction digits: a text FrequencyHz reads exactly.
+bool IsPlainFrequency(const wxString& text) {
+    int points = 0, fraction = 0, digits = 0;
+    for (wxUniChar c : text) {
+        if (c == '.') {
+            ++points;
+        } else if (c >= '0' && c <= '9') {
+            ++digits;
+            if (points) ++fraction;
+        } else {
+            return false;
+        }
+    }
+    return points == 1 && fraction <= 6 && digits - fraction >= 1 && digits - fraction <= 3;
+}
+}  // namespace
+
+wxString PageFrequencyText(const wxString& text, int step) {
+    wxString trimmed = text.Strip(wxString::both);
+    if (!IsPlainFrequency(trimmed)) return trimmed;
+    long hz = FrequencyHz(trimmed);
+    wxString formatted = FrequencyText(hz, step);
+    return FrequencyHz(formatted) == hz ? formatted : trimmed;
+}
+
 }  // namespace lumo

@@ -46,4 +46,12 @@ bool FrequencyPasteAccepted(const wxString& text, long insertionPoint, const wxS
 // The validator's answer: "'%s' contains invalid character(s)" or "".
 wxString FrequencyValidationError(const wxString& text);
 
+// Hz of a frequency text, and the text in the format of a channel step for a value in Hz.
+long FrequencyHz(const wxString& text);
+wxString FrequencyText(long hz, int step);
+// A frequency text in the format of a page's channel step (as the frequency editor completes
+// it) when it can be written so without changing its value; otherwise the text as it is, for
+// the row check to judge. For frequencies from files and radios.
+wxString PageFrequencyText(const wxString& text, int step);
+
 }  // namespace lumo

@@ -26,12 +26,6 @@ bool InDescriptionSet(wxChar c, DescriptionSet set) {
     return false;
 }
 
-DescriptionSet DescriptionSetForValidator(int pageTypeParameter) {
-    if (pageTypeParameter == kDAMX) return DescriptionSet::Wide;
-    if (IsP25Type(pageTypeParameter)) return DescriptionSet::P25;
-    return DescriptionSet::Restricted;
-}
-
 DescriptionSet DescriptionEditorSet(int pageType) {
     if (pageType == kDAMX) return DescriptionSet::Wide;
     if (IsP25Type(pageType) || pageType == kMODX) return DescriptionSet::P25;

@@ -17,8 +17,6 @@ wxString InvalidCharactersMessage(const wxString& text);  // "'%s' contains inva
 // Description character sets.
 enum class DescriptionSet { Wide, P25, Restricted };
 bool InDescriptionSet(wxChar c, DescriptionSet set);
-// The validator's parameter: 5 (DAMX) wide, 1 or 2 (P25) the P25 set, anything else restricted.
-DescriptionSet DescriptionSetForValidator(int pageTypeParameter);
 // The set and length of the description editor on a page.
 DescriptionSet DescriptionEditorSet(int pageType);
 int DescriptionEditorLength(int pageType);

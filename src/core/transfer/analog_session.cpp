@@ -11,13 +11,6 @@
 
 namespace lumo {
 
-// clang-format off
-const std::array<int, kRadioCount> RadioPibNumbers = {
-    2, 2, 0, 4, 1, 3,  // VR-11, VR-12, VR-19, VR-13, VR-13B, VR-14
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-};
-// clang-format on
-
 namespace {
 constexpr const char* kUnit = "LumoSerial";
 constexpr wxChar kEnq = 0x05;
@@ -96,7 +89,7 @@ namespace {
 wxString FrequencyAt(const Page& page, const wxString& line, size_t pos) {
     wxString text = line.Mid(pos, 8).Strip(wxString::both);
     if (text.StartsWith("0")) text = line.Mid(pos + 1, 7).Strip(wxString::both);
-    return PageFrequencyText(page, text);
+    return PageFrequencyText(text, page.ChannelStep());
 }
 
 wxString ToneAt(const wxString& line, size_t pos) {
@@ -197,7 +190,7 @@ class AnalogSession {
 };
 
 int AnalogSession::Run() {
-    pib_ = RadioPibNumbers[page_.params.radio];
+    pib_ = RadioFactsOf(page_.params.radio).pibNumber;
     LUMO_LOG(kUnit, " . DoTransferData: %s; PIB Num: %d; Total Rows: %d", page_.strings.radioName,
              pib_, page_.Rows());
     c_.SetStatusMessage("Initializing....");
@@ -268,12 +261,9 @@ bool AnalogSession::TakeLine(wxString& line) {
 
 int AnalogSession::Read() {
     LUMO_LOG(kUnit, "  DTD5 - Read Data from radio");
-    int radio = page_.params.radio;
-    if (radio >= 9 && radio <= 16) {
-        wxString key = radio == 16 ? "HOME" : "ENTER";
-        c_.dialogs->Message("Close this dialog, then press " + key + " on radio to start",
+    if (const char* key = RadioFactsOf(page_.params.radio).readKey)
+        c_.dialogs->Message("Close this dialog, then press " + wxString(key) + " on radio to start",
                             "Read channel data from radio");
-    }
     bool started = false;
     int lastRow = 0;
     c_.step = 0;

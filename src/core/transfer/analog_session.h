@@ -9,9 +9,6 @@
 
 namespace lumo {
 
-// The radio's transfer byte, sent after "rt" (0: none).
-extern const std::array<int, kRadioCount> RadioPibNumbers;
-
 // Mode kTransferWrite or kTransferRead; returns a TransferStatus.
 int DoAnalogTransferData(TransferContext& context, Page& page, int mode);
 // Types text a character at a time: 350 ms apart when slow, else 2 ms apart followed by a

@@ -167,9 +167,6 @@ void AsyncSerial::write(const char* data, size_t size) {
     asio::post(line->io, [this, l = line.get()] { doWrite(*l); });
 }
 
-void AsyncSerial::write(const std::vector<char>& data) {
-    write(data.data(), data.size());
-}
 void AsyncSerial::writeString(const std::string& text) {
     write(text.data(), text.size());
 }

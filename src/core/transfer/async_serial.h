@@ -42,7 +42,6 @@ class AsyncSerial {
     // Queue bytes and return at once; nothing is written on the calling thread. Bytes written
     // while no port is open are dropped.
     void write(const char* data, size_t size);
-    void write(const std::vector<char>& data);
     void writeString(const std::string& text);
     // Applies a new baud rate to the open port (on the I/O thread; returns once applied).
     void setBaudRate(unsigned baudRate);

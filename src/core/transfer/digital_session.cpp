@@ -21,6 +21,15 @@ constexpr unsigned kHighBaud = 115200;
 // Rows, memory numbers and shadow numbers a V1 record can carry.
 constexpr long kV1LastNumber = 230;
 
+// What the rows of a write ask for: shadows and TFLG 0x04 need a purge, and so does a radio
+// that is not the one read last; some rows need V2 records.
+enum SessionFlag : unsigned {
+    kSessionShadows = 0x02,
+    kSessionTflg04 = 0x04,
+    kSessionIdDiffers = 0x08,
+    kSessionV1Suffices = 0x20,
+};
+
 // What a step's handler made of a reply.
 enum class Outcome {
     Unhandled,  // the common rules decide
@@ -38,6 +47,15 @@ bool ChecksumIsGood(const wxString& reply) {
     long sent = 0;
     if (!reply.Right(2).ToLong(&sent, 16)) return false;
     return Checksum(reply.Left(reply.length() - 2)) == sent;
+}
+
+// The operating modes a row needs and the radio has not enabled ("w" 0x40, "n" 0x20, "D" 0x10).
+int CheckForInvalidOpModes(const Page& page, int row, int radioModes) {
+    const wxString& mode = page.grid.Get(row, MODE);
+    int needed = mode == "w" ? 0x40 : mode == "n" ? 0x20 : mode == "D" ? 0x10 : 0;
+    int invalid = needed & ~radioModes;
+    if (invalid) LUMO_LOG(kUnit, " . OpMode Error - %02X on row: %d", invalid, row);
+    return invalid;
 }
 
 class DigitalSession {
@@ -61,6 +79,11 @@ class DigitalSession {
     int OpeningSteps();
     wxString OpeningRecord(int step);
     Outcome OpeningReply(int step, const wxString& reply, int& next);
+    Outcome ProtocolReply(bool accepted, int& next);
+    Outcome ModesReply(const wxString& reply, int& next);
+    Outcome HardwareReply(int step, const wxString& reply, int& next);
+    Outcome VersionReply(const wxString& reply);
+    Outcome IdReply(const wxString& reply, bool accepted);
     bool AskOperatingModes();
     int InvalidModesOfSendingRows() const;
     void HardwareRecord(const wxString& reply, bool first);
@@ -77,6 +100,10 @@ class DigitalSession {
     // One record and its replies until the step is done. False when the session must end
     // (context.status says why).
     bool Exchange(const wxString& record, const ReplyHandler& handler);
+    // What goes on the line before the next wait for a reply.
+    enum class Sending { NewRecord, SameRecord, Nothing };
+    void Send(Sending sending);
+    Outcome JudgeReply(const ReplyHandler& handler);
     bool TakeReply();
     Outcome CommonReply(const wxString& reply);
 
@@ -93,7 +120,7 @@ class DigitalSession {
 };
 
 int DigitalSession::Run() {
-    c_.flags = kSessionFirstPass | kSessionV1Suffices;
+    c_.flags = kSessionV1Suffices;
     c_.status = kTransferRunning;
     c_.protocolIndex = 0;
     c_.protocolVersion = 1;
@@ -202,9 +229,8 @@ wxString DigitalSession::OpeningRecord(int step) {
         }
         case -3: return Writing() ? kDownloadRecord : kUploadRecord;
         case -2:
-            if (!Writing() || !(c_.flags & 0x0F)) return wxString();
+            if (!Writing() || !purging_) return wxString();
             c_.SetStatusMessage("Purging Radio....");
-            c_.flags |= kSessionPurged | kSessionShadows;
             return kPurgeRecord;
         default: return wxString();
     }
@@ -262,7 +288,6 @@ wxString RecordDataText(const wxString& record) {
 
 void DigitalSession::HardwareRecord(const wxString& reply, bool first) {
     wxString text = RecordDataText(reply);
-    c_.hardwareLines.push_back(text);
     if (first && c_.log.IsOpened()) {
         wxFileName::Mkdir(c_.hardwareDirectory, 0777, wxPATH_MKDIR_FULL);
         wxFileName path(c_.hardwareDirectory, SafeFileName(text) + ".txt");
@@ -275,72 +300,89 @@ void DigitalSession::HardwareRecord(const wxString& reply, bool first) {
 Outcome DigitalSession::OpeningReply(int step, const wxString& reply, int& next) {
     bool accepted = reply == kAckRecord || reply == kRepeatRecord;
     switch (step) {
-        case -10:
-            if (accepted) {
-                if (c_.protocolIndex <= 1) page_.operatingModes = c_.radioModes = 0x70;
-                next = c_.protocolIndex == 0 ? -5 : c_.protocolIndex == 1 ? -8 : -9;
-                return Outcome::Done;
-            }
-            LUMO_LOG(kUnit, " . Error from Radio");
-            // One header per reply, and not for ever: up to the last index a header carries,
-            // and no longer than a reply may take.
-            if (c_.protocolIndex >= kLastProtocolIndex ||
-                c_.clock->NowMs() - searchStart_ >= kReplyTimeoutMs) {
-                c_.status = kTransferRefused;
-                return Outcome::Stop;
-            }
-            ++c_.protocolIndex;
-            LUMO_LOG(kUnit, "  . Error, try next Transfer Protocol: %d", c_.protocolIndex);
-            c_.lastRecord = ProtocolHeader(c_.protocolIndex);
-            return Outcome::SendNew;
+        case -10: return ProtocolReply(accepted, next);
         case -9:
             if (!accepted) return Outcome::Unhandled;
             Wait(c_, 50, false);
             c_.serial->SetBaudRate(kHighBaud);
             return Outcome::Done;
-        case -8: {
-            long modes = 0;
-            if (!reply.StartsWith("T205000033") || !reply.Mid(10, 2).ToLong(&modes, 16))
-                return Outcome::Unhandled;
-            page_.operatingModes = c_.radioModes = static_cast<int>(modes);
-            next = (c_.protocolIndex >= 2 && !Writing()) ? -7 : -5;
-            return Outcome::Done;
-        }
+        case -8: return ModesReply(reply, next);
         case -7:
-        case -6:
-            if (reply.StartsWith("T1")) {
-                HardwareRecord(reply, step == -7);
-                next = -6;
-                return Outcome::Done;
-            }
-            if (step == -6 && reply.StartsWith(kEndRecord)) {
-                if (c_.hardware.IsOpened()) c_.hardware.Close();
-                next = -5;
-                return Outcome::Done;
-            }
-            return Outcome::Unhandled;
-        case -5:
-            if (!reply.StartsWith("T207000023")) return Outcome::Unhandled;
-            c_.protocolVersion = 1;
-            c_.held->firmware = reply.Mid(10, 6);
-            if (c_.protocolIndex >= 2 && c_.held->firmware.StartsWith("02")) c_.protocolVersion = 2;
-            if (!(c_.flags & kSessionV1Suffices) && c_.protocolVersion != 2) {
-                c_.status = kTransferInvalidData;
-                return Outcome::Stop;
-            }
-            return Outcome::Done;
-        case -4:
-            if (Writing() && reply.StartsWith("T20B000021")) {
-                if (reply.Mid(10) != c_.held->radioId) c_.flags |= kSessionIdDiffers;
-                return Outcome::Done;
-            }
-            if (!Writing() && accepted) {
-                c_.held->radioId = pendingId_;
-                return Outcome::Done;
-            }
-            return Outcome::Unhandled;
+        case -6: return HardwareReply(step, reply, next);
+        case -5: return VersionReply(reply);
+        case -4: return IdReply(reply, accepted);
         default: return Outcome::Unhandled;
     }
+}
+
+// A refused header is followed by the next protocol index, one per reply, and not for ever: up
+// to the last index a header carries, and no longer than a reply may take.
+Outcome DigitalSession::ProtocolReply(bool accepted, int& next) {
+    if (accepted) {
+        if (c_.protocolIndex <= 1) page_.operatingModes = c_.radioModes = 0x70;
+        next = c_.protocolIndex == 0 ? -5 : c_.protocolIndex == 1 ? -8 : -9;
+        return Outcome::Done;
+    }
+    LUMO_LOG(kUnit, " . Error from Radio");
+    if (c_.protocolIndex >= kLastProtocolIndex ||
+        c_.clock->NowMs() - searchStart_ >= kReplyTimeoutMs) {
+        c_.status = kTransferRefused;
+        return Outcome::Stop;
+    }
+    ++c_.protocolIndex;
+    LUMO_LOG(kUnit, "  . Error, try next Transfer Protocol: %d", c_.protocolIndex);
+    c_.lastRecord = ProtocolHeader(c_.protocolIndex);
+    return Outcome::SendNew;
+}
+
+Outcome DigitalSession::ModesReply(const wxString& reply, int& next) {
+    long modes = 0;
+    if (!reply.StartsWith("T205000033") || !reply.Mid(10, 2).ToLong(&modes, 16))
+        return Outcome::Unhandled;
+    page_.operatingModes = c_.radioModes = static_cast<int>(modes);
+    next = (c_.protocolIndex >= 2 && !Writing()) ? -7 : -5;
+    return Outcome::Done;
+}
+
+// The hardware records come one per acknowledgement until the end record.
+Outcome DigitalSession::HardwareReply(int step, const wxString& reply, int& next) {
+    if (reply.StartsWith("T1")) {
+        HardwareRecord(reply, step == -7);
+        next = -6;
+        return Outcome::Done;
+    }
+    if (step == -6 && reply.StartsWith(kEndRecord)) {
+        if (c_.hardware.IsOpened()) c_.hardware.Close();
+        next = -5;
+        return Outcome::Done;
+    }
+    return Outcome::Unhandled;
+}
+
+// The firmware decides the record version; rows that need V2 stop a radio that cannot take it.
+Outcome DigitalSession::VersionReply(const wxString& reply) {
+    if (!reply.StartsWith("T207000023")) return Outcome::Unhandled;
+    c_.protocolVersion = 1;
+    c_.held->firmware = reply.Mid(10, 6);
+    if (c_.protocolIndex >= 2 && c_.held->firmware.StartsWith("02")) c_.protocolVersion = 2;
+    if (!(c_.flags & kSessionV1Suffices) && c_.protocolVersion != 2) {
+        c_.status = kTransferInvalidData;
+        return Outcome::Stop;
+    }
+    return Outcome::Done;
+}
+
+// A write compares the radio's ID with the one read last; a read gives the radio a new one.
+Outcome DigitalSession::IdReply(const wxString& reply, bool accepted) {
+    if (Writing() && reply.StartsWith("T20B000021")) {
+        if (reply.Mid(10) != c_.held->radioId) c_.flags |= kSessionIdDiffers;
+        return Outcome::Done;
+    }
+    if (!Writing() && accepted) {
+        c_.held->radioId = pendingId_;
+        return Outcome::Done;
+    }
+    return Outcome::Unhandled;
 }
 
 int DigitalSession::OpeningSteps() {
@@ -380,8 +422,7 @@ int DigitalSession::OpeningSteps() {
 // The radio is purged when asked for by the rows (shadows, TFLG 0x04) or when it is not the
 // radio read last; then every used row of the page is written, as the user agrees.
 int DigitalSession::PrepareWrite() {
-    purging_ =
-        (c_.flags & (kSessionPurged | kSessionShadows | kSessionTflg04 | kSessionIdDiffers)) != 0;
+    purging_ = (c_.flags & (kSessionShadows | kSessionTflg04 | kSessionIdDiffers)) != 0;
     if (purging_) {
         int status = ConfirmPurge();
         if (status != kTransferRunning) return status;
@@ -442,12 +483,14 @@ wxString DigitalSession::RowRecord(int row, bool firstPass) {
 
 void DigitalSession::PlanRecords() {
     int rows = page_.grid.RowCount();
-    bool jumpGuards = page_.params.radio == kRadioVrd21B && c_.protocolVersion == 1;
+    // A V1 record addresses the guard rows of the larger radio right after its short layout.
+    int shortLayout = RadioFactsOf(page_.params.radio).shortLayoutMemories;
+    bool jumpGuards = shortLayout > 0 && c_.protocolVersion == 1;
     firstPass_.clear();
     secondPass_.clear();
     for (bool first : {true, false}) {
         for (int row = 0; row < rows; ++row) {
-            if (jumpGuards && row == kV1LastNumber + 1) row = 501;
+            if (jumpGuards && row == shortLayout + 1) row = page_.FirstGuardRow();
             wxString record = RowRecord(row, first);
             if (!record.empty()) (first ? firstPass_ : secondPass_).emplace_back(row, record);
         }
@@ -468,11 +511,9 @@ int DigitalSession::WriteRows() {
     c_.progress->SetRange(static_cast<int>(firstPass_.size() + secondPass_.size()));
     int sent = 0;
     if (!SendRecords(firstPass_, sent)) return c_.status;
-    c_.flags &= ~kSessionFirstPass;
     // The shadow pass is announced only when it has something to send.
     if (!secondPass_.empty()) {
         LUMO_LOG(kUnit, "\n   . Send Shadows if any");
-        c_.flags &= ~kSessionShadows;
         c_.statusMessage = "Sending Shadow Memory Data....";
         c_.progress->SetStatusText(c_.statusMessage);
         c_.Log("Sending Shadow Memory Data...\n");
@@ -528,72 +569,63 @@ Outcome DigitalSession::CommonReply(const wxString& reply) {
 
 bool DigitalSession::Exchange(const wxString& record, const ReplyHandler& handler) {
     c_.retries = 0;
-    c_.subStep = 1;
     c_.lastRecord = record;
+    Sending sending = Sending::NewRecord;
     for (;;) {
-        if (c_.subStep == 1) {
-            c_.lastRecord = WithChecksum(c_.lastRecord);
-            c_.Log(">" + c_.lastRecord + "\n");
-        }
-        if (c_.subStep == 1 || c_.subStep == 2) {
-            if (c_.lastRecord != "T204000000FB") LUMO_LOG(kUnit, "    > %s", c_.lastRecord);
-            c_.serial->Write(c_.lastRecord + "\r");
-        }
+        Send(sending);
         c_.status = kTransferNoReply;
         int waited = WaitFor(c_, kReplyTimeoutMs, '\r');
         if (waited != 0) {
             c_.status = waited;
             return false;
         }
-        TakeReply();
-        c_.Log("<" + c_.reply + "\n");
-        LUMO_LOG(kUnit, "  < %s", c_.reply);
-        if (!c_.reply.StartsWith("T")) {  // noise on the line
-            c_.subStep = 3;
-            continue;
-        }
-        if (!ChecksumIsGood(c_.reply)) {
-            if (++c_.retries > 1) {
-                c_.status = kTransferChecksum;
-                return false;
-            }
-            if (Writing()) {
-                c_.subStep = 2;
-            } else {
-                c_.lastRecord = kRepeatRecord;
-                c_.subStep = 1;
-            }
-            continue;
-        }
-        c_.status = kTransferRunning;
-        c_.recordType = c_.reply.length() > 1 ? c_.reply[1].GetValue() - '0' : 0;
-        wxString reply = c_.reply.Left(c_.reply.length() - 2);
-        if (reply == kBusyReply) {
-            c_.progress->SetStatusText(c_.progress->StatusText() + ".");
-            c_.subStep = 3;
-            continue;
-        }
-        Outcome outcome = handler(reply);
-        if (outcome == Outcome::Unhandled) outcome = CommonReply(reply);
-        switch (outcome) {
+        switch (JudgeReply(handler)) {
             case Outcome::Done: return true;
             case Outcome::Stop: return false;
-            case Outcome::SendNew: c_.subStep = 1; break;
-            case Outcome::Resend: c_.subStep = 2; break;
+            case Outcome::SendNew: sending = Sending::NewRecord; break;
+            case Outcome::Resend: sending = Sending::SameRecord; break;
             case Outcome::WaitAgain:
-            case Outcome::Unhandled: c_.subStep = 3; break;
+            case Outcome::Unhandled: sending = Sending::Nothing; break;
         }
     }
 }
-}  // namespace
 
-int CheckForInvalidOpModes(const Page& page, int row, int radioModes) {
-    const wxString& mode = page.grid.Get(row, MODE);
-    int needed = mode == "w" ? 0x40 : mode == "n" ? 0x20 : mode == "D" ? 0x10 : 0;
-    int invalid = needed & ~radioModes;
-    if (invalid) LUMO_LOG(kUnit, " . OpMode Error - %02X on row: %d", invalid, row);
-    return invalid;
+void DigitalSession::Send(Sending sending) {
+    if (sending == Sending::Nothing) return;
+    if (sending == Sending::NewRecord) {
+        c_.lastRecord = WithChecksum(c_.lastRecord);
+        c_.Log(">" + c_.lastRecord + "\n");
+    }
+    if (c_.lastRecord != "T204000000FB") LUMO_LOG(kUnit, "    > %s", c_.lastRecord);
+    c_.serial->Write(c_.lastRecord + "\r");
 }
+
+// Noise is passed over, a garbled reply asked for again (once), the radio's "busy" waited out;
+// the step's handler, then the common rules, decide what a good reply means.
+Outcome DigitalSession::JudgeReply(const ReplyHandler& handler) {
+    TakeReply();
+    c_.Log("<" + c_.reply + "\n");
+    LUMO_LOG(kUnit, "  < %s", c_.reply);
+    if (!c_.reply.StartsWith("T")) return Outcome::WaitAgain;  // noise on the line
+    if (!ChecksumIsGood(c_.reply)) {
+        if (++c_.retries > 1) {
+            c_.status = kTransferChecksum;
+            return Outcome::Stop;
+        }
+        if (Writing()) return Outcome::Resend;
+        c_.lastRecord = kRepeatRecord;
+        return Outcome::SendNew;
+    }
+    c_.status = kTransferRunning;
+    wxString reply = c_.reply.Left(c_.reply.length() - 2);
+    if (reply == kBusyReply) {
+        c_.progress->SetStatusText(c_.progress->StatusText() + ".");
+        return Outcome::WaitAgain;
+    }
+    Outcome outcome = handler(reply);
+    return outcome == Outcome::Unhandled ? CommonReply(reply) : outcome;
+}
+}  // namespace
 
 int DoTransferData(TransferContext& context, Page& page, int mode) {
     return DigitalSession(context, page, mode).Run();

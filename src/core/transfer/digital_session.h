@@ -8,17 +8,7 @@
 
 namespace lumo {
 
-// Session flags.
-constexpr unsigned kSessionPurged = 0x01;
-constexpr unsigned kSessionShadows = 0x02;
-constexpr unsigned kSessionTflg04 = 0x04;
-constexpr unsigned kSessionIdDiffers = 0x08;
-constexpr unsigned kSessionFirstPass = 0x10;
-constexpr unsigned kSessionV1Suffices = 0x20;
-
 // Mode kTransferWrite or kTransferRead; returns a TransferStatus.
 int DoTransferData(TransferContext& context, Page& page, int mode);
-// The operating modes a row needs and the radio has not enabled ("w" 0x40, "n" 0x20, "D" 0x10).
-int CheckForInvalidOpModes(const Page& page, int row, int radioModes);
 
 }  // namespace lumo

@@ -1,5 +1,6 @@
 #include "transfer/transfer_commands.h"
 
+#include "edit/row_values.h"
 #include "transfer/analog_session.h"
 #include "transfer/async_serial.h"
 #include "transfer/digital_session.h"
@@ -38,76 +39,65 @@ wxString CompletionText(const TransferContext& c, int mode) {
     return text + ".";
 }
 
-void EndComplete(TransferContext& c) {
-    c.progress->SetStatusText("Transfer Complete.");
-    c.Log("Transfer Complete.\n");
-    Wait(c, kClosingPauseMs, true);
-}
-
 TransferOutcome Failure(int status, const wxString& text) {
     return {status, text, DialogIcon::Error};
 }
 
-// The analog radios end without an end record and word some errors their own way.
-TransferOutcome AnalogOutcome(TransferContext& c, int status, int mode) {
-    switch (status) {
-        case kTransferComplete:
-            EndComplete(c);
-            return {status, CompletionText(c, mode), DialogIcon::Information};
-        case kTransferPortError: return Failure(status, "Invalid COM Port (or Port in use)");
-        case kTransferTimeout:
-            c.Log("<Timeout>\n");
-            return Failure(status,
-                           "Timeout Error\nVerify Radio is in PC Download mode\nand correct COM "
-                           "port is selected");
-        case kTransferRefused:
-            return Failure(status, wxString::Format("Radio rejected item: %d", c.step));
-        case kTransferNothingSelected:
-            return Failure(status, "No data selected for transfer to Radio");
-        case kTransferUnsupported:
-            return Failure(status,
-                           "The requested function is not supported\nby the firware in the Radio");
-        case kTransferCancelled:
-            c.Log("Transfer cancelled by user.\n");
-            return {status, StatusText(status), DialogIcon::None};
-        default: return Failure(status, wxString::Format("Download Failure %d %d", status, c.step));
+// The box's text for a failure, by kind of session: the analog radios word some errors their
+// own way. "%d" stands for the step the transfer had reached; nullptr for the common text.
+struct FailureTexts {
+    int status;
+    const char* digital;
+    const char* analog;
+};
+
+const FailureTexts kFailureTexts[] = {
+    {kTransferPortError, "Invalid COM Port (or Port in use)", "Invalid COM Port (or Port in use)"},
+    {kTransferNoReply, "Communication Error at channel %d", nullptr},
+    {kTransferTimeout,
+     "Timeout Error\nVerify Radio is in PC Download mode (3-8)\nand correct COM port is selected",
+     "Timeout Error\nVerify Radio is in PC Download mode\nand correct COM port is selected"},
+    {kTransferRefused, "Radio rejected channel %d", "Radio rejected item: %d"},
+    {kTransferChecksum, "Checksum Error on channel %d", nullptr},
+    {kTransferNothingSelected, "No data selected for transfer to Radio",
+     "No data selected for transfer to Radio"},
+    {kTransferInvalidData, "Selected operation requires updated software in Radio", nullptr},
+    {kTransferUnsupported, nullptr,
+     "The requested function is not supported\nby the firware in the Radio"},
+};
+
+wxString FailureText(const TransferContext& c, int status, bool digital) {
+    if (digital && status == kTransferRefused && c.step == -10)  // the protocol search
+        return wxString::Format("Radio rejected transfer protocols 0 to %d", c.protocolIndex);
+    for (const FailureTexts& texts : kFailureTexts) {
+        const char* text = digital ? texts.digital : texts.analog;
+        if (texts.status != status || !text) continue;
+        return wxString(text).Contains("%d") ? wxString::Format(text, c.step) : wxString(text);
     }
+    return wxString::Format("Download Failure %d %d", status, c.step);
 }
 
-TransferOutcome DigitalOutcome(TransferContext& c, int status, int mode) {
+// What the end of a session shows, logs and tells the radio: a digital radio is sent the end
+// record after a write, a refusal or a cancel.
+TransferOutcome Outcome(TransferContext& c, int status, int mode, bool digital) {
+    bool endRecord = (status == kTransferComplete && mode == kTransferWrite) ||
+                     status == kTransferRefused || status == kTransferCancelled;
+    if (digital && endRecord) SendEndRecord(c);
     switch (status) {
         case kTransferComplete:
-            if (mode == kTransferWrite) SendEndRecord(c);
-            EndComplete(c);
-            return {status, CompletionText(c, mode), DialogIcon::Information};
-        case kTransferPortError: return Failure(status, "Invalid COM Port (or Port in use)");
-        case kTransferNoReply:
-            return Failure(status, wxString::Format("Communication Error at channel %d", c.step));
-        case kTransferTimeout:
-            c.Log("<Timeout>\n");
-            return Failure(status,
-                           "Timeout Error\nVerify Radio is in PC Download mode (3-8)\nand correct "
-                           "COM port is selected");
-        case kTransferRefused:
-            SendEndRecord(c);
-            if (c.step == -10)  // the protocol search
-                return Failure(status, wxString::Format("Radio rejected transfer protocols 0 to %d",
-                                                        c.protocolIndex));
-            return Failure(status, wxString::Format("Radio rejected channel %d", c.step));
-        case kTransferChecksum:
-            return Failure(status, wxString::Format("Checksum Error on channel %d", c.step));
-        case kTransferNothingSelected:
-            return Failure(status, "No data selected for transfer to Radio");
-        case kTransferInvalidData:
-            return Failure(status, "Selected operation requires updated software in Radio");
-        case kTransferCancelled:
-            SendEndRecord(c);
-            c.progress->SetStatusText("Transfer Cancelled.");
-            c.Log("Transfer cancelled by user.\n");
+            c.progress->SetStatusText("Transfer Complete.");
+            c.Log("Transfer Complete.\n");
             Wait(c, kClosingPauseMs, true);
+            return {status, CompletionText(c, mode), DialogIcon::Information};
+        case kTransferCancelled:
+            if (digital) c.progress->SetStatusText("Transfer Cancelled.");
+            c.Log("Transfer cancelled by user.\n");
+            if (digital) Wait(c, kClosingPauseMs, true);
             return {status, StatusText(status), DialogIcon::None};
-        default: return Failure(status, wxString::Format("Download Failure %d %d", status, c.step));
+        case kTransferTimeout: c.Log("<Timeout>\n"); break;
+        default: break;
     }
+    return Failure(status, FailureText(c, status, digital));
 }
 }  // namespace
 
@@ -124,7 +114,7 @@ wxString DefaultAnalogLogPath() {
 }
 
 bool UsesDigitalSession(const Page& page) {
-    return page.IsP25() || (page.Type() == kMODX && page.params.band == 9);
+    return RadioFactsOf(page.params.radio).digitalSession;
 }
 
 TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, const wxString& port,
@@ -143,16 +133,14 @@ TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, con
     c.logPath = digital ? env.logPath : env.analogLogPath;
     c.hardwareDirectory = env.hardwareDirectory;
     OpenTransferLog(c);
-    wxAsyncSerial serial(nullptr, wxString(PlatformPortName(std::string(port.mb_str()))),
-                         kLineBaud);
+    wxAsyncSerial serial(wxString(PlatformPortName(std::string(port.mb_str()))), kLineBaud);
     c.serial = &serial;
     int status = kTransferPortError;
     if (serial.IsOpen())
         status = digital ? DoTransferData(c, page, mode) : DoAnalogTransferData(c, page, mode);
     else
         LUMO_LOG(kUnit, " . Port %s: %s", port, serial.LastError());
-    TransferOutcome outcome =
-        digital ? DigitalOutcome(c, status, mode) : AnalogOutcome(c, status, mode);
+    TransferOutcome outcome = Outcome(c, status, mode, digital);
     if (c.hardware.IsOpened()) c.hardware.Close();
     if (c.log.IsOpened()) c.log.Close();
     serial.Close();
@@ -182,8 +170,6 @@ int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const 
         dialogs.Message("No Port selected!", "Error!");
         return -1;
     }
-    // A module band without a session would clear the page for nothing.
-    if (page.Type() == kMODX && page.params.band != 8 && page.params.band != 9) return -1;
     LUMO_LOG(kUnit, ". From: %s, Band: %s", page.strings.radioName, page.strings.bandName);
     // The radio's memories are read into a cleared copy, which replaces the page only when the
     // read completes: a read that fails half-way leaves the page as it was.
@@ -201,7 +187,7 @@ int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const 
 namespace {
 // A single-channel analog radio needs its main channel and both guards in every write.
 bool PassesGuardRule(const Page& page) {
-    if (page.params.radio > 5 || !page.HasGuardRows()) return true;
+    if (!RadioFactsOf(page.params.radio).singleChannel || !page.HasGuardRows()) return true;
     const Selection& selection = page.grid.GetSelection();
     return page.IsRowUsed(0) && page.IsRowUsed(page.FirstGuardRow()) &&
            page.IsRowUsed(page.SecondGuardRow()) && selection.IsRowSelected(page.FirstGuardRow()) &&
@@ -229,9 +215,8 @@ int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wx
             outcome = TransferData(env, page, kTransferWrite, port, "Send to RP25 Radio Progress");
             break;
         case kMODX:
-            outcome = TransferData(env, page, kTransferWrite, port,
-                                   page.params.band == 8 ? "Send to MODX M6 Module Progress"
-                                                         : "Send to MODX M7 Module Progress");
+            outcome =
+                TransferData(env, page, kTransferWrite, port, "Send to MODX M6 Module Progress");
             break;
         case kR19:
             // The message is the transfer's one box.

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "pages/page.h"
-#include "shell/dialogs.h"
 #include "transfer/transfer_context.h"
 #include "transfer/transfer_status.h"
+#include "util/dialogs.h"
 
 #include <functional>
 #include <memory>
@@ -44,7 +44,7 @@ TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, con
 // status, or -1 when a check stopped them before a transfer began.
 int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wxString& port);
 int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wxString& port);
-// True when the page's radio speaks memory records (the P25 radios and the M7 module).
+// True when the page's radio speaks memory records (the P25 radios).
 bool UsesDigitalSession(const Page& page);
 
 }  // namespace lumo

@@ -2,13 +2,11 @@
 // session's own bookkeeping. One context lives for the duration of one command.
 #pragma once
 
-#include "shell/dialogs.h"
 #include "transfer/transfer_progress.h"
 #include "transfer/wx_async_serial.h"
+#include "util/dialogs.h"
 
 #include <wx/ffile.h>
-
-#include <vector>
 
 namespace lumo {
 
@@ -33,17 +31,14 @@ struct TransferContext {
     wxString logPath = "Lumo.log";
     wxString hardwareDirectory = "Logs";
 
-    int64_t start = 0, now = 0, elapsed = 0, lastPulse = 0;
     wxString lastRecord, reply, received, statusMessage;
     int step = 0;
     int count = 0;
-    int subStep = 0;
     int status = 0;
     unsigned flags = 0;
     int radioModes = 0x70;
     int invalidModes = 0;
     int retries = 0;
-    int recordType = 0;
     int protocolIndex = 0;
     int protocolVersion = 1;
     int memories = 0;       // memories written or read
@@ -51,7 +46,6 @@ struct TransferContext {
     bool counting = false;  // the gauge shows a count, which a pulse would hide
     wxFFile log;
     wxFFile hardware;
-    std::vector<wxString> hardwareLines;
 
     void Log(const wxString& text) {
         if (log.IsOpened()) log.Write(text);

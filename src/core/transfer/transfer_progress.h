@@ -44,18 +44,17 @@ class QuietProgress : public TransferProgress {
     wxString StatusText() const override { return status_; }
     void SetRange(int range) override { range_ = range; }
     void SetValue(int value) override { value_ = value; }
-    void Pulse() override { ++pulses_; }
+    void Pulse() override {}
     bool Cancelled() const override { return cancelled_; }
     void ProcessEvents() override {}
 
     void Cancel() { cancelled_ = true; }
     int Range() const { return range_; }
     int Value() const { return value_; }
-    int Pulses() const { return pulses_; }
 
   private:
     wxString status_;
-    int range_ = 0, value_ = 0, pulses_ = 0;
+    int range_ = 0, value_ = 0;
     bool cancelled_ = false;
 };
 

@@ -13,20 +13,19 @@ constexpr int kPulseMs = 49;  // the gauge moves at least this often while a tra
 int WaitFor(TransferContext& c, int timeoutMs, wxUniChar character) {
     // Pulses show that the transfer is alive until there is a count to show.
     if (!c.counting) c.progress->Pulse();
-    c.start = c.clock->NowMs();
-    c.lastPulse = c.start;
+    int64_t start = c.clock->NowMs();
+    int64_t lastPulse = start;
     for (;;) {
         c.progress->ProcessEvents();
         c.received += c.serial->Read();
         bool found = c.received.Find(character) != wxNOT_FOUND;
-        c.now = c.clock->NowMs();
-        c.elapsed = c.now - c.start;
-        if (!c.counting && c.now - c.lastPulse > kPulseMs) {
+        int64_t now = c.clock->NowMs();
+        if (!c.counting && now - lastPulse > kPulseMs) {
             c.progress->Pulse();
-            c.lastPulse = c.now;
+            lastPulse = now;
         }
         if (c.progress->Cancelled()) return kTransferCancelled;
-        if (c.elapsed >= timeoutMs) return kTransferTimeout;
+        if (now - start >= timeoutMs) return kTransferTimeout;
         if (found) return 0;
         // A port that failed (a cable pulled out) will send nothing more.
         if (c.serial->ErrorStatus()) return kTransferPortError;

@@ -3,6 +3,8 @@
 #include "edit/row_values.h"
 #include "edit/shadows.h"
 #include "edit/zones.h"
+#include "model/radio_facts.h"
+#include "rules/frequency_rules.h"
 #include "rules/text_rules.h"
 
 #include <algorithm>
@@ -34,28 +36,6 @@ int HexDigit(wxUniChar c) {
     return -1;
 }
 
-// The value of `digits` hex digits at a position; false when any is not a hex digit.
-bool HexAt(const wxString& text, size_t pos, size_t digits, long& value) {
-    if (pos + digits > text.length()) return false;
-    value = 0;
-    for (size_t i = pos; i < pos + digits; ++i) {
-        int d = HexDigit(text[i]);
-        if (d < 0) return false;
-        value = value * 16 + d;
-    }
-    return true;
-}
-
-long Decimal(const wxString& text) {
-    long value = 0;
-    return ParseDecimal(text, value) ? value : 0;
-}
-
-long Hex(const wxString& text) {
-    unsigned long value = 0;
-    return text.Strip(wxString::both).ToULong(&value, 16) ? static_cast<long>(value) : 0;
-}
-
 // Position in a list without regard to case, -1 when absent.
 int PositionIn(const std::vector<wxString>& list, const wxString& text) {
     for (size_t i = 0; i < list.size(); ++i)
@@ -80,17 +60,9 @@ wxString TextBytes(const wxString& text, size_t count) {
     return out;
 }
 
-wxString FirstCharacter(const wxString& text) {
-    return TextBytes(text.Left(1), 1);
-}
-
-wxString Description(const wxString& text) {
-    return TextBytes((text.Strip(wxString::both) + "        ").Left(8), 8);
-}
-
 // MFLG as sent: bit 0x08 tells the radio whether the memory scans.
 long SentFlags(const Page& page, int row) {
-    long mflg = Hex(page.grid.Get(row, MFLG));
+    long mflg = ParseHexFlags(page.grid.Get(row, MFLG));
     return page.grid.Get(row, SCAN) == "Y" ? (mflg | 0x08) : (mflg & ~0x08L);
 }
 
@@ -102,7 +74,7 @@ wxString TextAt(const wxString& record, size_t pos, size_t bytes) {
     wxString text;
     for (size_t i = 0; i < bytes; ++i) {
         long value = 0;
-        HexAt(record, pos + 2 * i, 2, value);
+        ParseHex(record, pos + 2 * i, 2, value);
         if (value != 0) text += static_cast<wchar_t>(value);
     }
     return text;
@@ -131,7 +103,7 @@ void RegisterRow(Page& page, int row, long mflg, int nonZeroSlots) {
     int kind = (mflg & kMflgShadowSlotMask) ? 2 : (mflg & kMflgPrimary) ? 1 : 0;
     if (kind == 2)
         page.grid.Set(row, SHAD,
-                      "S-" + wxString::Format("%03ld", Decimal(page.grid.Get(row, PRIM))));
+                      "S-" + wxString::Format("%03ld", DecimalOrZero(page.grid.Get(row, PRIM))));
     else if (kind == 1)
         page.grid.Set(row, SHAD, wxString::Format("P-%d", nonZeroSlots));
     else
@@ -144,7 +116,7 @@ void RegisterRow(Page& page, int row, long mflg, int nonZeroSlots) {
 
 // Common start of both decoders: a record long enough for its layout, with an address.
 bool BeginRow(const wxString& record, long& row) {
-    return record.length() >= kMemoryRecordLength && HexAt(record, 4, 4, row);
+    return record.length() >= kMemoryRecordLength && ParseHex(record, 4, 4, row);
 }
 
 void ClearForDecoding(Page& page, int row) {
@@ -189,16 +161,243 @@ wxString encodeEraseRecord(int row, int protocolVersion) {
     return "T204" + HexN(row, 4) + "10";
 }
 
-wxString encodeConfigRecord(const std::string& configBytes) {
-    wxString record = "T1" + HexN(static_cast<long>(configBytes.size() + 3), 2) + "0000";
-    for (unsigned char c : configBytes)
-        record += HexN(c, 2);
-    return record;
-}
-
 wxString sendEndRecord() {
     return WithChecksum(kEndRecord);
 }
+
+namespace {
+// How one field of a memory record travels. FieldBytes writes each kind and ReadField reads it
+// back, so both directions follow the same layout table.
+enum class Wire {
+    FlagsLow,     // V1: MFLG's low seven bits, 0x80 on a guard row
+    FlagsHigh,    // V1: bits 8 and 9 of MFLG
+    Flags,        // V2: MFLG
+    Number,       // a decimal cell
+    Hex,          // a hexadecimal cell, masked by `value` when it is not 0
+    Char,         // the cell's first character
+    Text,         // the trimmed cell, cut to the field or padded with zero bytes
+    Name,         // the trimmed cell, cut to the field or padded with blanks
+    Fixed,        // the byte `value` in every place
+    Tone,         // the position in the tone list + 1
+    Code,         // the code number + `value`
+    Zone,         // the position in the zone list x 16
+    Hz,           // a frequency in Hz
+    ReceiveWord,  // V2: RNAC in the low 12 bits, RNSV in the top four
+    Squelch,      // V1: RNSV on EP25 pages, 0x0A on the others
+    Slots,        // the seven shadow slots: sent as zeros (the radio keeps its own lists)
+};
+
+struct WireField {
+    Wire kind;
+    int column;  // -1 for none
+    int bytes;
+    long value = 0;
+    // Number and Hex: how the cell is written back; a number without one is not read back.
+    const char* format = nullptr;
+    // V1 sends a VRD-21B's high rows as low ones: the row and its numbers less the shift.
+    bool shifted = false;
+};
+
+// The 64 data bytes of a memory record, in the order they are sent.
+// clang-format off
+constexpr WireField kV1Layout[] = {
+    // kind, column, bytes, value, format, shifted
+    {Wire::FlagsLow,  MFLG, 1},
+    {Wire::Number,    PRIM, 1, 0, "%03ld", true},
+    {Wire::Number,    MNUM, 1, 0, nullptr, true},  // read from the address
+    {Wire::Zone,      ZONE, 1},
+    {Wire::Name,      DESC, 8},
+    {Wire::Fixed,     -1,   1, 0x20},
+    {Wire::Char,      MODE, 1},
+    {Wire::Text,      RFRQ, 8},
+    {Wire::Fixed,     -1,   1, 'R'},
+    {Wire::Char,      RSQL, 1},
+    {Wire::Hex,       RTGP, 2, 0, "%04lX"},
+    {Wire::Tone,      RTON, 1},
+    {Wire::Code,      RCOD, 1, 0},
+    {Wire::Hex,       RNAC, 2, 0xFFF, "%03lX"},
+    {Wire::Text,      TFRQ, 8},
+    {Wire::Fixed,     -1,   1, 'T'},
+    {Wire::Char,      TSQL, 1},
+    {Wire::Hex,       TTGP, 2, 0, "%04lX"},
+    {Wire::Tone,      TTON, 1},
+    {Wire::Code,      TCOD, 1, 1},
+    {Wire::Hex,       TNAC, 2, 0, "%03lX"},
+    {Wire::Number,    TIDC, 4, 0, "%ld"},
+    {Wire::Slots,     SHD0, 7},
+    {Wire::Squelch,   RNSV, 1},
+    {Wire::Fixed,     -1,   2},
+    {Wire::FlagsHigh, MFLG, 1},
+    {Wire::Fixed,     -1,   3},
+};
+
+constexpr WireField kV2Layout[] = {
+    {Wire::Flags,       MFLG, 2},
+    {Wire::Number,      PRIM, 2, 0, "%ld"},
+    {Wire::Number,      MNUM, 2, 0, "%ld"},
+    {Wire::Zone,        ZONE, 2},
+    {Wire::Name,        DESC, 8},
+    {Wire::Fixed,       -1,   1, 0x20},
+    {Wire::Char,        MODE, 1},
+    {Wire::Hz,          RFRQ, 4},
+    {Wire::Fixed,       -1,   1, 'R'},
+    {Wire::Char,        RSQL, 1},
+    {Wire::Tone,        RTON, 1},
+    {Wire::Code,        RCOD, 1, 1},
+    {Wire::ReceiveWord, RNAC, 2},
+    {Wire::Hex,         RTGP, 2, 0, "%04lX"},
+    {Wire::Hz,          TFRQ, 4},
+    {Wire::Fixed,       -1,   1, 'T'},
+    {Wire::Char,        TSQL, 1},
+    {Wire::Tone,        TTON, 1},
+    {Wire::Code,        TCOD, 1, 1},
+    {Wire::Hex,         TNAC, 2, 0, "%03lX"},
+    {Wire::Hex,         TTGP, 2, 0, "%04lX"},
+    {Wire::Number,      TIDC, 4, 0, "%07ld"},
+    {Wire::Slots,       SHD0, 14},
+    {Wire::Fixed,       -1,   4},
+};
+// clang-format on
+
+template <size_t N>
+constexpr int DataBytes(const WireField (&layout)[N]) {
+    int bytes = 0;
+    for (const WireField& field : layout)
+        bytes += field.bytes;
+    return bytes;
+}
+static_assert(DataBytes(kV1Layout) == 64 && DataBytes(kV2Layout) == 64);
+
+constexpr int kSlotCount = SHD6 - SHD0 + 1;
+
+// The value a numeric field sends.
+long FieldValue(const Page& page, int row, const WireField& field, long shift) {
+    const CellStore& g = page.grid;
+    const wxString& cell = g.Get(row, field.column);
+    switch (field.kind) {
+        case Wire::FlagsLow:
+            return (SentFlags(page, row) & 0x7F) | (page.IsGuardRow(row) ? 0x80 : 0);
+        case Wire::FlagsHigh: return (SentFlags(page, row) >> 8) & 3;
+        case Wire::Flags: return SentFlags(page, row);
+        case Wire::Number: return DecimalOrZero(cell) - (field.shifted ? shift : 0);
+        case Wire::Hex:
+            return field.value ? ParseHexFlags(cell) & field.value : ParseHexFlags(cell);
+        case Wire::Tone: return TonePosition(page, cell) + 1;
+        case Wire::Code: return CodeNumber(page, cell) + field.value;
+        case Wire::Zone: {
+            // The high rows are the guard memories, which hold the last zone.
+            if (shift != 0) return 15 * 16;
+            int zone = PositionIn(page.ZoneList(), cell);
+            return zone >= 0 ? zone * 16 : 0;
+        }
+        case Wire::Hz: return FrequencyHz(cell);
+        case Wire::ReceiveWord:
+            return (ParseHexFlags(cell) | DecimalOrZero(g.Get(row, RNSV)) * 0x1000) & 0xFFFF;
+        case Wire::Squelch: return page.Type() == kEP25 ? DecimalOrZero(cell) : 0x0A;
+        default: return 0;
+    }
+}
+
+wxString FieldBytes(const Page& page, int row, const WireField& field, long shift) {
+    size_t bytes = static_cast<size_t>(field.bytes);
+    if (field.kind == Wire::Fixed) {
+        wxString text;
+        for (size_t i = 0; i < bytes; ++i)
+            text += HexN(field.value, 2);
+        return text;
+    }
+    if (field.kind == Wire::Slots) return wxString('0', 2 * bytes);
+    const wxString& cell = page.grid.Get(row, field.column);
+    switch (field.kind) {
+        case Wire::Char: return TextBytes(cell, bytes);
+        case Wire::Text: return TextBytes(cell.Strip(wxString::both), bytes);
+        case Wire::Name:
+            return TextBytes((cell.Strip(wxString::both) + wxString(' ', bytes)).Left(bytes),
+                             bytes);
+        default: return HexN(FieldValue(page, row, field, shift), 2 * field.bytes);
+    }
+}
+
+template <size_t N>
+wxString EncodeRecord(const Page& page, int row, long address, long shift,
+                      const WireField (&layout)[N]) {
+    wxString data;
+    for (const WireField& field : layout)
+        data << FieldBytes(page, row, field, shift);
+    return Frame(address, data);
+}
+
+// What the fields of a received record leave for the end: the row's flags, zone and shadows.
+struct ReadRow {
+    long mflg = 0;
+    long zone = 0;
+    int slots = 0;  // non-zero shadow slots
+};
+
+void ReadField(Page& page, int row, const wxString& record, size_t pos, const WireField& field,
+               long shift, ReadRow& read) {
+    CellStore& g = page.grid;
+    auto set = [&](const wxString& text) { g.Set(row, field.column, text); };
+    switch (field.kind) {
+        case Wire::Char:
+        case Wire::Text: set(TextAt(record, pos, field.bytes)); return;
+        case Wire::Name: set(TextAt(record, pos, field.bytes).Strip(wxString::both)); return;
+        case Wire::Fixed: return;
+        case Wire::Slots: {
+            size_t digits = 2 * field.bytes / kSlotCount;
+            for (int k = 0; k < kSlotCount; ++k) {
+                long v = 0;
+                ParseHex(record, pos + digits * k, digits, v);
+                g.Set(row, field.column + k, wxString::Format("%ld", v));
+                read.slots += v != 0;
+            }
+            return;
+        }
+        default: break;
+    }
+    long v = 0;
+    ParseHex(record, pos, 2 * field.bytes, v);
+    switch (field.kind) {
+        case Wire::FlagsLow: read.mflg |= v & 0x7F; break;
+        case Wire::FlagsHigh: read.mflg |= (v & 3) << 8; break;
+        case Wire::Flags: read.mflg = v; break;
+        case Wire::Number:
+            if (field.format) set(wxString::Format(field.format, field.shifted ? v + shift : v));
+            break;
+        case Wire::Hex: set(wxString::Format(field.format, v)); break;
+        case Wire::Tone: set(ToneFromByte(page, v)); break;
+        case Wire::Code: set(CodeFromNumber(page, v - field.value)); break;
+        case Wire::Zone: read.zone = v / 16; break;
+        case Wire::Hz:
+            // in the page's own format
+            set(FrequencyText(v, page.ChannelStep()));
+            break;
+        case Wire::ReceiveWord:
+            g.Set(row, RNSV, wxString::Format("%ld", v >> 12));
+            set(wxString::Format("%03lX", v & 0xFFF));
+            break;
+        case Wire::Squelch: set(wxString::Format("%2ld", v & 0x0F)); break;
+        default: break;
+    }
+}
+
+// Writes the fields of a received record into its row, then the scan flag, the zone and the
+// row's place among primaries and shadows.
+template <size_t N>
+void DecodeRecord(Page& page, int row, const wxString& record, long shift,
+                  const WireField (&layout)[N]) {
+    ReadRow read;
+    size_t pos = 8;
+    for (const WireField& field : layout) {
+        ReadField(page, row, record, pos, field, shift, read);
+        pos += 2 * field.bytes;
+    }
+    page.grid.Set(row, MFLG, wxString::Format("%02lX", read.mflg));
+    page.grid.Set(row, SCAN, (read.mflg & 0x08) ? "Y" : "N");
+    ApplyZoneLabel(page, row, ZoneLabel(static_cast<int>(read.zone), page.Type()));
+    RegisterRow(page, row, read.mflg, read.slots);
+}
+}  // namespace
 
 wxString encodeTrecordV1(const Page& page, int row) {
     bool ep25 = page.Type() == kEP25;
@@ -206,217 +405,32 @@ wxString encodeTrecordV1(const Page& page, int row) {
         (page.Type() == kRP25 && row >= 0 && row <= 232) ||
         (ep25 && row >= 0 && (row <= kEp25LastV1Row || (row > 500 && row <= page.Rows())));
     if (!encodable) return wxString();
-    const CellStore& g = page.grid;
-    long mnum = Decimal(g.Get(row, MNUM)), prim = Decimal(g.Get(row, PRIM));
-    int zone = PositionIn(page.ZoneList(), g.Get(row, ZONE)) + 1;
-    if (row > 500) {
-        mnum -= kEp25HighRowShift;
-        prim -= kEp25HighRowShift;
-        zone = 16;
-    }
-    long mflg = SentFlags(page, row);
-    long sentFlags = (mflg & 0x7F) | (page.IsGuardRow(row) ? 0x80 : 0);
-    wxString data;
-    data << HexN(sentFlags, 2) << HexN(prim, 2) << HexN(mnum, 2)
-         << HexN(zone ? (zone - 1) * 16 : 0, 2) << Description(g.Get(row, DESC)) << "20"
-         << FirstCharacter(g.Get(row, MODE)) << TextBytes(g.Get(row, RFRQ).Strip(wxString::both), 8)
-         << "52" << FirstCharacter(g.Get(row, RSQL)) << HexN(Hex(g.Get(row, RTGP)), 4)
-         << HexN(TonePosition(page, g.Get(row, RTON)) + 1, 2)
-         << HexN(CodeNumber(page, g.Get(row, RCOD)), 2) << HexN(Hex(g.Get(row, RNAC)) & 0xFFF, 4)
-         << TextBytes(g.Get(row, TFRQ).Strip(wxString::both), 8) << "54"
-         << FirstCharacter(g.Get(row, TSQL)) << HexN(Hex(g.Get(row, TTGP)), 4)
-         << HexN(TonePosition(page, g.Get(row, TTON)) + 1, 2)
-         << HexN(CodeNumber(page, g.Get(row, TCOD)) + 1, 2) << HexN(Hex(g.Get(row, TNAC)), 4)
-         << HexN(Decimal(g.Get(row, TIDC)), 8) << wxString('0', 14)
-         << HexN(ep25 ? Decimal(g.Get(row, RNSV)) : 0x0A, 2) << "0000" << HexN((mflg >> 8) & 3, 2)
-         << "000000";
-    return Frame(mnum, data);
-}
-
-long FrequencyHz(const wxString& text) {
-    wxString trimmed = text.Strip(wxString::both);
-    long value = 0;
-    int afterPoint = -1;
-    for (wxUniChar c : trimmed) {
-        if (c == '.') {
-            afterPoint = 0;
-        } else if (c >= '0' && c <= '9') {
-            value = value * 10 + (c - '0');
-            if (afterPoint >= 0) ++afterPoint;
-        }
-    }
-    if (afterPoint >= 0)
-        for (int i = afterPoint; i < 6; ++i)
-            value *= 10;
-    return value;
-}
-
-wxString FrequencyText(long hz, int band, int step) {
-    int digits = step == 8333 ? 3 : step == 1250 ? 5 : 4;
-    (void)band;
-    long divisor = 1;
-    for (int i = digits; i < 6; ++i)
-        divisor *= 10;
-    // The fraction's width is written into the format: wx checks "*" widths against "%ld".
-    wxString fraction = wxString::Format("%ld", (hz % 1000000) / divisor);
-    while (static_cast<int>(fraction.length()) < digits)
-        fraction.Prepend("0");
-    return wxString::Format("%ld.", hz / 1000000) + fraction;
-}
-
-namespace {
-// Digits with one point and at most six fraction digits: a text FrequencyHz reads exactly.
-bool IsPlainFrequency(const wxString& text) {
-    int points = 0, fraction = 0, digits = 0;
-    for (wxUniChar c : text) {
-        if (c == '.') {
-            ++points;
-        } else if (c >= '0' && c <= '9') {
-            ++digits;
-            if (points) ++fraction;
-        } else {
-            return false;
-        }
-    }
-    return points == 1 && fraction <= 6 && digits - fraction >= 1 && digits - fraction <= 3;
-}
-}  // namespace
-
-wxString PageFrequencyText(const Page& page, const wxString& text) {
-    wxString trimmed = text.Strip(wxString::both);
-    if (!IsPlainFrequency(trimmed)) return trimmed;
-    long hz = FrequencyHz(trimmed);
-    int step = GetChannelStep(page.params.radio, page.params.band);
-    wxString formatted = FrequencyText(hz, page.params.band, step);
-    return FrequencyHz(formatted) == hz ? formatted : trimmed;
+    long shift = row > 500 ? kEp25HighRowShift : 0;
+    return EncodeRecord(page, row, DecimalOrZero(page.grid.Get(row, MNUM)) - shift, shift,
+                        kV1Layout);
 }
 
 wxString encodeTrecordV2(const Page& page, int row) {
     if (row < 0 || row > page.Rows()) return wxString();
-    const CellStore& g = page.grid;
-    int zone = PositionIn(page.ZoneList(), g.Get(row, ZONE));
-    long receiveWord = (Hex(g.Get(row, RNAC)) | (Decimal(g.Get(row, RNSV)) << 12)) & 0xFFFF;
-    wxString data;
-    data << HexN(SentFlags(page, row), 4) << HexN(Decimal(g.Get(row, PRIM)), 4)
-         << HexN(Decimal(g.Get(row, MNUM)), 4) << HexN(zone >= 0 ? zone * 16 : 0, 4)
-         << Description(g.Get(row, DESC)) << "20" << FirstCharacter(g.Get(row, MODE))
-         << HexN(FrequencyHz(g.Get(row, RFRQ)), 8) << "52" << FirstCharacter(g.Get(row, RSQL))
-         << HexN(TonePosition(page, g.Get(row, RTON)) + 1, 2)
-         << HexN(CodeNumber(page, g.Get(row, RCOD)) + 1, 2) << HexN(receiveWord, 4)
-         << HexN(Hex(g.Get(row, RTGP)), 4) << HexN(FrequencyHz(g.Get(row, TFRQ)), 8) << "54"
-         << FirstCharacter(g.Get(row, TSQL)) << HexN(TonePosition(page, g.Get(row, TTON)) + 1, 2)
-         << HexN(CodeNumber(page, g.Get(row, TCOD)) + 1, 2) << HexN(Hex(g.Get(row, TNAC)), 4)
-         << HexN(Hex(g.Get(row, TTGP)), 4) << HexN(Decimal(g.Get(row, TIDC)), 8)
-         << wxString('0', 36);
-    return Frame(row, data);
+    return EncodeRecord(page, row, row, 0, kV2Layout);
 }
 
 wxString encodeTrecord(const Page& page, int row, int protocolVersion) {
     return protocolVersion == 2 ? encodeTrecordV2(page, row) : encodeTrecordV1(page, row);
 }
 
-namespace {
-// How a field of a received memory record becomes cell text. Positions count characters from
-// the "T"; sizes are hex digits for numbers and bytes for texts.
-enum class FieldKind { Number, Text, TrimmedText, Tone, Code, CodePlusOne, FrequencyHz };
-
-struct RecordField {
-    int column;
-    size_t pos;
-    size_t size;
-    FieldKind kind;
-    const char* format;  // for numbers
-};
-
-// clang-format off
-const RecordField kV1Fields[] = {
-    {DESC, 16, 8, FieldKind::TrimmedText, nullptr}, {MODE, 34, 1, FieldKind::Text, nullptr},
-    {RFRQ, 36, 8, FieldKind::Text, nullptr},        {RSQL, 54, 1, FieldKind::Text, nullptr},
-    {RTGP, 56, 4, FieldKind::Number, "%04lX"},      {RTON, 60, 2, FieldKind::Tone, nullptr},
-    {RCOD, 62, 2, FieldKind::Code, nullptr},        {RNAC, 64, 4, FieldKind::Number, "%03lX"},
-    {TFRQ, 68, 8, FieldKind::Text, nullptr},        {TSQL, 86, 1, FieldKind::Text, nullptr},
-    {TTGP, 88, 4, FieldKind::Number, "%04lX"},      {TTON, 92, 2, FieldKind::Tone, nullptr},
-    {TCOD, 94, 2, FieldKind::CodePlusOne, nullptr}, {TNAC, 96, 4, FieldKind::Number, "%03lX"},
-    {TIDC, 100, 8, FieldKind::Number, "%ld"},
-};
-
-const RecordField kV2Fields[] = {
-    {PRIM, 12, 4, FieldKind::Number, "%ld"},        {MNUM, 16, 4, FieldKind::Number, "%ld"},
-    {DESC, 24, 8, FieldKind::TrimmedText, nullptr}, {MODE, 42, 1, FieldKind::Text, nullptr},
-    {RFRQ, 44, 8, FieldKind::FrequencyHz, nullptr}, {RSQL, 54, 1, FieldKind::Text, nullptr},
-    {RTON, 56, 2, FieldKind::Tone, nullptr},        {RCOD, 58, 2, FieldKind::CodePlusOne, nullptr},
-    {RTGP, 64, 4, FieldKind::Number, "%04lX"},      {TFRQ, 68, 8, FieldKind::FrequencyHz, nullptr},
-    {TSQL, 78, 1, FieldKind::Text, nullptr},        {TTON, 80, 2, FieldKind::Tone, nullptr},
-    {TCOD, 82, 2, FieldKind::CodePlusOne, nullptr}, {TNAC, 84, 4, FieldKind::Number, "%03lX"},
-    {TTGP, 88, 4, FieldKind::Number, "%04lX"},      {TIDC, 92, 8, FieldKind::Number, "%07ld"},
-};
-// clang-format on
-
-// The text of one field; each decoder is the inverse of its encoder, codes included (V1 sends
-// RCOD bare and TCOD plus one, V2 both plus one).
-wxString FieldText(const Page& page, const wxString& record, const RecordField& field) {
-    if (field.kind == FieldKind::Text) return TextAt(record, field.pos, field.size);
-    if (field.kind == FieldKind::TrimmedText)
-        return TextAt(record, field.pos, field.size).Strip(wxString::both);
-    long v = 0;
-    HexAt(record, field.pos, field.size, v);
-    switch (field.kind) {
-        case FieldKind::Number: return wxString::Format(field.format, v);
-        case FieldKind::Tone: return ToneFromByte(page, v);
-        case FieldKind::Code: return CodeFromNumber(page, v);
-        case FieldKind::CodePlusOne: return CodeFromNumber(page, v - 1);
-        case FieldKind::FrequencyHz: {
-            int step = GetChannelStep(page.params.radio, page.params.band);
-            return FrequencyText(v, page.params.band, step);  // in the page's own format
-        }
-        default: return wxString();
-    }
-}
-
-template <size_t N>
-void DecodeFields(Page& page, int row, const wxString& record, const RecordField (&fields)[N]) {
-    for (const RecordField& field : fields)
-        page.grid.Set(row, field.column, FieldText(page, record, field));
-}
-
-// What both versions do last: SCAN from the flags, the shadow slots, the zone, the relation.
-void FinishRow(Page& page, int row, const wxString& record, long mflg, size_t slotPos,
-               size_t slotDigits, size_t zonePos, size_t zoneDigits) {
-    page.grid.Set(row, SCAN, (mflg & 0x08) ? "Y" : "N");
-    int slots = 0;
-    for (int k = 0; k < 7; ++k) {
-        long v = 0;
-        HexAt(record, slotPos + slotDigits * k, slotDigits, v);
-        page.grid.Set(row, SHD0 + k, wxString::Format("%ld", v));
-        slots += v != 0;
-    }
-    long zone = 0;
-    HexAt(record, zonePos, zoneDigits, zone);
-    ApplyZoneLabel(page, row, ZoneLabel(static_cast<int>(zone / 16), page.Type()));
-    RegisterRow(page, row, mflg, slots);
-}
-}  // namespace
-
 bool decodeTrecordV1(Page& page, const wxString& record) {
     long address = 0;
     if (!BeginRow(record, address) || !AllHex(record, 8, kMemoryRecordLength)) return false;
-    bool shifted = page.params.radio == 7 && address > kEp25LastV1Row;
-    long row = shifted ? address + kEp25HighRowShift : address;
+    // A V1 record addresses the guard rows of the larger radio right after its short layout.
+    int shortLayout = RadioFactsOf(page.params.radio).shortLayoutMemories;
+    long shift = shortLayout > 0 && address > shortLayout ? kEp25HighRowShift : 0;
+    long row = address + shift;
     if (row < 0 || row > page.Rows()) return false;
     int r = static_cast<int>(row);
     ClearForDecoding(page, r);
-    long low = 0, high = 0, prim = 0, nsv = 0;
-    HexAt(record, 8, 2, low);
-    HexAt(record, 128, 2, high);
-    HexAt(record, 10, 2, prim);
-    HexAt(record, 122, 2, nsv);
-    long mflg = (low & 0x7F) | ((high & 3) << 8);
-    page.grid.Set(r, MFLG, wxString::Format("%02lX", mflg));
     page.grid.Set(r, MNUM, wxString::Format("%03ld", row));
-    page.grid.Set(r, PRIM, wxString::Format("%03ld", shifted ? prim + kEp25HighRowShift : prim));
-    page.grid.Set(r, RNSV, wxString::Format("%2ld", nsv & 0x0F));
-    DecodeFields(page, r, record, kV1Fields);
-    FinishRow(page, r, record, mflg, 108, 2, 14, 2);
+    DecodeRecord(page, r, record, shift, kV1Layout);
     return true;
 }
 
@@ -426,14 +440,7 @@ bool decodeTrecordV2(Page& page, const wxString& record) {
     if (row < 0 || row > page.Rows()) return false;
     int r = static_cast<int>(row);
     ClearForDecoding(page, r);
-    long mflg = 0, receiveWord = 0;
-    HexAt(record, 8, 4, mflg);
-    HexAt(record, 60, 4, receiveWord);
-    page.grid.Set(r, MFLG, wxString::Format("%02lX", mflg));
-    page.grid.Set(r, RNSV, wxString::Format("%ld", receiveWord >> 12));
-    page.grid.Set(r, RNAC, wxString::Format("%03lX", receiveWord & 0xFFF));
-    DecodeFields(page, r, record, kV2Fields);
-    FinishRow(page, r, record, mflg, 100, 4, 20, 4);
+    DecodeRecord(page, r, record, 0, kV2Layout);
     return true;
 }
 

@@ -40,7 +40,6 @@ wxString RadioIdText(const wxDateTime& when);
 // Erase record of a row: "T204" + address + "10" for rows 2 to below the limit (231 in V1,
 // 501 in V2); empty otherwise.
 wxString encodeEraseRecord(int row, int protocolVersion);
-wxString encodeConfigRecord(const std::string& configBytes);
 wxString sendEndRecord();  // the end record with its checksum: T9030000FC
 
 // Memory records without checksum; empty when the row cannot be sent in that version.
@@ -54,13 +53,5 @@ wxString encodeTrecord(const Page& page, int row, int protocolVersion);
 bool decodeTrecordV1(Page& page, const wxString& record);
 bool decodeTrecordV2(Page& page, const wxString& record);
 bool decodeTrecord(Page& page, const wxString& record, int protocolVersion);
-
-// Hz of a frequency text, and the text in a page's own format for a value in Hz.
-long FrequencyHz(const wxString& text);
-wxString FrequencyText(long hz, int band, int step);
-// A frequency text in the page's own format (as the frequency editor completes it) when it can
-// be written so without changing its value; otherwise the text as it is, for the row check to
-// judge. For frequencies from files and radios.
-wxString PageFrequencyText(const Page& page, const wxString& text);
 
 }  // namespace lumo

@@ -24,13 +24,10 @@ struct wxAsyncSerial::Inbox {
     }
 };
 
-wxAsyncSerial::wxAsyncSerial(wxWindow* parent)
-    : serial_(std::make_shared<CallbackAsyncSerial>()),
-      inbox_(std::make_shared<Inbox>()),
-      parent_(parent) {}
+wxAsyncSerial::wxAsyncSerial()
+    : serial_(std::make_shared<CallbackAsyncSerial>()), inbox_(std::make_shared<Inbox>()) {}
 
-wxAsyncSerial::wxAsyncSerial(wxWindow* parent, const wxString& portName, unsigned baudRate)
-    : wxAsyncSerial(parent) {
+wxAsyncSerial::wxAsyncSerial(const wxString& portName, unsigned baudRate) : wxAsyncSerial() {
     Open(portName, baudRate);
 }
 

@@ -7,15 +7,13 @@
 #include <wx/object.h>
 #include <wx/string.h>
 
-class wxWindow;
-
 namespace lumo {
 
 class wxAsyncSerial : public wxObject {
   public:
-    explicit wxAsyncSerial(wxWindow* parent);
+    wxAsyncSerial();
     // Opens the port; a failure leaves it closed (test IsOpen()).
-    wxAsyncSerial(wxWindow* parent, const wxString& portName, unsigned baudRate);
+    wxAsyncSerial(const wxString& portName, unsigned baudRate);
     ~wxAsyncSerial() override;
 
     // 8 data bits, no parity, one stop bit, no flow control. Empties the receive buffer.
@@ -40,7 +38,6 @@ class wxAsyncSerial : public wxObject {
 
     std::shared_ptr<CallbackAsyncSerial> serial_;
     std::shared_ptr<Inbox> inbox_;
-    wxWindow* parent_;
     wxString lastError_;
 };
 

@@ -76,7 +76,6 @@ extern const std::array<const char*, 5> MenuTitles;
 extern const std::array<MenuItemSpec, 21> MenuItems;
 extern const std::array<ToolSpec, 11> Tools;
 extern const std::array<ContextItemSpec, 15> ContextItems;
-const ContextItemSpec* FindContextItem(int id);
 
 // Where a right click landed, in the grid's cell-window coordinates.
 enum class ClickArea { Corner, RowLabel, ColumnLabel, Cells };
@@ -101,8 +100,7 @@ std::vector<int> ContextMenuItemsFor(const ContextMenuQuery& query);
 // every row the user chose.
 void SelectForRowMenu(Selection& selection, int row);
 
-// Version and About texts.
-wxString VersionText();  // "R.C.4"
+// The About texts besides the version (util/version.h).
 extern const char* const ReleaseDateText;
 extern const char* const AboutDescription;
 wxString ToolkitVersionText();  // the toolkit's real version, port and build

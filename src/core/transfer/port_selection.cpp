@@ -1,4 +1,4 @@
-#include "shell/port_selection.h"
+#include "transfer/port_selection.h"
 
 #include <algorithm>
 

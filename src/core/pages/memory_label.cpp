@@ -1,4 +1,4 @@
-#include "model/memory_label.h"
+#include "pages/memory_label.h"
 
 namespace lumo {
 

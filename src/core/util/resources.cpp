@@ -1,4 +1,4 @@
-#include "shell/resources.h"
+#include "util/resources.h"
 
 #include <wx/filefn.h>
 #include <wx/filename.h>

@@ -1,5 +1,6 @@
-#include "shell/target_selection.h"
+#include "commands/target_selection.h"
 
+#include "edit/row_values.h"
 #include "edit/zones.h"
 #include "util/diag_log.h"
 
@@ -14,56 +15,13 @@ int PreselectedRadio(const wxString& currentRadioName) {
     return -1;
 }
 
-struct GuardRows {
-    bool saved = false;
-    RowTexts first, second;
-};
-
-GuardRows SaveGuardRows(const Page& page) {
-    GuardRows guards;
-    if (!page.HasGuardRows()) return guards;
-    int g1 = page.FirstGuardRow(), g2 = page.SecondGuardRow();
-    if (page.IsRowUsed(g1) || page.IsRowUsed(g2)) {
-        guards.saved = true;
-        guards.first = page.grid.GetRow(g1);
-        guards.second = page.grid.GetRow(g2);
-    }
-    return guards;
-}
-
 void ClearGuardRows(Page& page, int firstGuard, bool p25Page) {
     for (int row : {firstGuard, firstGuard + 1}) {
         if (p25Page) ReleaseZoneOfLabel(page, page.grid.Get(row, ZONE));
         page.grid.ClearRowTexts(row);
     }
 }
-
-void RestoreGuardRows(Page& page, const GuardRows& guards) {
-    if (!guards.saved || !page.HasGuardRows()) return;
-    int g1 = page.FirstGuardRow(), g2 = page.SecondGuardRow();
-    page.grid.SetRow(g1, guards.first);
-    page.grid.SetRow(g2, guards.second);
-    page.grid.Set(g1, MNUM, wxString::Format("%03d", g1));
-    page.grid.Set(g2, MNUM, wxString::Format("%03d", g2));
-}
 }  // namespace
-
-wxString ErrorText(int code, int value) {
-    switch (code) {
-        case kInvalidRadio: return "Invalid Radio selection";
-        case kInvalidBand: return "Invalid Band selection";
-        case kNumberInUse: return wxString::Format("Number already used at row: %03d", value);
-        case kDuplicateNumbers:
-            return wxString::Format("%d Duplicate memory number(s) found.", value);
-        default: return "Unknown Error";
-    }
-}
-
-void DisplayError(Dialogs& dialogs, int code, int value) {
-    wxString text = ErrorText(code, value);
-    LUMO_LOG(kUnit, " . Error: %s", text);
-    dialogs.Message(text, "Error");
-}
 
 int UserSelectRadioAndBand(Dialogs& dialogs, Page& page, int pageNumber,
                            const wxString& currentRadioName) {
@@ -76,7 +34,7 @@ int UserSelectRadioAndBand(Dialogs& dialogs, Page& page, int pageNumber,
     if (*radio < 0 || *radio >= kRadioCount) return kInvalidRadio;
 
     int bandChoice = 0;
-    if (*radio >= 9) {
+    if (BandChoiceCount(*radio) > 1) {
         ChoiceRequest bandRequest{"<-- Select Frequency Band -->", "Band", BandChoiceLabels(*radio),
                                   -1};
         std::optional<int> band = dialogs.Choose(bandRequest);

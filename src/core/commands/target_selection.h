@@ -1,22 +1,13 @@
 // Choosing a page's radio and band, and changing the target of a page that keeps its data.
 #pragma once
 
+#include "edit/error_display.h"
 #include "pages/page.h"
-#include "shell/dialogs.h"
 
 namespace lumo {
 
 constexpr int kSelectOk = 0;
 constexpr int kSelectCancelled = -10;
-constexpr int kInvalidRadio = -12;
-constexpr int kInvalidBand = -13;
-constexpr int kNumberInUse = -14;
-constexpr int kDuplicateNumbers = -15;
-
-// The message the shared error display shows for a code.
-wxString ErrorText(int code, int value);
-// Shows a code's message in a box captioned "Error".
-void DisplayError(Dialogs& dialogs, int code, int value = 0);
 
 // Asks for radio and, for multi-band radios, band; on success sets the page's parameters.
 // The radio dialog preselects the entry named like `currentRadioName`, ignoring case.

@@ -1,4 +1,4 @@
-#include "shell/commands.h"
+#include "commands/commands.h"
 
 #include <wx/platinfo.h>
 #include <wx/version.h>
@@ -64,12 +64,6 @@ const std::array<ContextItemSpec, 15> ContextItems = {{
     {"&Load defaults", "Load default data from file", ID_LOAD_DEFAULT},
 }};
 
-const ContextItemSpec* FindContextItem(int id) {
-    for (const ContextItemSpec& item : ContextItems)
-        if (item.id == id) return &item;
-    return nullptr;
-}
-
 ClickArea ClassifyClick(int x, int y) {
     if (x > 0 && y > 0) return ClickArea::Cells;
     if (x < 0 && y > 0) return ClickArea::RowLabel;
@@ -122,11 +116,6 @@ void SelectForRowMenu(Selection& selection, int row) {
 
 const char* const ReleaseDateText = "26 MAY 2026 \n\n";
 const char* const AboutDescription = "Channel loading software for Norv Radios. \n";
-
-wxString VersionText() {
-    const char* parts[] = {"R", "C", "4"};
-    return wxString::Format("%s.%s.%s", parts[0], parts[1], parts[2]);
-}
 
 wxString ToolkitVersionText() {
     const wxPlatformInfo& platform = wxPlatformInfo::Get();

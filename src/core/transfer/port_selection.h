@@ -1,8 +1,8 @@
 // The serial port chosen for the run, and the command that chooses it.
 #pragma once
 
-#include "shell/dialogs.h"
 #include "transfer/port_probe.h"
+#include "util/dialogs.h"
 
 namespace lumo {
 

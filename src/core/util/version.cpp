@@ -1,0 +1,10 @@
+#include "util/version.h"
+
+namespace lumo {
+
+wxString VersionText() {
+    const char* parts[] = {"R", "C", "4"};
+    return wxString::Format("%s.%s.%s", parts[0], parts[1], parts[2]);
+}
+
+}  // namespace lumo
