@@ -16,10 +16,11 @@ using namespace lumo;
 
 namespace {
 const char* const kUsage =
-    "Usage: lumo [--port DEVICE]\n"
+    "Usage: lumo [--port DEVICE] [FILE.lumo...]\n"
     "       lumo FILE.lumo --print-to OUT.pdf [--landscape]\n"
     "\n"
-    "Lumo loads channel data into Norv radios. Without FILE.lumo it opens its window.\n"
+    "Lumo loads channel data into Norv radios. It opens its window with each FILE.lumo on a\n"
+    "page of its own (six at most).\n"
     "\n"
     "  --port DEVICE       choose the serial port DEVICE at start (a radio simulator's, say)\n"
     "  --print-to OUT.pdf  print the page of FILE.lumo to the PDF file OUT.pdf (Letter paper,\n"
@@ -33,13 +34,13 @@ const wxCmdLineEntryDesc kCommandLine[] = {
     {wxCMD_LINE_OPTION, nullptr, "print-to", nullptr, wxCMD_LINE_VAL_STRING, 0},
     {wxCMD_LINE_SWITCH, nullptr, "landscape", nullptr, wxCMD_LINE_VAL_NONE, 0},
     {wxCMD_LINE_PARAM, nullptr, nullptr, "FILE.lumo", wxCMD_LINE_VAL_STRING,
-     wxCMD_LINE_PARAM_OPTIONAL},
+     wxCMD_LINE_PARAM_OPTIONAL | wxCMD_LINE_PARAM_MULTIPLE},
     {wxCMD_LINE_NONE, nullptr, nullptr, nullptr, wxCMD_LINE_VAL_NONE, 0},
 };
 
 constexpr int kFailed = 1;
 const char* const kProgram = "lumo";
-const char* const kPrintOnly = "FILE.lumo and --landscape go with --print-to OUT.pdf";
+const char* const kPrintOnly = "--landscape goes with --print-to OUT.pdf";
 
 int Fail(wxString message) {
     message.Replace("\n", ": ");
@@ -71,8 +72,8 @@ bool WantsNoWindow(int argc, char** argv) {
         std::string arg = argv[i];
         if (arg == "--port" && i + 1 < argc)
             ++i;
-        else if (arg.rfind("--port=", 0) != 0)
-            return true;
+        else if (arg.rfind("-", 0) == 0 && arg.rfind("--port=", 0) != 0)
+            return true;  // any other option: printing, help, version or a mistake
     }
     return false;
 }
@@ -94,7 +95,6 @@ int RunWithoutWindow(int argc, char** argv) {
 
 std::optional<int> ParseWindowCommandLine(wxCmdLineParser& parser) {
     if (std::optional<int> done = ParseOptions(parser, kProgram, kCommandLine, kUsage)) return done;
-    if (parser.GetParamCount() > 0 || parser.Found("landscape"))
-        return Misused(kProgram, kPrintOnly);
+    if (parser.Found("landscape")) return Misused(kProgram, kPrintOnly);
     return std::nullopt;
 }

@@ -7,8 +7,8 @@
 
 #include <optional>
 
-// True unless the command line is empty or only chooses the port: everything else is done, or
-// refused, without a window.
+// True when the command line holds an option other than --port: printing, help, the version
+// and mistakes are done, or refused, without a window. Files alone open in the window.
 bool WantsNoWindow(int argc, char** argv);
 // Starts the toolkit without its GUI, does that work and returns the exit code.
 int RunWithoutWindow(int argc, char** argv);

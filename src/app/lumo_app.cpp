@@ -17,6 +17,10 @@ bool LumoApp::OnInit() {
     // A device given at start (a radio simulator's, say) is the chosen port.
     wxString port;
     if (parser.Found("port", &port)) frame->SetPort(port);
+    std::vector<wxString> files;
+    for (size_t i = 0; i < parser.GetParamCount(); ++i)
+        files.push_back(parser.GetParam(i));
+    frame->OpenFiles(files);
     StartupProbe::ArmIfRequested(frame);
     return true;
 }

@@ -54,7 +54,7 @@ void LumoFrame::OnQuit(wxCommandEvent&) {
 
 void LumoFrame::OnAbout(wxCommandEvent&) {
     LUMO_LOG(kUnit, "\n>----------- OnAbout ------------------------------------------------<");
-    Dialogs().About({"Norv Lumo", VersionText(),
+    Dialogs().About({"Norv Lumo", ProgramVersion(),
                      wxString(AboutDescription) + ReleaseDateText + ToolkitVersionText()});
 }
 

@@ -71,6 +71,8 @@ class LumoFrame : public NorvLumFrame {
     // Chooses the serial port without the dialog (a device given on the command line, tests).
     void SetPort(const wxString& name);
     const lumo::PasteBuffer& CopyBuffer() const { return pasteBuffer_; }
+    // Opens each data file on a page of its own, as File > Open does (files named at start).
+    void OpenFiles(const std::vector<wxString>& paths);
     // Re-lays out the current page's grid after its target changed.
     void AdjustEditGrid();
     // Writes the page's parameters to the diagnostic log.
@@ -87,6 +89,8 @@ class LumoFrame : public NorvLumFrame {
     }
 
   private:
+    // Takes a page and its view out of the notebook; the later pages move up a slot.
+    void RemovePage(int slot);
     // Runs a command on the current page with the grid's selection copied into the store and
     // back, then shows what changed.
     void RunOnPage(const std::function<void(lumo::Page&)>& command);

@@ -5,6 +5,7 @@
 #include "commands/target_selection.h"
 #include "edit/cell_traits.h"
 #include "edit/row_check.h"
+#include "files/file_commands.h"
 #include "page_view.h"
 #include "transfer/port_probe.h"
 #include "util/diag_log.h"
@@ -63,7 +64,11 @@ void LumoFrame::OnPageDelete(wxCommandEvent&) {
     if (Dialogs().Ask("This will delete ALL data on this page! Continue?", "Delete Page?",
                       DialogButtons::OkCancel) == DialogAnswer::Cancel)
         return;
-    int deleted = pages_.Current();
+    RemovePage(pages_.Current());
+}
+
+void LumoFrame::RemovePage(int deleted) {
+    int n = static_cast<int>(Notebook()->GetPageCount());
     // The view goes first: it refers to its page, which the slot table then discards.
     Notebook()->DeletePage(deleted);
     for (int p = deleted; p < n - 1; ++p)
@@ -77,6 +82,30 @@ void LumoFrame::OnPageDelete(wxCommandEvent&) {
     ShowPageStatus(pages_.Current());
     for (int p = 0; p < pages_.Count(); ++p)
         ShowPageParameters(p);
+}
+
+void LumoFrame::OpenFiles(const std::vector<wxString>& paths) {
+    bool intoStartPage = true;  // the page Lumo starts with holds nothing yet
+    for (const wxString& path : paths) {
+        if (!intoStartPage) {
+            if (pages_.Count() >= kPageSlots) {
+                Dialogs().Message("Cannot add further pages to notebook", "MAX Page Reached");
+                return;
+            }
+            int slot = pages_.Count();
+            SetPageParameters(pages_.Slot(slot), slot, 1, 0);
+            CreateNewPage(slot);
+        }
+        wxString message;
+        if (OpenFileInto(pages_, pages_.Current(), path, &message)) {
+            intoStartPage = false;
+            AdjustEditGrid();
+            ShowPageStatus(pages_.Current());
+            continue;
+        }
+        Dialogs().Message(message + "\n\n" + path, "Error", DialogIcon::Error);
+        if (!intoStartPage) RemovePage(pages_.Current());
+    }
 }
 
 void LumoFrame::OnPageChanged(wxBookCtrlEvent& event) {

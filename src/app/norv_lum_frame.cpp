@@ -11,6 +11,7 @@
 #include "wx_dialogs.h"
 
 #include <wx/grid.h>
+#include <wx/iconbndl.h>
 #include <wx/log.h>
 #include <wx/notebook.h>
 #include <wx/sizer.h>
@@ -77,6 +78,16 @@ wxBitmap ToolBitmap(const char* relativePath) {
     if (!bitmap.IsOk()) bitmap.Create(kToolBitmapSize, kToolBitmapSize);
     return bitmap;
 }
+
+// Lumo's icon in the sizes the desktop picks from (task bar, window switcher).
+wxIconBundle ProgramIcons() {
+    wxIconBundle icons;
+    for (const char* path : {"icons/lumo-48.png", "icons/lumo-128.png", "icons/lumo-256.png"}) {
+        wxString found = FindResource(path);
+        if (!found.empty()) icons.AddIcon(found, wxBITMAP_TYPE_PNG);
+    }
+    return icons;
+}
 }  // namespace
 
 NorvLumFrame::NorvLumFrame(wxWindow* parent, wxWindowID id, const wxString& title,
@@ -86,6 +97,7 @@ NorvLumFrame::NorvLumFrame(wxWindow* parent, wxWindowID id, const wxString& titl
     wxLog::EnableLogging(false);
     ApplyDiagLogEnvironment();
     SetSizeHints(wxDefaultSize, wxDefaultSize);
+    SetIcons(ProgramIcons());
 
     BuildMenuBar();
     BuildContextMenu();

@@ -34,6 +34,12 @@ for d in libc6 libstdc++6 libwxbase3.2-1 libwxgtk3.2-1 libcairo2 xdg-utils; do
 done
 
 dpkg-deb -x "$deb" "$WORK/root"
+# One version for the package and the programs.
+version=$(dpkg-deb -f "$deb" Version)
+for prog in lumo lumo-cli lumo-radio-sim; do
+  said=$(LD_LIBRARY_PATH= "$WORK/root/usr/bin/$prog" --version 2>&1)
+  [ "$said" = "$prog $version" ] || fail "$prog --version says '$said', the package $version"
+done
 desktop-file-validate "$WORK/root/usr/share/applications/lumo.desktop" || fail "desktop entry"
 
 # The MIME type as the desktop will see it: a *.lumo name and a LumoMem root element.

@@ -85,7 +85,7 @@ TEST(ContextMenu, ColumnLabelsAndCorner) {
 }
 
 TEST(AboutTexts, VersionAndToolkit) {
-    EXPECT_EQ(VersionText(), "R.C.4");
+    EXPECT_EQ(FileFormatVersionText(), "R.C.4");
     EXPECT_TRUE(ToolkitVersionText().StartsWith("wxWidgets 3.2"));
     EXPECT_TRUE(ToolkitVersionText().EndsWith("-Unicode build"));
 }

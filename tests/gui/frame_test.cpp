@@ -2,6 +2,7 @@
 
 #include "commands/commands.h"
 #include "util/resources.h"
+#include "util/version.h"
 
 #include <wx/menu.h>
 #include <wx/notebook.h>
@@ -74,7 +75,7 @@ TEST_F(FrameTest, ToolsFindTheirImagesInTheSourceTree) {
 TEST_F(FrameTest, AboutShowsNameVersionAndToolkit) {
     Command(ID_ABOUT);
     EXPECT_EQ(dialogs->about.name, "Norv Lumo");
-    EXPECT_EQ(dialogs->about.version, "R.C.4");
+    EXPECT_EQ(dialogs->about.version, ProgramVersion());  // what --version and the package say
     EXPECT_TRUE(dialogs->about.description.StartsWith(
         "Channel loading software for Norv Radios. \n26 MAY 2026 \n\nwxWidgets 3.2"));
     EXPECT_TRUE(dialogs->about.description.Contains("GTK"));
@@ -128,4 +129,18 @@ TEST_F(FrameTest, ClosingWithUnsavedChangesAsksFirst) {
     Command(ID_QUIT);
     EXPECT_TRUE(WaitUntil([] { return wxTopLevelWindows.empty(); })) << "No closes";
     frame = nullptr;
+}
+
+TEST_F(FrameTest, FilesNamedAtStartOpenOnPagesOfTheirOwn) {
+    wxString data = wxString(LUMO_TEST_DATA) + "/";
+    frame->OpenFiles(
+        {data + "twelve-in-zone-one.lumo", data + "missing.lumo", data + "short-names.lumo"});
+    ASSERT_EQ(frame->Notebook()->GetPageCount(), 2u);  // the file that failed leaves no page
+    EXPECT_EQ(frame->Notebook()->GetPageText(0), "VRD-21");
+    EXPECT_EQ(frame->View(0)->GetPage().strings.fileName, "twelve-in-zone-one");
+    EXPECT_EQ(frame->View(0)->Grid()->GetCellValue(12, DESC), "CH 12");
+    EXPECT_EQ(frame->Notebook()->GetPageText(1), "VR-11");
+    EXPECT_EQ(frame->Pages().Current(), 1);
+    ASSERT_EQ(dialogs->shown.size(), 1u);  // no question: nothing is overwritten
+    EXPECT_TRUE(dialogs->shown[0].text.EndsWith(data + "missing.lumo"));
 }

@@ -28,13 +28,18 @@ bool OpenFileCommand(Dialogs& dialogs, PageTable& pages, int pageNumber) {
     std::optional<wxString> path = dialogs.OpenFile(
         {"Select Lumo file", directory, wxString(), "Lumo files|*.lumo|All files|*.*"});
     if (!path) return false;
-    wxFileName name(*path);
     wxString message;
-    int code = OpenLumoFileAt(*path, page, pageNumber, &message);
-    if (code != kFileOk) {
+    if (!OpenFileInto(pages, pageNumber, *path, &message)) {
         dialogs.Message(message, "Error", DialogIcon::Error);
         return false;
     }
+    return true;
+}
+
+bool OpenFileInto(PageTable& pages, int pageNumber, const wxString& path, wxString* message) {
+    Page& page = pages.Slot(pageNumber);
+    wxFileName name(path);
+    if (OpenLumoFileAt(path, page, pageNumber, message) != kFileOk) return false;
     page.strings.fileName = name.GetName();
     page.strings.fileDirectory = name.GetPathWithSep();
     page.params.pageFlags |= kPageFlagFromFile;

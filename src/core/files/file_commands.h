@@ -9,6 +9,9 @@ namespace lumo {
 
 // Returns true when the page now holds the chosen file.
 bool OpenFileCommand(Dialogs& dialogs, PageTable& pages, int pageNumber);
+// Open's work after its question and file dialog: reads the file at `path` into the page and
+// takes its name. False, with the message to show, when the page is left as it was.
+bool OpenFileInto(PageTable& pages, int pageNumber, const wxString& path, wxString* message);
 // Returns true when the page was written; a failed write is reported and the page keeps its
 // previous file name.
 bool SaveFileCommand(Dialogs& dialogs, Page& page, bool saveAs);

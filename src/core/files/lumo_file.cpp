@@ -294,7 +294,7 @@ void BuildLumoDocument(const Page& page, const wxDateTime& when, wxXmlDocument& 
     LUMO_LOG(kUnit, " > SaveLumoFile in Grid of %d rows.", page.Rows());
     auto* root = new wxXmlNode(wxXML_ELEMENT_NODE, "LumoMem");
     std::vector<wxXmlNode*> children = {
-        TextElement("Version", VersionText()),
+        TextElement("Version", FileFormatVersionText()),
         TextElement("Date", when.Format("%d-%b-%Y")),
         TextElement("Time", when.Format("%X")),
         TextElement("FType", PageTypeCodes[page.Type()]),

@@ -1,5 +1,7 @@
 #include "util/program_options.h"
 
+#include "util/version.h"
+
 #include <wx/msgout.h>
 
 #include <cstdio>
@@ -22,10 +24,6 @@ class KeptOutput : public wxMessageOutput {
     wxString text_;
 };
 }  // namespace
-
-const char* ProgramVersion() {
-    return LUMO_VERSION;
-}
 
 void SetArguments(wxCmdLineParser& parser, int argc, char** argv) {
     std::vector<wxString> texts;

@@ -11,9 +11,6 @@ namespace lumo {
 
 constexpr int kExitMisused = 2;
 
-// The version of this build, the same in every program ("0.1.0").
-const char* ProgramVersion();
-
 // Gives the parser the arguments, read as UTF-8 whatever the locale.
 void SetArguments(wxCmdLineParser& parser, int argc, char** argv);
 
