@@ -39,7 +39,7 @@ Page FilledPage(int radio, int choice, std::mt19937& random) {
     Page page = MakePage(radio, choice);
     for (int row = 1; row <= page.Rows(); row += 1 + static_cast<int>(random() % 7)) {
         for (int col = 0; col < RONL + 1; ++col) {
-            if (!IsFieldWritten(page.Type(), col)) continue;
+            if (!IsMemoryColumn(page.Type(), col)) continue;
             page.grid.Set(row, col,
                           wxString::Format("v%d-%u", col, static_cast<unsigned>(random() % 1000)));
         }
@@ -69,7 +69,7 @@ TEST(DataFile, RoundTripsEveryPageTypeCellByCell) {
         EXPECT_EQ(read.grid.RowCount(), page.grid.RowCount());
         for (int row = 1; row <= page.Rows(); ++row)
             for (int col = 0; col <= RONL; ++col) {
-                if (!IsFieldWritten(page.Type(), col) || col == ZONE) continue;
+                if (!IsMemoryColumn(page.Type(), col) || col == ZONE) continue;
                 ASSERT_EQ(read.grid.Get(row, col), page.grid.Get(row, col))
                     << RadioNames[radio] << " row " << row << " " << ColumnKeys[col];
             }
