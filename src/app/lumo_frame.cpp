@@ -34,6 +34,7 @@ LumoFrame::LumoFrame()
       launchDocument_([](const wxString& path) { return wxLaunchDefaultApplication(path); }) {
     SetStatusText("Select function", 0);
     InitPrintSettings();
+    SetSettings(std::make_unique<ConfigSettings>());
 }
 
 void LumoFrame::OnClose(wxCloseEvent& event) {

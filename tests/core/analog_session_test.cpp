@@ -1,6 +1,7 @@
 // Transfers with analog radios: the channel line both ways, and sessions against the simulated
 // analog radio on a pseudo-terminal (a clock fifty times fast stands in for the pauses).
 #include "transfer/analog_session.h"
+#include "commands/radio_write.h"
 #include "sim_server.h"
 #include "support/page_fixtures.h"
 #include "support/recording_progress.h"
@@ -128,7 +129,7 @@ TEST(AnalogLine, ALineReadBackFillsItsRow) {
 TEST_F(AnalogSessionTest, APageWrittenAndReadBackIsThePage) {
     Serve();
     Page page = ChannelPage();
-    EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), kTransferComplete);
+    EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, server->DevicePath()), kTransferComplete);
     std::map<int, std::string> memory = RadioMemory();
     EXPECT_EQ(memory.size(), 5u);
     EXPECT_EQ(RadioPib(), 2);
@@ -163,7 +164,7 @@ TEST_F(AnalogSessionTest, ARadioThatStopsAnsweringTimesOut) {
     silent.noReply = true;
     Serve(122, silent);
     Page page = ChannelPage();
-    EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), kTransferTimeout);
+    EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, server->DevicePath()), kTransferTimeout);
     std::vector<wxString> box = {
         "Timeout Error\nVerify Radio is in PC Download mode\nand correct COM port is selected"};
     EXPECT_EQ(dialogs.Messages(), box);
@@ -174,12 +175,12 @@ TEST_F(AnalogSessionTest, SingleChannelRadiosNeedBothGuardsSelected) {
     Page page = ChannelPage();
     page.grid.GetSelection().Clear();
     page.grid.GetSelection().AddRow(1);
-    EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), -1);
+    EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, server->DevicePath()), -1);
     EXPECT_TRUE(dialogs.Messages().back().EndsWith("both Guards must be selected!"));
     EXPECT_TRUE(titles.empty());
 
     page = ChannelPage();
-    EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), kTransferComplete);
+    EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, server->DevicePath()), kTransferComplete);
     EXPECT_EQ(titles.back(), "Send to ANFM Radio Progress");
     EXPECT_EQ(dialogs.shown.back().text, "Complete: 5 memories written.");
 }
@@ -200,7 +201,7 @@ TEST_F(AnalogSessionTest, RadiosWithoutATransferByteGetTheirChannelLines) {
     FillChannel(page, 1, "SITE", "150.0000");
     page.grid.GetSelection().AddRow(1);
     dialogs.shown.clear();
-    EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), kTransferComplete);
+    EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, server->DevicePath()), kTransferComplete);
     EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"Complete: 1 memory written."}));
     std::map<int, std::string> memory = RadioMemory();
     ASSERT_EQ(memory.size(), 1u);
@@ -209,7 +210,8 @@ TEST_F(AnalogSessionTest, RadiosWithoutATransferByteGetTheirChannelLines) {
     // A write with no line to send says so, and sends nothing.
     page.grid.Set(1, MNUM, "000");
     dialogs.shown.clear();
-    EXPECT_EQ(UploadCommand(env, page, 0, server->DevicePath()), kTransferNothingSelected);
+    EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, server->DevicePath()),
+              kTransferNothingSelected);
     EXPECT_EQ(dialogs.Messages(),
               std::vector<wxString>({"No data selected for transfer to Radio"}));
 }
