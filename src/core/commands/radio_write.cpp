@@ -9,6 +9,8 @@ namespace lumo {
 namespace {
 constexpr const char* kUnit = "LumoMain";
 constexpr size_t kBoxDifferenceLines = 20;
+constexpr const char* kBackupKey = "/Safety/BackupBeforeWriting";
+constexpr const char* kVerifyKey = "/Safety/VerifyAfterWriting";
 
 // Shows a session's texts with the phase in front ("Backup: Receiving Memory Data....").
 class PhaseProgress : public TransferProgress {
@@ -132,6 +134,18 @@ wxString VerifyText(const WriteResult& result) {
     return text + ".";
 }
 }  // namespace
+
+WriteSafety ReadWriteSafety(const Settings& settings) {
+    WriteSafety safety;
+    safety.backup = settings.ReadBool(kBackupKey, true);
+    safety.verify = settings.ReadBool(kVerifyKey, true);
+    return safety;
+}
+
+void SaveWriteSafety(Settings& settings, const WriteSafety& safety) {
+    settings.WriteBool(kBackupKey, safety.backup);
+    settings.WriteBool(kVerifyKey, safety.verify);
+}
 
 WriteResult WriteRadio(const TransferEnvironment& env, const RadioPort& port, Page& page,
                        int pageNumber, const SafetyOptions& options) {

@@ -6,8 +6,17 @@
 
 #include "edit/page_compare.h"
 #include "transfer/transfer_commands.h"
+#include "util/settings.h"
 
 namespace lumo {
+
+// The safety net around a write to a radio as the user set it; both on unless turned off.
+struct WriteSafety {
+    bool backup = true;  // read the radio into a backup file before writing
+    bool verify = true;  // read it back after writing and compare
+};
+WriteSafety ReadWriteSafety(const Settings& settings);
+void SaveWriteSafety(Settings& settings, const WriteSafety& safety);
 
 struct SafetyOptions {
     bool backup = true;

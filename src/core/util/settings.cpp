@@ -5,34 +5,41 @@
 namespace lumo {
 
 namespace {
-constexpr const char* kBackupKey = "/Safety/BackupBeforeWriting";
-constexpr const char* kVerifyKey = "/Safety/VerifyAfterWriting";
-}  // namespace
 
-bool ConfigSettings::ReadBool(const wxString& key, bool fallback) const {
-    wxConfigBase* config = wxConfigBase::Get();
-    bool value = fallback;
-    if (config) config->Read(key, &value, fallback);
+template <typename T>
+T ReadConfig(const wxString& key, const T& fallback) {
+    T value = fallback;
+    if (wxConfigBase* config = wxConfigBase::Get()) config->Read(key, &value, fallback);
     return value;
 }
 
-void ConfigSettings::WriteBool(const wxString& key, bool value) {
+template <typename T>
+void WriteConfig(const wxString& key, const T& value) {
     if (wxConfigBase* config = wxConfigBase::Get()) {
         config->Write(key, value);
         config->Flush();
     }
 }
 
-WriteSafety ReadWriteSafety(const Settings& settings) {
-    WriteSafety safety;
-    safety.backup = settings.ReadBool(kBackupKey, true);
-    safety.verify = settings.ReadBool(kVerifyKey, true);
-    return safety;
-}
+}  // namespace
 
-void SaveWriteSafety(Settings& settings, const WriteSafety& safety) {
-    settings.WriteBool(kBackupKey, safety.backup);
-    settings.WriteBool(kVerifyKey, safety.verify);
+bool ConfigSettings::ReadBool(const wxString& key, bool fallback) const {
+    return ReadConfig(key, fallback);
+}
+long ConfigSettings::ReadLong(const wxString& key, long fallback) const {
+    return ReadConfig(key, fallback);
+}
+wxString ConfigSettings::ReadString(const wxString& key, const wxString& fallback) const {
+    return ReadConfig(key, fallback);
+}
+void ConfigSettings::WriteBool(const wxString& key, bool value) {
+    WriteConfig(key, value);
+}
+void ConfigSettings::WriteLong(const wxString& key, long value) {
+    WriteConfig(key, value);
+}
+void ConfigSettings::WriteString(const wxString& key, const wxString& value) {
+    WriteConfig(key, value);
 }
 
 }  // namespace lumo
