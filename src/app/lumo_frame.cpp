@@ -4,6 +4,7 @@
 
 #include "commands/commands.h"
 #include "edit/row_values.h"
+#include "files/backups.h"
 #include "files/file_commands.h"
 #include "page_view.h"
 #include "util/diag_log.h"
@@ -35,6 +36,7 @@ LumoFrame::LumoFrame()
     SetStatusText("Select function", 0);
     InitPrintSettings();
     SetSettings(std::make_unique<ConfigSettings>());
+    backupFolder_ = DefaultBackupFolder();
 }
 
 void LumoFrame::OnClose(wxCloseEvent& event) {

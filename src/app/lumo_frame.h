@@ -82,6 +82,8 @@ class LumoFrame : public NorvLumFrame {
     // What Lumo remembers between runs (the toolkit's configuration); tests give their own.
     void SetSettings(std::unique_ptr<lumo::Settings> settings);
     lumo::Settings& GetSettings() { return *settings_; }
+    // Where backups of radios go (the user's data folder; tests give their own).
+    void SetBackupFolder(const wxString& folder) { backupFolder_ = folder; }
     // Re-lays out the current page's grid after its target changed.
     void AdjustEditGrid();
     // Writes the page's parameters to the diagnostic log.
@@ -120,6 +122,7 @@ class LumoFrame : public NorvLumFrame {
     lumo::SteadyClock clock_;
     lumo::HeldRadio heldRadio_;  // the radio read last in this run
     std::unique_ptr<lumo::Settings> settings_;
+    wxString backupFolder_;
 };
 
 // The one main frame of the process, for code that is not called by it.

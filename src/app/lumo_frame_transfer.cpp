@@ -39,10 +39,7 @@ void LumoFrame::OnUpload(wxCommandEvent&) {
     view->Grid()->DisableCellEditControl();
     view->SelectionToStore();
     TransferEnvironment env = EnvironmentOf(this, Dialogs(), clock_, heldRadio_);
-    WriteSafety chosen = ReadWriteSafety(*settings_);
-    SafetyOptions safety;
-    safety.backup = chosen.backup;
-    safety.verify = chosen.verify;
+    SafetyOptions safety = SafetyOptionsOf(ReadWriteSafety(*settings_), backupFolder_);
     UploadCommand(env, safety, view->GetPage(), pages_.Current(), port_.name);
     view->SelectionFromStore();
     view->Refresh();
@@ -90,7 +87,7 @@ void LumoFrame::OnOpenLastBackup(wxCommandEvent&) {
     PageView* view = CurrentView();
     if (!view) return;
     view->Grid()->DisableCellEditControl();
-    wxString path = LastBackupCommand(Dialogs(), view->GetPage(), DefaultBackupFolder());
+    wxString path = LastBackupCommand(Dialogs(), view->GetPage(), backupFolder_);
     if (!path.empty()) OpenOnNewPage(path);
 }
 

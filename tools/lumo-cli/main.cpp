@@ -279,28 +279,31 @@ int SendCommand(const Arguments& args) {
     CliDialogs dialogs;
     SteadyClock clock;
     TransferEnvironment env = CliEnvironment(dialogs, clock);
-    SafetyOptions safety;
-    safety.backup = !args.noBackup;
-    safety.verify = !args.noVerify;
-    safety.backupFolder = args.backupDir;
-    safety.offerWriteWithoutBackup = false;  // a script asks for that with --no-backup
+    SafetyOptions safety = SafetyOptionsOf({!args.noBackup, !args.noVerify}, args.backupDir);
+    safety.offerWriteWithoutBackup = false;  // --no-backup says so beforehand
     WriteResult result;
     int status = UploadCommand(env, safety, page, 0, args.port, &result);
-    if (status != kTransferComplete) return TransferResult(dialogs, status);
-    // Messages before the final box (a read prompt), then what the verify found.
+    bool transferred = result.backupFailed || !result.write.message.empty();
+    if (status < 0 || !transferred) return TransferResult(dialogs, status);
+    // The messages before the final box (a read prompt), the write's own text, what the
+    // verify found, and the summary last.
+    bool complete = status == kTransferComplete;
     for (size_t i = 0; i + 1 < dialogs.messages.size(); ++i)
-        Print(OneLine(dialogs.messages[i]) + "\n");
+        complete ? Print(OneLine(dialogs.messages[i]) + "\n") : (void)Fail(dialogs.messages[i]);
+    if (complete) Print(result.write.message + "\n");
     for (const wxString& line : VerifyLines(result.verify))
         Print(line + "\n");
     Print(WriteSummary(result) + "\n");
+    if (result.backupFailed) {
+        Fail(dialogs.messages.back());
+        return Fail("--no-backup writes without a backup");
+    }
+    if (!complete) return Fail(result.write.message);
     if (!safety.verify || result.verify.Passed()) return 0;
-    if (!result.verify.done)
-        return Fail("Not verified: the radio could not be read back (" +
-                    StatusText(result.verify.status) + ")");
-    return Fail(wxString::Format("Verify failed: differences in %zu of %s; send the page again, "
-                                 "or restore the radio from the backup",
-                                 result.verify.differences.size(),
-                                 MemoriesText(result.verify.compared)));
+    return Fail(result.verify.done ? "Verify failed: send the page again, or restore the radio "
+                                     "from the backup"
+                                   : "Not verified: the radio could not be read back (" +
+                                         StatusText(result.verify.status) + ")");
 }
 
 int GetCommand(const Arguments& args) {
@@ -322,8 +325,8 @@ int DiffCommand(const Arguments& args) {
     if (args.positional.size() != 2) throw UsageError("diff needs A.lumo B.lumo");
     Page first, second;
     if (!LoadPage(args.positional[0], first) || !LoadPage(args.positional[1], second)) return 2;
-    bool sameTarget = first.params.radio == second.params.radio &&
-                      first.params.band == second.params.band;
+    bool sameTarget =
+        first.params.radio == second.params.radio && first.params.band == second.params.band;
     if (!sameTarget)
         Print("radio: " + first.strings.radioName + " " + first.strings.bandName + " -> " +
               second.strings.radioName + " " + second.strings.bandName + "\n");

@@ -40,19 +40,28 @@ Page BlankCopy(const Page& page, int pageNumber) {
     return copy;
 }
 
+// Reads the radio into `into` as a later session on the port, leaving the radio's ID as it is.
+TransferOutcome ReadBack(const TransferEnvironment& env, SessionSetup setup, Page& into,
+                         const wxString& phase) {
+    PhaseProgress progress(*setup.progress, phase);
+    setup.progress = &progress;
+    setup.keepRadioId = true;
+    return RunTransfer(env, setup, into, kTransferRead);
+}
+
 // The radios that start a read only after a key press are backed up when the user agrees.
-bool WantsBackup(const TransferEnvironment& env, const Page& page) {
+bool WantsBackup(Dialogs& dialogs, const Page& page) {
     const char* key = RadioFactsOf(page.params.radio).readKey;
     if (!key) return true;
     wxString text = wxString::Format(
         "Back up the radio before writing to it?\n\nThe radio sends its memories only after %s "
         "is pressed on it. Yes: read it into a backup file first. No: write without a backup.",
         key);
-    return env.dialogs->Ask(text, "Back Up Radio", DialogButtons::YesNo, DialogIcon::Question) ==
+    return dialogs.Ask(text, "Back Up Radio", DialogButtons::YesNo, DialogIcon::Question) ==
            DialogAnswer::Yes;
 }
 
-// A radio that was never read reports an ID of zeros: it has none.
+// A radio that was never given an ID reports zeros: it has none.
 wxString ReportedId(const wxString& id) {
     return id.find_first_not_of('0') == wxString::npos ? wxString() : id;
 }
@@ -63,37 +72,29 @@ wxString OneLine(const wxString& text) {
     return line;
 }
 
-// Reads the radio into a backup file; false, with `why`, when there is no backup.
-bool TakeBackup(const TransferEnvironment& env, SessionSetup setup, Page& page, int pageNumber,
-                const SafetyOptions& options, WriteResult& result, wxString& why, int& status) {
+// Reads the radio into a backup file; empty, with `why`, when there is none.
+wxString TakeBackup(const TransferEnvironment& env, const SessionSetup& setup, const Page& page,
+                    int pageNumber, const SafetyOptions& options, int& status, wxString& why) {
     Page backup = BlankCopy(page, pageNumber);
-    PhaseProgress progress(*setup.progress, "Backup: ");
-    setup.progress = &progress;
-    setup.keepRadioId = true;
-    setup.closingPause = false;
-    TransferOutcome read = RunTransfer(env, setup, backup, kTransferRead);
+    TransferOutcome read = ReadBack(env, setup, backup, "Backup: ");
     status = read.status;
     if (read.status != kTransferComplete) {
         why = OneLine(read.message);
-        return false;
+        return wxString();
     }
-    result.radioId = ReportedId(read.radioId);
     wxString folder = options.backupFolder.empty() ? DefaultBackupFolder() : options.backupFolder;
-    result.backupFile = SaveBackup(backup, folder, result.radioId, wxDateTime::Now(), &why);
-    status = kTransferCancelled;
+    wxString file = SaveBackup(backup, folder, ReportedId(read.radioId), wxDateTime::Now(), &why);
+    if (file.empty()) status = kTransferCancelled;
     why = OneLine(why);
-    return !result.backupFile.empty();
+    return file;
 }
 
 // Reads the radio back and compares each memory it took with the page.
-VerifyResult Verify(const TransferEnvironment& env, SessionSetup setup, const Page& page,
+VerifyResult Verify(const TransferEnvironment& env, const SessionSetup& setup, const Page& page,
                     int pageNumber, const std::vector<int>& writtenRows) {
     VerifyResult verify;
     Page back = BlankCopy(page, pageNumber);
-    PhaseProgress progress(*setup.progress, "Verify: ");
-    setup.progress = &progress;
-    setup.keepRadioId = true;
-    verify.status = RunTransfer(env, setup, back, kTransferRead).status;
+    verify.status = ReadBack(env, setup, back, "Verify: ").status;
     if (verify.status != kTransferComplete) return verify;
     verify.done = true;
     verify.compared = static_cast<int>(writtenRows.size());
@@ -103,7 +104,7 @@ VerifyResult Verify(const TransferEnvironment& env, SessionSetup setup, const Pa
             verify.differences.push_back({DifferenceKind::Removed, other, row, {}});
             continue;
         }
-        std::vector<ColumnDifference> columns = CompareMemory(page, row, back, other);
+        std::vector<ColumnDifference> columns = CompareMemory(page, row, back, other, Trip::Radio);
         if (!columns.empty())
             verify.differences.push_back({DifferenceKind::Changed, other, row, columns});
     }
@@ -116,22 +117,82 @@ wxString DifferencesText(const VerifyResult& verify) {
                             MemoriesText(verify.compared));
 }
 
+wxString MatchText(const VerifyResult& verify) {
+    return MemoriesText(verify.compared) + (verify.compared == 1 ? " matches" : " match");
+}
+
+// What the box says of the verify, and what to do when it failed.
 wxString VerifyText(const WriteResult& result) {
     const VerifyResult& verify = result.verify;
     if (!verify.done)
         return "Not verified: the radio could not be read back (" + StatusText(verify.status) +
-               "). Get from radio to see what it holds.";
-    if (verify.Passed())
-        return "Verified: " + MemoriesText(verify.compared) +
-               (verify.compared == 1 ? " matches" : " match");
+               "). Get from radio shows what it holds.";
+    if (verify.Passed()) return "Verified: " + MatchText(verify);
     wxString text = "Verify: " + DifferencesText(verify) + ":\n";
     for (const wxString& line : VerifyLines(verify, kBoxDifferenceLines))
         text << "    " << line << "\n";
-    text << "The radio keeps what was written. Send the page again";
-    if (!result.backupFile.empty())
-        text << "; if they still differ, restore the radio from the backup (Data > Open the last "
-                "backup, then Send to radio)";
-    return text + ".";
+    text << "The radio keeps what was written. Send the page again; if they still differ, ";
+    if (result.backupFile.empty()) return text + "check the radio.";
+    return text +
+           "restore the radio from the backup (Data > Open the last backup, then Send to "
+           "radio).";
+}
+
+// Backs the radio up (when asked and possible), writes the page's selected memories and reads
+// the radio back to compare every memory written.
+WriteResult WriteRadio(const TransferEnvironment& env, SessionSetup setup, Page& page,
+                       int pageNumber, const SafetyOptions& options) {
+    WriteResult result;
+    wxString backupLine;  // the box's line on the backup
+    if (options.backup && WantsBackup(*env.dialogs, page)) {
+        setup.closingPause = false;
+        wxString why;
+        int status = kTransferComplete;
+        result.backupFile = TakeBackup(env, setup, page, pageNumber, options, status, why);
+        setup.laterSession = true;
+        if (result.backupFile.empty()) {
+            LUMO_LOG(kUnit, " . Backup failed: %s", why);
+            result.backupFailed = true;
+            wxString text =
+                "The radio could not be backed up: " + why + "\nNothing was written to the radio.";
+            bool goOn = options.offerWriteWithoutBackup &&
+                        env.dialogs->Ask(text + "\n\nWrite to the radio without a backup?",
+                                         "Backup Failed", DialogButtons::YesNo,
+                                         DialogIcon::Exclamation) == DialogAnswer::Yes;
+            if (!goOn) {
+                result.status = status;
+                result.message = text;
+                result.icon = DialogIcon::Error;
+                return result;
+            }
+            backupLine = "\nNo backup was taken.";
+        } else {
+            backupLine = "\nBackup: " + result.backupFile;
+        }
+    }
+    setup.closingPause = !options.verify;
+    result.write = RunTransfer(env, setup, page, kTransferWrite);
+    result.status = result.write.status;
+    result.message = result.write.message;
+    result.icon = result.write.icon;
+    if (result.status == kTransferComplete && options.verify) {
+        setup.laterSession = true;
+        setup.closingPause = true;
+        result.verify = Verify(env, setup, page, pageNumber, result.write.writtenRows);
+        result.message << "\n" << VerifyText(result);
+        if (!result.verify.Passed()) result.icon = DialogIcon::Exclamation;
+    }
+    result.message << backupLine;
+    return result;
+}
+
+// A single-channel analog radio needs its main channel and both guards in every write.
+bool PassesGuardRule(const Page& page) {
+    if (!RadioFactsOf(page.params.radio).singleChannel || !page.HasGuardRows()) return true;
+    const Selection& selection = page.grid.GetSelection();
+    return page.IsRowUsed(0) && page.IsRowUsed(page.FirstGuardRow()) &&
+           page.IsRowUsed(page.SecondGuardRow()) && selection.IsRowSelected(page.FirstGuardRow()) &&
+           selection.IsRowSelected(page.SecondGuardRow());
 }
 }  // namespace
 
@@ -147,59 +208,16 @@ void SaveWriteSafety(Settings& settings, const WriteSafety& safety) {
     settings.WriteBool(kVerifyKey, safety.verify);
 }
 
-WriteResult WriteRadio(const TransferEnvironment& env, const RadioPort& port, Page& page,
-                       int pageNumber, const SafetyOptions& options) {
-    int64_t start = env.clock->NowMs();
-    WriteResult result;
-    result.radioModel = page.strings.radioName;
-    SessionSetup setup;
-    setup.link = port.link;
-    setup.progress = port.progress;
-    setup.held = port.held;
-    wxString backupLine;  // the box's line on the backup
-    if (options.backup && WantsBackup(env, page)) {
-        wxString why;
-        int status = kTransferComplete;
-        bool saved = TakeBackup(env, setup, page, pageNumber, options, result, why, status);
-        setup.laterSession = true;
-        if (saved) {
-            backupLine = "\nBackup: " + result.backupFile;
-        } else {
-            LUMO_LOG(kUnit, " . Backup failed: %s", why);
-            wxString text = "The radio could not be backed up: " + why +
-                            "\nNothing was written to the radio.";
-            bool goOn = options.offerWriteWithoutBackup &&
-                        env.dialogs->Ask(text + "\n\nWrite to the radio without a backup?",
-                                         "Backup Failed", DialogButtons::YesNo,
-                                         DialogIcon::Exclamation) == DialogAnswer::Yes;
-            if (!goOn) {
-                result.status = status;
-                result.message = text;
-                result.icon = DialogIcon::Error;
-                result.seconds = (env.clock->NowMs() - start) / 1000.0;
-                return result;
-            }
-            backupLine = "\nNo backup was taken.";
-        }
-    }
-    setup.closingPause = !options.verify;
-    TransferOutcome write = RunTransfer(env, setup, page, kTransferWrite);
-    result.status = write.status;
-    result.memoriesWritten = write.memories;
-    if (result.radioId.empty()) result.radioId = ReportedId(write.radioId);
-    if (UsesDigitalSession(page)) result.firmware = port.held->firmware;
-    result.message = write.message;
-    result.icon = write.icon;
-    if (write.status == kTransferComplete && options.verify) {
-        setup.laterSession = true;
-        setup.closingPause = true;
-        result.verify = Verify(env, setup, page, pageNumber, write.writtenRows);
-        result.message << "\n" << VerifyText(result);
-        if (!result.verify.Passed()) result.icon = DialogIcon::Exclamation;
-    }
-    result.message << backupLine;
-    result.seconds = (env.clock->NowMs() - start) / 1000.0;
-    return result;
+SafetyOptions SafetyOptionsOf(const WriteSafety& safety, const wxString& backupFolder) {
+    SafetyOptions options;
+    options.backup = safety.backup;
+    options.verify = safety.verify;
+    options.backupFolder = backupFolder;
+    return options;
+}
+
+SafetyOptions PlainWrite() {
+    return SafetyOptionsOf({false, false}, wxString());
 }
 
 std::vector<wxString> VerifyLines(const VerifyResult& verify, size_t limit) {
@@ -207,36 +225,29 @@ std::vector<wxString> VerifyLines(const VerifyResult& verify, size_t limit) {
 }
 
 wxString WriteSummary(const WriteResult& result) {
-    wxString line = "Written: " + MemoriesText(result.memoriesWritten) + "; ";
+    wxString line = "Written: " + MemoriesText(result.write.memories);
+    if (result.status != kTransferComplete)
+        line << " (stopped: "
+             << (result.backupFailed && result.write.memories == 0
+                     ? wxString("the radio could not be backed up")
+                     : OneLine(result.write.message))
+             << ")";
     const VerifyResult& verify = result.verify;
     if (verify.Passed())
-        line << "verified: " << MemoriesText(verify.compared)
-             << (verify.compared == 1 ? " matches" : " match");
+        line << "; verified: " << MatchText(verify);
     else if (verify.done)
-        line << "verify: " << DifferencesText(verify);
+        line << "; verify: " << DifferencesText(verify);
     else if (verify.status != 0)
-        line << "not verified (" << StatusText(verify.status) << ")";
+        line << "; not verified (" << StatusText(verify.status) << ")";
     else
-        line << "not verified";
-    line << "; " << (result.backupFile.empty() ? wxString("no backup")
-                                                : "backup: " + result.backupFile);
-    return line;
+        line << "; not verified";
+    return line << "; "
+                << (result.backupFile.empty() ? wxString("no backup")
+                                              : "backup: " + result.backupFile);
 }
 
-namespace {
-// A single-channel analog radio needs its main channel and both guards in every write.
-bool PassesGuardRule(const Page& page) {
-    if (!RadioFactsOf(page.params.radio).singleChannel || !page.HasGuardRows()) return true;
-    const Selection& selection = page.grid.GetSelection();
-    return page.IsRowUsed(0) && page.IsRowUsed(page.FirstGuardRow()) &&
-           page.IsRowUsed(page.SecondGuardRow()) && selection.IsRowSelected(page.FirstGuardRow()) &&
-           selection.IsRowSelected(page.SecondGuardRow());
-}
-
-}  // namespace
-
-int UploadCommand(TransferEnvironment& env, const SafetyOptions& safety, Page& page,
-                  int pageNumber, const wxString& port, WriteResult* out) {
+int UploadCommand(TransferEnvironment& env, const SafetyOptions& safety, Page& page, int pageNumber,
+                  const wxString& port, WriteResult* out) {
     LUMO_LOG(kUnit, "\n>----------- OnUpload (Send channel data to Radio) ------------------<");
     LUMO_LOG(kUnit, ". To Radio: %d from Page: %d, Type %d, Band %d.", page.params.radio,
              pageNumber + 1, page.Type(), page.params.band);
@@ -250,7 +261,6 @@ int UploadCommand(TransferEnvironment& env, const SafetyOptions& safety, Page& p
         return -1;
     }
     WriteResult result;
-    result.radioModel = page.strings.radioName;
     wxString title;
     switch (page.Type()) {
         case kRP25:
@@ -282,15 +292,17 @@ int UploadCommand(TransferEnvironment& env, const SafetyOptions& safety, Page& p
         std::unique_ptr<wxAsyncSerial> link = OpenRadioPort(port);
         if (link->IsOpen()) {
             HeldRadio forgotten;  // without one from the program, the radio is forgotten
-            RadioPort radio{link.get(), env.heldRadio ? env.heldRadio : &forgotten,
-                            progress.get()};
-            result = WriteRadio(env, radio, page, pageNumber, safety);
+            SessionSetup setup;
+            setup.link = link.get();
+            setup.progress = progress.get();
+            setup.held = env.heldRadio ? env.heldRadio : &forgotten;
+            result = WriteRadio(env, setup, page, pageNumber, safety);
             link->Close();
         } else {
-            TransferOutcome failure = PortFailure(page);
-            result.status = failure.status;
-            result.message = failure.message;
-            result.icon = failure.icon;
+            result.write = PortFailure(page);
+            result.status = result.write.status;
+            result.message = result.write.message;
+            result.icon = result.write.icon;
         }
     }
     MarkDifferences(page, result.verify.differences);

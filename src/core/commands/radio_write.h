@@ -1,7 +1,6 @@
 // Send to radio with its safety net: the radio is read into a backup file before the write and
-// read back after it, and what it holds is compared with the page. One write is one unit on
-// one port, holding nothing process-wide, so several radios can be written side by side; the
-// program and lumo-cli only call it.
+// read back after it, and every memory written is compared with the page. One write is one
+// unit on one port and holds nothing process-wide; the program and lumo-cli only call it.
 #pragma once
 
 #include "edit/page_compare.h"
@@ -10,7 +9,7 @@
 
 namespace lumo {
 
-// The safety net around a write to a radio as the user set it; both on unless turned off.
+// The safety net as the user set it; both on unless turned off.
 struct WriteSafety {
     bool backup = true;  // read the radio into a backup file before writing
     bool verify = true;  // read it back after writing and compare
@@ -22,23 +21,13 @@ struct SafetyOptions {
     bool backup = true;
     bool verify = true;
     wxString backupFolder;  // empty: DefaultBackupFolder()
-    // A backup that fails asks whether to write without one (the program), or stops the write.
+    // A backup that fails asks whether to write without one (the program), or stops the write
+    // (lumo-cli, where --no-backup says so beforehand).
     bool offerWriteWithoutBackup = true;
 };
-// A write as it was before backups and verifies: neither.
-inline SafetyOptions PlainWrite() {
-    SafetyOptions options;
-    options.backup = options.verify = false;
-    return options;
-}
-
-// One radio on one port: the open link, what the program knows of the radio it read last, and
-// the progress display.
-struct RadioPort {
-    wxAsyncSerial* link = nullptr;
-    HeldRadio* held = nullptr;
-    TransferProgress* progress = nullptr;
-};
+SafetyOptions SafetyOptionsOf(const WriteSafety& safety, const wxString& backupFolder);
+// A write without either, as Send to radio was before them.
+SafetyOptions PlainWrite();
 
 struct VerifyResult {
     bool done = false;  // the radio was read back and compared
@@ -48,26 +37,20 @@ struct VerifyResult {
     bool Passed() const { return done && differences.empty(); }
 };
 
-// What one write did.
+// What one Send to radio did.
 struct WriteResult {
-    wxString radioModel, radioId, firmware;  // the ID and firmware as the radio reported them
-    // The write's status; when a failed backup stopped the write, the backup's (Cancelled when
-    // its file could not be saved).
+    // The command's status: the write's, or the failed backup's when that stopped the write
+    // (Cancelled when its file could not be saved).
     int status = kTransferPortError;
-    int memoriesWritten = 0;
-    wxString backupFile;  // empty: no backup was taken
+    TransferOutcome write;  // the write itself ("Complete: 40 memories written.")
+    wxString backupFile;    // empty: no backup was taken
+    bool backupFailed = false;
     VerifyResult verify;
-    double seconds = 0;
-    wxString message;  // what the box at the end says
+    wxString message;  // the box that ends the command: the write's text, then the net's
     DialogIcon icon = DialogIcon::None;
 };
 
-// Backs the radio up (when asked and possible), writes the page's selected memories and reads
-// the radio back to compare every memory written.
-WriteResult WriteRadio(const TransferEnvironment& env, const RadioPort& port, Page& page,
-                       int pageNumber, const SafetyOptions& options);
-
-// "Written: 40 memories; verified: 40 memories match; backup: PATH", in one line.
+// "Written: 40 memories; verified: 40 memories match; backup: PATH", one line.
 wxString WriteSummary(const WriteResult& result);
 // The verify's differences, one line each ("memory 5 DESC: "ONE" -> "0NE""); 0: no limit.
 std::vector<wxString> VerifyLines(const VerifyResult& verify, size_t limit = 0);
@@ -75,7 +58,7 @@ std::vector<wxString> VerifyLines(const VerifyResult& verify, size_t limit = 0);
 // Send to radio with its checks, ending with exactly one box; the page's cells that differ
 // from what the radio holds afterwards get the mark colour. Returns the status, or -1 when a
 // check stopped it before a transfer began.
-int UploadCommand(TransferEnvironment& env, const SafetyOptions& safety, Page& page,
-                  int pageNumber, const wxString& port, WriteResult* result = nullptr);
+int UploadCommand(TransferEnvironment& env, const SafetyOptions& safety, Page& page, int pageNumber,
+                  const wxString& port, WriteResult* result = nullptr);
 
 }  // namespace lumo

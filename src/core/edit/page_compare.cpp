@@ -10,19 +10,20 @@
 namespace lumo {
 
 namespace {
-// How a value travels: any way, in the memory records of the digital radios, or in the
-// channel lines of the analog ones.
+// How a value travels: any way (a data file among them), in the memory records of the digital
+// radios, or in the channel lines of the analog ones.
 enum class Way { Any, Record, Line };
 
 enum class Likeness {
-    Number,     // the decimal value ("007", "7", " 7"); empty is 0; "GD1"/"GD2" the guards
-    Hex,        // the hexadecimal value ("0a", "000A")
-    Flags,      // the hexadecimal value without bit 0x08
-    Receive,    // "n/a" (receive only) stands for the row's receive frequency
-    Frequency,  // the value in Hz ("150.0000", "150.00000"); "n/a" is 0 Hz
-    Same,       // the texts in `same` are one value, the first of them
-    Cut,        // blanks at the ends dropped, then cut to `length` characters
-    Narrow,     // "n", "N", "n/a" and empty are narrow; every other mode is wide
+    Number,              // the decimal value ("007", "7", " 7"); empty is 0; "GD1"/"GD2" the guards
+    Hex,                 // the hexadecimal value ("0a", "000A")
+    Flags,               // the hexadecimal value without bit 0x08
+    Receive,             // "n/a" (receive only) stands for the row's receive frequency
+    Frequency,           // the value in Hz ("150.0000", "150.00000"); "n/a" is 0 Hz
+    Same,                // the texts in `same` are one value, the first of them
+    Cut,                 // blanks at the ends dropped, then cut to `length` characters
+    Narrow,              // "n", "N", "n/a" and empty are narrow; every other mode is wide
+    NoScanWithoutCodes,  // none ("0") when the row has no receive or transmit code
 };
 
 constexpr uint32_t Columns(std::initializer_list<int> columns) {
@@ -75,6 +76,9 @@ const RoundTripRule kRoundTripRules[] = {
     {Way::Line,   Columns({MODE}),                   Likeness::Narrow},
     // An analog line carries the scan lists as five boxes, read back as the number they make.
     {Way::Line,   Columns({SCAN}),                   Likeness::Number},
+    // A line without codes (AM pages have none) is shorter than a read expects: the read does
+    // not find its scan lists, and they come back as none.
+    {Way::Line,   Columns({SCAN}),                   Likeness::NoScanWithoutCodes},
 };
 // clang-format on
 
@@ -101,7 +105,8 @@ wxString Apply(const RoundTripRule& rule, const Page& page, int row, const wxStr
     long value = 0;
     switch (rule.likeness) {
         case Likeness::Number:
-            if (GuardNumber(page, text) >= 0) return wxString::Format("%ld", GuardNumber(page, text));
+            if (GuardNumber(page, text) >= 0)
+                return wxString::Format("%ld", GuardNumber(page, text));
             if (text.empty()) return "0";
             return ParseDecimal(text, value) ? wxString::Format("%ld", value) : text;
         case Likeness::Hex:
@@ -121,17 +126,19 @@ wxString Apply(const RoundTripRule& rule, const Page& page, int row, const wxStr
         case Likeness::Cut: return text.Left(rule.length).Strip(wxString::trailing);
         case Likeness::Narrow:
             return (text.empty() || text == "n" || text == "N" || text == "n/a") ? "N" : "W";
+        case Likeness::NoScanWithoutCodes:
+            return page.grid.Get(row, RCOD).empty() || page.grid.Get(row, TCOD).empty() ? "0"
+                                                                                        : text;
     }
     return text;
 }
 
-// A cell's text as the round trip's rules see it.
-wxString Normalised(const Page& page, int row, int column, bool digital) {
+// A cell's text as the rules of the way see it.
+wxString Normalised(const Page& page, int row, int column, Way way) {
     wxString text = page.grid.Get(row, column);
-    for (const RoundTripRule& rule : kRoundTripRules) {
-        bool way = rule.way == Way::Any || (rule.way == Way::Record) == digital;
-        if (way && (rule.columns & (1u << column))) text = Apply(rule, page, row, text);
-    }
+    for (const RoundTripRule& rule : kRoundTripRules)
+        if ((rule.way == Way::Any || rule.way == way) && (rule.columns & (1u << column)))
+            text = Apply(rule, page, row, text);
     return text;
 }
 
@@ -161,13 +168,14 @@ int RadioRow(const Page& page, int row) {
 }
 
 std::vector<ColumnDifference> CompareMemory(const Page& first, int row, const Page& second,
-                                            int other) {
-    bool digital = RadioFactsOf(first.params.radio).digitalSession;
+                                            int other, Trip trip) {
+    Way way = trip == Trip::File                                ? Way::Any
+              : RadioFactsOf(first.params.radio).digitalSession ? Way::Record
+                                                                : Way::Line;
     std::vector<ColumnDifference> differences;
     for (int col = 0; col < kColumnCount; ++col) {
         if (!IsMemoryColumn(first.Type(), col) && !IsMemoryColumn(second.Type(), col)) continue;
-        if (Normalised(first, row, col, digital) == Normalised(second, other, col, digital))
-            continue;
+        if (Normalised(first, row, col, way) == Normalised(second, other, col, way)) continue;
         differences.push_back({col, first.grid.Get(row, col), second.grid.Get(other, col)});
     }
     return differences;
@@ -187,7 +195,8 @@ std::vector<MemoryDifference> ComparePages(const Page& first, const Page& second
             found.emplace(key, MemoryDifference{DifferenceKind::Removed, key, row, {}});
             continue;
         }
-        std::vector<ColumnDifference> columns = CompareMemory(first, row, second, match->second);
+        std::vector<ColumnDifference> columns =
+            CompareMemory(first, row, second, match->second, Trip::File);
         if (!columns.empty())
             found.emplace(key, MemoryDifference{DifferenceKind::Changed, key, row, columns});
     }

@@ -27,16 +27,20 @@ struct MemoryDifference {
     std::vector<ColumnDifference> columns;
 };
 
+// How the second page of a comparison came to be: from a data file, or read back from the
+// first page's radio (whose records or channel lines carry some values differently).
+enum class Trip { File, Radio };
+
 // Where a radio keeps a row's memory: by its number ("GD1" and "GD2" name the guard memories),
 // or by the row when the number is not one of the page's.
 int RadioRow(const Page& page, int row);
 
-// The columns of row `row` of `first` that differ from row `other` of `second`, compared by
-// the rules of the first page's radio.
+// The columns of row `row` of `first` that differ from row `other` of `second`, under the
+// rules of the trip (and, back from a radio, of the first page's radio).
 std::vector<ColumnDifference> CompareMemory(const Page& first, int row, const Page& second,
-                                            int other);
-// Every memory the two pages hold differently, in the order of their numbers. The memories
-// pair by number, or by row when a page numbers two memories alike.
+                                            int other, Trip trip);
+// Every memory two data files' pages hold differently, in the order of their numbers. The
+// memories pair by number, or by row when a page numbers two memories alike.
 std::vector<MemoryDifference> ComparePages(const Page& first, const Page& second);
 
 // Gives the cells of the page (the first page of the comparison) that differ the mark colour:
