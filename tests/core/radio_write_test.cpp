@@ -1,4 +1,5 @@
-// Send to radio with its backup and verify, against the simulated radios on pseudo-terminals.
+// Send to radio with its backup and verify, against the simulated radios on pseudo-terminals,
+// and the rules by which a page and what came back from a radio or a file are compared.
 #include "commands/radio_write.h"
 #include "edit/shadows.h"
 #include "files/lumo_file.h"
@@ -109,6 +110,43 @@ class RadioWriteTest : public testing::Test {
     std::unique_ptr<SimServer> server;
 };
 }  // namespace
+
+// Two texts are one value when the trip between them writes it so; a data file keeps what a
+// radio's records or lines would change.
+TEST(RoundTripRules, TextsThatTheTripMakesOfOneValueAreTheSame) {
+    struct Case {
+        const char* name;
+        int radio, column;
+        const char* first;
+        const char* second;
+        Trip trip;
+        bool same;
+    };
+    const Case cases[] = {
+        {"number", kVRD21, MNUM, "007", "7", Trip::File, true},
+        {"other number", kVRD21, PRIM, "007", "8", Trip::File, false},
+        {"decimals", kVRD21, RFRQ, "150.0000", "150.000000", Trip::File, true},
+        {"other frequency", kVRD21, RFRQ, "150.0000", "150.0125", Trip::File, false},
+        {"tone off", kVR12, TTON, "64", "OFF", Trip::File, true},
+        {"code off", kVR12, RCOD, "000", "OFF", Trip::File, true},
+        {"hex in a record", kVRD21, RTGP, "1a", "001A", Trip::Radio, true},
+        {"hex in a file", kVRD21, RTGP, "1a", "001A", Trip::File, false},
+        {"scan flag", kVRD21, MFLG, "18", "10", Trip::Radio, true},
+        {"name in a record", kVRD21, DESC, "CHANNEL 12", "CHANNEL", Trip::Radio, true},
+        {"name in a file", kVRD21, DESC, "CHANNEL 12", "CHANNEL", Trip::File, false},
+        {"scan on a line", kVR12, SCAN, "05", "5", Trip::Radio, true},
+        {"n/a on a line", kVR12, RTON, "n/a", "OFF", Trip::Radio, true},
+        {"n/a in a file", kVR12, RTON, "n/a", "OFF", Trip::File, false},
+    };
+    for (const Case& c : cases) {
+        Page first = MakePage(c.radio);
+        FillFromDefaults(first, 1);
+        Page second = first;
+        first.grid.Set(1, c.column, c.first);
+        second.grid.Set(1, c.column, c.second);
+        EXPECT_EQ(CompareMemory(first, 1, second, 1, c.trip).empty(), c.same) << c.name;
+    }
+}
 
 // What a radio gives back differs in form from the page (numbers, frequencies, tones, names,
 // guard names): the verify passes all the same, for every kind of radio and record.

@@ -32,9 +32,8 @@ wxString FileNamePart(const wxString& text) {
 }
 
 bool AllDigits(const wxString& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](wxUniChar c) {
-        return c >= '0' && c <= '9';
-    });
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](wxUniChar c) { return c >= '0' && c <= '9'; });
 }
 
 bool IsStamp(const wxString& text) {
@@ -88,7 +87,8 @@ std::vector<BackupName> BackupsIn(const wxString& folder) {
     if (!wxDir::Exists(folder) || !dir.Open(folder)) return backups;
     wxString file;
     for (bool more = dir.GetFirst(&file, "*.lumo", wxDIR_FILES); more; more = dir.GetNext(&file))
-        if (std::optional<BackupName> name = ParseBackupName(wxFileName(folder, file).GetFullPath()))
+        if (std::optional<BackupName> name =
+                ParseBackupName(wxFileName(folder, file).GetFullPath()))
             backups.push_back(*name);
     std::sort(backups.begin(), backups.end());
     return backups;
@@ -107,10 +107,15 @@ void PruneBackups(const wxString& folder, const wxString& model, const wxString&
 
 wxString DefaultBackupFolder() {
     wxString data;
+    wxFileName folder;
     // The base directory specification ignores a relative XDG_DATA_HOME.
-    if (!wxGetEnv("XDG_DATA_HOME", &data) || !wxIsAbsolutePath(data))
-        data = wxFileName(wxGetHomeDir(), ".local/share").GetFullPath();
-    wxFileName folder = wxFileName::DirName(data);
+    if (wxGetEnv("XDG_DATA_HOME", &data) && wxIsAbsolutePath(data)) {
+        folder = wxFileName::DirName(data);
+    } else {
+        folder = wxFileName::DirName(wxGetHomeDir());
+        folder.AppendDir(".local");
+        folder.AppendDir("share");
+    }
     folder.AppendDir("lumo");
     folder.AppendDir("backups");
     return folder.GetPath();
