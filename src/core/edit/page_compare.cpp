@@ -42,26 +42,21 @@ struct RoundTripRule {
     size_t length = 0;           // Cut
 };
 
-// What a round trip through a radio or a data file makes of a value and still means the same.
-// Every rule that names a column is applied, in this order, to both texts before they are
-// compared; a column that no rule names is compared as it stands.
+// What a round trip makes of a value and still means the same. The rules of any way are texts
+// of one value, as data files, records and lines write them; the rules of one way are what
+// that way changes or loses. Every rule of the way that names a column is applied, in this
+// order, to both texts before they are compared; a column no rule names is compared as it
+// stands.
 // clang-format off
 const RoundTripRule kRoundTripRules[] = {
-    // Memory numbers: V1 records and the data file write "%03d", V2 records "%d"; an analog
-    // line names the guard memories GD1 and GD2.
-    {Way::Any,    Columns({MNUM, PRIM}),             Likeness::Number},
-    // Shadow slots come back "%d"; a page may leave a free slot empty.
-    {Way::Record, kShadowSlots,                      Likeness::Number},
-    // The unit ID comes back with seven digits from V2, the squelch value "%2d" from V1.
-    {Way::Record, Columns({TIDC, RNSV}),             Likeness::Number},
-    // Talkgroups and NACs come back upper-case with their leading zeros.
-    {Way::Record, Columns({RTGP, TTGP, RNAC, TNAC}), Likeness::Hex},
-    // MFLG's bit 0x08 travels as the scan flag, which SCAN holds.
-    {Way::Record, Columns({MFLG}),                   Likeness::Flags},
-    // A description travels as its first 8 (record) or 9 (line) characters, trimmed.
-    {Way::Record, Columns({DESC}),                   Likeness::Cut, nullptr, 8},
-    {Way::Line,   Columns({DESC}),                   Likeness::Cut, nullptr, 9},
-    // An analog line sends a receive-only channel's transmit frequency as the receive one.
+    // Numbers: V1 records and the data file write "%03d", V2 records "%d", the unit ID with
+    // seven digits, the squelch value "%2d"; an analog line names the guard memories GD1 and
+    // GD2; a page may leave a free shadow slot empty.
+    {Way::Any,    Columns({MNUM, PRIM, TIDC, RNSV}) | kShadowSlots, Likeness::Number},
+    // Flags, talkgroups and NACs are written with their leading zeros, or without.
+    {Way::Any,    Columns({MFLG, RTGP, TTGP, RNAC, TNAC}), Likeness::Hex},
+    // An analog line sends a receive-only channel's transmit frequency as the receive one
+    // (before the frequencies are read as numbers).
     {Way::Line,   Columns({TFRQ}),                   Likeness::Receive},
     // V1 records carry a frequency's text, V2 records its Hz ("n/a" as 0), analog lines four
     // decimals; a read writes it with the page's own number of decimals.
@@ -69,13 +64,18 @@ const RoundTripRule kRoundTripRules[] = {
     // The data file writes the tones "00" and "64" and the code "000" as "OFF".
     {Way::Any,    Columns({RTON, TTON}),             Likeness::Same, "OFF|00|64"},
     {Way::Any,    Columns({RCOD, TCOD}),             Likeness::Same, "OFF|000"},
+    // An analog line carries the scan lists as five boxes, read back as the number they make.
+    {Way::Any,    Columns({SCAN}),                   Likeness::Number},
+    // MFLG's bit 0x08 travels in a record as the scan flag, which SCAN holds.
+    {Way::Record, Columns({MFLG}),                   Likeness::Flags},
+    // A description travels as its first 8 (record) or 9 (line) characters, trimmed.
+    {Way::Record, Columns({DESC}),                   Likeness::Cut, nullptr, 8},
+    {Way::Line,   Columns({DESC}),                   Likeness::Cut, nullptr, 9},
     // An analog line sends "n/a" (the receive tone and code of guard rows, bands without tones
     // or codes) as zero, which comes back "OFF".
     {Way::Line,   Columns({RTON, TTON, RCOD, TCOD}), Likeness::Same, "OFF|n/a"},
     // An analog line carries narrow as "N" and every other mode as wide.
     {Way::Line,   Columns({MODE}),                   Likeness::Narrow},
-    // An analog line carries the scan lists as five boxes, read back as the number they make.
-    {Way::Line,   Columns({SCAN}),                   Likeness::Number},
     // A line without codes (AM pages have none) is shorter than a read expects: the read does
     // not find its scan lists, and they come back as none.
     {Way::Line,   Columns({SCAN}),                   Likeness::NoScanWithoutCodes},
