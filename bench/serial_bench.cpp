@@ -1,11 +1,14 @@
 // The serial link on a pseudo-terminal: bytes per second through it, and the time from a byte
 // arriving at the port to Read() handing it over. Also the record codec per record.
 #include "bench_pages.h"
+#include "commands/radio_write.h"
+#include "edit/row_check.h"
 #include "model/catalogue.h"
 #include "pages/page.h"
 #include "sim_server.h"
 #include "support/pty_pair.h"
 #include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
 #include "transfer/transfer_commands.h"
 #include "transfer/trecord.h"
 #include "transfer/wx_async_serial.h"
@@ -110,6 +113,47 @@ static void BM_SendAndReadFullEp25(benchmark::State& state) {
     server.Stop();
 }
 BENCHMARK(BM_SendAndReadFullEp25)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+// Send to radio of a whole 502-row VRD-21B page to a radio that holds one already, on the real
+// clock: without the safety net (argument 0), and with the backup before it and the verify
+// after it (1), each with the one-second pause that ends it.
+static void BM_SendFullEp25WithBackupAndVerify(benchmark::State& state) {
+    using namespace radiosim;
+    SimServer server(std::make_unique<DigitalRadio>(), nullptr, Faults());
+    std::string error;
+    if (!server.Open("", &error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    server.Start();
+    TempDir backups;
+    SteadyClock clock;
+    ScriptedDialogs dialogs;
+    TransferEnvironment env;
+    env.dialogs = &dialogs;
+    env.clock = &clock;
+    env.logPath = "/nonexistent/Lumo.log";
+    env.makeProgress = [](const wxString&) { return std::make_unique<QuietProgress>(); };
+    SafetyOptions safety = state.range(0) ? SafetyOptionsOf({}, backups.Path()) : PlainWrite();
+    // A page as the program holds one: checked, so its zones keep their limits.
+    Page page = FullPage(7);
+    CheckPage(page, dialogs, 0);
+    page.grid.GetSelection().SelectAll(page.grid.RowCount());
+    UploadCommand(env, PlainWrite(), page, 0, server.DevicePath());
+    for (auto _ : state) {
+        WriteResult result;
+        UploadCommand(env, safety, page, 0, server.DevicePath(), &result);
+        if (result.status != kTransferComplete || (state.range(0) && !result.verify.Passed()))
+            state.SkipWithError(static_cast<const char*>(result.message.utf8_str()));
+    }
+    server.Stop();
+}
+BENCHMARK(BM_SendFullEp25WithBackupAndVerify)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(2);
 
 int main(int argc, char** argv) {
     wxInitializer wx;

@@ -4,6 +4,7 @@
 
 #include "commands/commands.h"
 #include "edit/row_values.h"
+#include "files/backups.h"
 #include "files/file_commands.h"
 #include "page_view.h"
 #include "util/diag_log.h"
@@ -34,6 +35,8 @@ LumoFrame::LumoFrame()
       launchDocument_([](const wxString& path) { return wxLaunchDefaultApplication(path); }) {
     SetStatusText("Select function", 0);
     InitPrintSettings();
+    SetSettings(std::make_unique<ConfigSettings>());
+    backupFolder_ = DefaultBackupFolder();
 }
 
 void LumoFrame::OnClose(wxCloseEvent& event) {

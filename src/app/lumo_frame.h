@@ -7,8 +7,10 @@
 #include "transfer/port_selection.h"
 #include "transfer/transfer_context.h"
 #include "transfer/transfer_progress.h"
+#include "util/settings.h"
 
 #include <functional>
+#include <memory>
 
 class wxPrintout;
 enum class PrintOutcome;
@@ -44,9 +46,13 @@ class LumoFrame : public NorvLumFrame {
     void OnPrintPreview(wxCommandEvent& event) override;
     void OnPageSetup(wxCommandEvent& event) override;
 
-    // Radio transfers (lumo_frame_transfer.cpp).
+    // Radio transfers and the safety net of writes (lumo_frame_transfer.cpp).
     void OnUpload(wxCommandEvent& event) override;
     void OnDownload(wxCommandEvent& event) override;
+    void OnBackupSetting(wxCommandEvent& event) override;
+    void OnVerifySetting(wxCommandEvent& event) override;
+    void OnOpenLastBackup(wxCommandEvent& event) override;
+    void OnCompareWithFile(wxCommandEvent& event) override;
 
     // Checks and row commands (lumo_frame_edit.cpp).
     void OnValidatePage(wxCommandEvent& event) override;
@@ -73,6 +79,11 @@ class LumoFrame : public NorvLumFrame {
     const lumo::PasteBuffer& CopyBuffer() const { return pasteBuffer_; }
     // Opens each data file on a page of its own, as File > Open does (files named at start).
     void OpenFiles(const std::vector<wxString>& paths);
+    // What Lumo remembers between runs (the toolkit's configuration); tests give their own.
+    void SetSettings(std::unique_ptr<lumo::Settings> settings);
+    lumo::Settings& GetSettings() { return *settings_; }
+    // Where backups of radios go (the user's data folder; tests give their own).
+    void SetBackupFolder(const wxString& folder) { backupFolder_ = folder; }
     // Re-lays out the current page's grid after its target changed.
     void AdjustEditGrid();
     // Writes the page's parameters to the diagnostic log.
@@ -97,6 +108,12 @@ class LumoFrame : public NorvLumFrame {
     void RunRowCommand(const std::function<void(lumo::RowCommand&)>& command);
     // Prints with the print dialog and reports a printer that failed; true when printed.
     bool PrintWithDialog(wxWindow* parent, wxPrintout& printout);
+    // Reads a data file into the current page; false after saying why it could not.
+    bool OpenIntoCurrentPage(const wxString& path);
+    // Opens a data file on a new page; false when the notebook has no room (after saying so).
+    bool OpenOnNewPage(const wxString& path);
+    // The settings menu's check marks from the settings.
+    void ShowSafetySettings();
 
     std::function<bool(const wxString&)> launchDocument_;
     std::function<PrintOutcome(wxPrintout&)> printRunner_;
@@ -104,6 +121,8 @@ class LumoFrame : public NorvLumFrame {
     lumo::PortSelection port_;
     lumo::SteadyClock clock_;
     lumo::HeldRadio heldRadio_;  // the radio read last in this run
+    std::unique_ptr<lumo::Settings> settings_;
+    wxString backupFolder_;
 };
 
 // The one main frame of the process, for code that is not called by it.

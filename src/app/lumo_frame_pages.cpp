@@ -84,27 +84,36 @@ void LumoFrame::RemovePage(int deleted) {
         ShowPageParameters(p);
 }
 
+bool LumoFrame::OpenIntoCurrentPage(const wxString& path) {
+    wxString message;
+    if (OpenFileInto(pages_, pages_.Current(), path, &message)) {
+        AdjustEditGrid();
+        ShowPageStatus(pages_.Current());
+        return true;
+    }
+    Dialogs().Message(message + "\n\n" + path, "Error", DialogIcon::Error);
+    return false;
+}
+
+bool LumoFrame::OpenOnNewPage(const wxString& path) {
+    if (pages_.Count() >= kPageSlots) {
+        Dialogs().Message("Cannot add further pages to notebook", "MAX Page Reached");
+        return false;
+    }
+    int slot = pages_.Count();
+    SetPageParameters(pages_.Slot(slot), slot, 1, 0);
+    CreateNewPage(slot);
+    if (!OpenIntoCurrentPage(path)) RemovePage(pages_.Current());
+    return true;
+}
+
 void LumoFrame::OpenFiles(const std::vector<wxString>& paths) {
     bool intoStartPage = true;  // the page Lumo starts with holds nothing yet
     for (const wxString& path : paths) {
-        if (!intoStartPage) {
-            if (pages_.Count() >= kPageSlots) {
-                Dialogs().Message("Cannot add further pages to notebook", "MAX Page Reached");
-                return;
-            }
-            int slot = pages_.Count();
-            SetPageParameters(pages_.Slot(slot), slot, 1, 0);
-            CreateNewPage(slot);
-        }
-        wxString message;
-        if (OpenFileInto(pages_, pages_.Current(), path, &message)) {
-            intoStartPage = false;
-            AdjustEditGrid();
-            ShowPageStatus(pages_.Current());
-            continue;
-        }
-        Dialogs().Message(message + "\n\n" + path, "Error", DialogIcon::Error);
-        if (!intoStartPage) RemovePage(pages_.Current());
+        if (intoStartPage)
+            intoStartPage = !OpenIntoCurrentPage(path);
+        else if (!OpenOnNewPage(path))
+            return;
     }
 }
 

@@ -1,9 +1,16 @@
-// The radio transfer commands of the main frame.
+// The radio transfer commands of the main frame, and the safety net of writes: the settings,
+// the last backup and the comparison with a file.
 #include "lumo_frame.h"
 
+#include "commands/commands.h"
+#include "commands/radio_write.h"
+#include "files/backups.h"
+#include "files/file_commands.h"
 #include "page_view.h"
 #include "progress_frame.h"
 #include "transfer/transfer_commands.h"
+
+#include <wx/menu.h>
 
 using namespace lumo;
 
@@ -32,7 +39,8 @@ void LumoFrame::OnUpload(wxCommandEvent&) {
     view->Grid()->DisableCellEditControl();
     view->SelectionToStore();
     TransferEnvironment env = EnvironmentOf(this, Dialogs(), clock_, heldRadio_);
-    UploadCommand(env, view->GetPage(), pages_.Current(), port_.name);
+    SafetyOptions safety = SafetyOptionsOf(ReadWriteSafety(*settings_), backupFolder_);
+    UploadCommand(env, safety, view->GetPage(), pages_.Current(), port_.name);
     view->SelectionFromStore();
     view->Refresh();
 }
@@ -47,4 +55,42 @@ void LumoFrame::OnDownload(wxCommandEvent&) {
     view->SelectionFromStore();
     AdjustEditGrid();
     ShowPageStatus(pages_.Current());
+}
+
+void LumoFrame::SetSettings(std::unique_ptr<Settings> settings) {
+    settings_ = std::move(settings);
+    ShowSafetySettings();
+}
+
+void LumoFrame::ShowSafetySettings() {
+    WriteSafety safety = ReadWriteSafety(*settings_);
+    GetMenuBar()->Check(ID_BACKUP_BEFORE_WRITING, safety.backup);
+    GetMenuBar()->Check(ID_VERIFY_AFTER_WRITING, safety.verify);
+}
+
+// The setting changes with each choice of its item, however the item's own mark got there.
+void LumoFrame::OnBackupSetting(wxCommandEvent&) {
+    WriteSafety safety = ReadWriteSafety(*settings_);
+    safety.backup = !safety.backup;
+    SaveWriteSafety(*settings_, safety);
+    ShowSafetySettings();
+}
+
+void LumoFrame::OnVerifySetting(wxCommandEvent&) {
+    WriteSafety safety = ReadWriteSafety(*settings_);
+    safety.verify = !safety.verify;
+    SaveWriteSafety(*settings_, safety);
+    ShowSafetySettings();
+}
+
+void LumoFrame::OnOpenLastBackup(wxCommandEvent&) {
+    PageView* view = CurrentView();
+    if (!view) return;
+    view->Grid()->DisableCellEditControl();
+    wxString path = LastBackupCommand(Dialogs(), view->GetPage(), backupFolder_);
+    if (!path.empty()) OpenOnNewPage(path);
+}
+
+void LumoFrame::OnCompareWithFile(wxCommandEvent&) {
+    RunOnPage([&](Page& page) { CompareFileCommand(Dialogs(), page, pages_.Current()); });
 }

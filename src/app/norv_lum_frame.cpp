@@ -68,6 +68,11 @@ const CommandBinding kCommandBindings[] = {
     {ID_DEFAULT_FILE, &NorvLumFrame::OnDefaultFile},
     {ID_SAVE_DEFAULT, &NorvLumFrame::OnSaveDefault},
     {ID_LOAD_DEFAULT, &NorvLumFrame::OnLoadDefault},
+    // The safety net of writes to a radio.
+    {ID_BACKUP_BEFORE_WRITING, &NorvLumFrame::OnBackupSetting},
+    {ID_VERIFY_AFTER_WRITING, &NorvLumFrame::OnVerifySetting},
+    {ID_OPEN_LAST_BACKUP, &NorvLumFrame::OnOpenLastBackup},
+    {ID_COMPARE_WITH_FILE, &NorvLumFrame::OnCompareWithFile},
 };
 
 wxBitmap ToolBitmap(const char* relativePath) {
@@ -133,8 +138,12 @@ void NorvLumFrame::BuildMenuBar() {
     auto* menuBar = new wxMenuBar;
     for (const char* title : MenuTitles) {
         auto* menu = new wxMenu;
-        for (const MenuItemSpec& item : MenuItems)
-            if (wxString(item.menu) == title) menu->Append(item.id, item.label, item.help);
+        for (const MenuItemSpec& item : MenuItems) {
+            if (wxString(item.menu) != title) continue;
+            bool check = std::find(CheckMenuItems.begin(), CheckMenuItems.end(), item.id) !=
+                         CheckMenuItems.end();
+            menu->Append(item.id, item.label, item.help, check ? wxITEM_CHECK : wxITEM_NORMAL);
+        }
         menuBar->Append(menu, title);
     }
     SetMenuBar(menuBar);

@@ -69,6 +69,11 @@ class NorvLumFrame : public wxFrame {
     virtual void OnSaveDefault(wxCommandEvent&) {}
     virtual void OnLoadDefault(wxCommandEvent&) {}
     virtual void OnUnused(wxCommandEvent&) {}
+    // The safety net of writes to a radio.
+    virtual void OnBackupSetting(wxCommandEvent&) {}
+    virtual void OnVerifySetting(wxCommandEvent&) {}
+    virtual void OnOpenLastBackup(wxCommandEvent&) {}
+    virtual void OnCompareWithFile(wxCommandEvent&) {}
 
     lumo::PageTable& Pages() { return pages_; }
     PageView* View(int slot) const;

@@ -1,6 +1,7 @@
 // Transfers with a digital radio: the session and its commands against the simulated radio on
 // a pseudo-terminal. A scaled clock makes the 30-second reply limit pass in 0.6 s.
 #include "transfer/digital_session.h"
+#include "commands/radio_write.h"
 #include "edit/shadows.h"
 #include "rules/frequency_rules.h"
 #include "sim_server.h"
@@ -26,12 +27,6 @@ constexpr int kVRD21 = 6;
 constexpr int kVRD21B = 7;
 constexpr int kVR12 = 1;
 constexpr int kVR19 = 2;
-
-long Number(const Page& page, int row, int col) {
-    long value = -1;
-    ParseDecimal(page.grid.Get(row, col), value);
-    return value;
-}
 
 class DigitalSessionTest : public testing::Test {
   protected:
@@ -60,7 +55,7 @@ class DigitalSessionTest : public testing::Test {
     }
     wxString Port() const { return server->DevicePath(); }
     // Send to radio and Get from radio, each ending with its one box.
-    int Write(Page& page) { return UploadCommand(env, page, 0, Port()); }
+    int Write(Page& page) { return UploadCommand(env, PlainWrite(), page, 0, Port()); }
     int Read(Page& page) { return DownloadCommand(env, page, 0, Port()); }
     size_t RadioMemories() {
         std::lock_guard<std::mutex> lock(server->RadioMutex());
@@ -127,18 +122,9 @@ TEST_F(DigitalSessionTest, APageWrittenAndReadBackIsThePage) {
 
     Page back = MakePage(kVRD21B);
     EXPECT_EQ(Read(back), kTransferComplete);
+    // The columns come back as they went (the verify's round trip, radio_write_test).
     std::vector<wxString> boxes = {"Complete: 8 memories written.", "Complete: 8 memories read."};
     EXPECT_EQ(dialogs.Messages(), boxes);
-    for (int row = 1; row <= 6; ++row) {
-        // Numbers and frequencies come back in the page's own format.
-        for (int col : {MNUM, PRIM})
-            EXPECT_EQ(Number(back, row, col), Number(page, row, col)) << "row " << row;
-        for (int col : {RFRQ, TFRQ})
-            EXPECT_EQ(FrequencyHz(back.grid.Get(row, col)), FrequencyHz(page.grid.Get(row, col)));
-        for (int col : {DESC, MODE, RSQL, RTON, RCOD, RTGP, RNAC, ZONE, SHAD, SCAN})
-            EXPECT_EQ(back.grid.Get(row, col), page.grid.Get(row, col))
-                << "row " << row << " " << ColumnKeys[col];
-    }
     EXPECT_TRUE(ShadowLinksHaveBothEnds(back));
     EXPECT_TRUE(ZoneCountersMatchRows(back));
     EXPECT_EQ(held.firmware, "020100");
@@ -375,7 +361,8 @@ TEST_F(DigitalSessionTest, NothingSelectedOrNoPortIsReportedBeforeAnythingIsSent
     EXPECT_TRUE(Sent().empty());
     page.grid.GetSelection().AddRow(1);
     dialogs.shown.clear();
-    EXPECT_EQ(UploadCommand(env, page, 0, dir.Path("no-such-port")), kTransferPortError);
+    EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, dir.Path("no-such-port")),
+              kTransferPortError);
     EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"Invalid COM Port (or Port in use)"}));
 }
 
@@ -438,14 +425,14 @@ TEST_F(DigitalSessionTest, CommandsCheckTheirPreconditions) {
     EXPECT_EQ(dialogs.Messages().back(), "No Port selected!");
     EXPECT_EQ(page.grid.GetRow(1), before);
 
-    EXPECT_EQ(UploadCommand(env, page, 0, "/dev/null"), -1);
+    EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, "/dev/null"), -1);
     EXPECT_EQ(dialogs.Messages().back(), "No data selected!");
 
     Page vr19 = MakePage(kVR19);
     FillFromDefaults(vr19, 1);
     vr19.grid.GetSelection().AddRow(1);
     dialogs.shown.clear();
-    EXPECT_EQ(UploadCommand(env, vr19, 0, "/dev/null"), kTransferUnsupported);
+    EXPECT_EQ(UploadCommand(env, PlainWrite(), vr19, 0, "/dev/null"), kTransferUnsupported);
     EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"VR-19 is not currently supported!"}));
 
     Page analog = MakePage(kVR12);

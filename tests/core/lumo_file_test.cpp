@@ -1,6 +1,7 @@
 #include "files/lumo_file.h"
 #include "edit/row_check.h"
 #include "edit/shadows.h"
+#include "files/backups.h"
 #include "files/file_commands.h"
 #include "support/page_fixtures.h"
 #include "support/scripted_dialogs.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <wx/filename.h>
 #include <wx/sstream.h>
+#include <wx/utils.h>
 #include <wx/xml/xml.h>
 
 #include <sys/stat.h>
@@ -39,7 +41,7 @@ Page FilledPage(int radio, int choice, std::mt19937& random) {
     Page page = MakePage(radio, choice);
     for (int row = 1; row <= page.Rows(); row += 1 + static_cast<int>(random() % 7)) {
         for (int col = 0; col < RONL + 1; ++col) {
-            if (!IsFieldWritten(page.Type(), col)) continue;
+            if (!IsMemoryColumn(page.Type(), col)) continue;
             page.grid.Set(row, col,
                           wxString::Format("v%d-%u", col, static_cast<unsigned>(random() % 1000)));
         }
@@ -69,7 +71,7 @@ TEST(DataFile, RoundTripsEveryPageTypeCellByCell) {
         EXPECT_EQ(read.grid.RowCount(), page.grid.RowCount());
         for (int row = 1; row <= page.Rows(); ++row)
             for (int col = 0; col <= RONL; ++col) {
-                if (!IsFieldWritten(page.Type(), col) || col == ZONE) continue;
+                if (!IsMemoryColumn(page.Type(), col) || col == ZONE) continue;
                 ASSERT_EQ(read.grid.Get(row, col), page.grid.Get(row, col))
                     << RadioNames[radio] << " row " << row << " " << ColumnKeys[col];
             }
@@ -322,4 +324,45 @@ TEST(FileCommands, OpenReportsBadFilesAndKeepsThePage) {
     EXPECT_EQ(pages.Slot(0).strings.fileName, "long-names");
     EXPECT_TRUE(pages.Slot(0).params.pageFlags & kPageFlagFromFile);
     EXPECT_FALSE(pages.Slot(0).HasUnsavedChanges());
+}
+
+// Backups are data files named by radio, ID and time in the user's data folder; each radio
+// keeps its newest ones.
+TEST(Backups, NamedByRadioIdAndTimeAndTheNewestOfEachRadioKept) {
+    const std::pair<const char*, wxString> folders[] = {
+        {"/data/home", "/data/home/lumo/backups"},
+        {"relative", wxGetHomeDir() + "/.local/share/lumo/backups"},
+    };
+    for (const auto& [xdg, folder] : folders) {
+        wxSetEnv("XDG_DATA_HOME", xdg);
+        EXPECT_EQ(DefaultBackupFolder(), folder);
+    }
+    wxUnsetEnv("XDG_DATA_HOME");
+    wxDateTime start(1, wxDateTime::Jan, 2026, 9, 30, 5);
+    EXPECT_EQ(BackupFileName("VRD-21", "20260101093005", start),
+              "VRD-21_20260101093005_2026-01-01_09-30-05.lumo");
+
+    TempDir dir;
+    wxString folder = dir.Path("made/backups");
+    Page page = MakePage(1);
+    std::vector<wxString> saved;
+    for (int i = 0; i < kBackupsKept + 2; ++i)
+        saved.push_back(SaveBackup(page, folder, "", start + wxTimeSpan::Minutes(i), nullptr));
+    EXPECT_EQ(wxFileName(saved[0]).GetFullName(), "VR-12_2026-01-01_09-30-05.lumo");
+    // Another radio, or the same model with an ID, counts apart.
+    wxString others[] = {SaveBackup(MakePage(6), folder, "", start, nullptr),
+                         SaveBackup(page, folder, "20260101093005", start, nullptr)};
+    for (size_t i = 0; i < saved.size(); ++i)
+        EXPECT_EQ(wxFileExists(saved[i]), i >= 2) << i;
+    for (const wxString& other : others)
+        EXPECT_TRUE(wxFileExists(other)) << other;
+    wxString again =
+        SaveBackup(page, folder, "", start + wxTimeSpan::Minutes(kBackupsKept + 1), nullptr);
+    EXPECT_EQ(again, saved.back().BeforeLast('.') + "-2.lumo");
+    EXPECT_EQ(LastBackup(folder, "VR-12"), again);
+    EXPECT_EQ(LastBackup(folder, "VR-13"), "");
+    Page restored = MakePage(6);
+    wxString message;
+    EXPECT_EQ(OpenLumoFileAt(again, restored, 0, &message), kFileOk) << message;
+    EXPECT_EQ(restored.params.radio, 1);
 }

@@ -5,6 +5,7 @@
 #include "lumo_frame.h"
 #include "page_view.h"
 #include "scripted_dialogs.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -35,6 +36,9 @@ class FrameTest : public testing::Test {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         frame->SetDialogs(std::move(scripted));
+        // Nothing a test does reaches the user's configuration or data folder.
+        frame->SetSettings(std::make_unique<lumo::MemorySettings>());
+        frame->SetBackupFolder(scratch.Path("backups"));
         frame->Show();
         ASSERT_TRUE(WaitUntil([this] { return frame->IsShownOnScreen(); }));
     }
@@ -82,4 +86,5 @@ class FrameTest : public testing::Test {
 
     LumoFrame* frame = nullptr;
     ScriptedDialogs* dialogs = nullptr;
+    TempDir scratch;
 };

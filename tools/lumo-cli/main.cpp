@@ -2,6 +2,7 @@
 // and a non-zero exit code.
 #include "cli_dialogs.h"
 #include "cli_progress.h"
+#include "commands/radio_write.h"
 #include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "edit/row_values.h"
@@ -41,9 +42,18 @@ const char* const kUsage =
     "                                 PolyLum .m10-.m70, CSV, VRA-50 CSV) into a new page\n"
     "  export IN.lumo -o OUT.csv      write the page's memories as CSV (the VRA-50's own layout\n"
     "                                 on VRA-50 pages)\n"
-    "  send IN.lumo --port DEVICE     send the page's memories to its radio (or the simulator)\n"
+    "  send IN.lumo --port DEVICE [--no-backup] [--no-verify] [--backup-dir DIR]\n"
+    "                                 send the page's memories to its radio (or the simulator):\n"
+    "                                 the radio is read into a backup file first (in DIR; by\n"
+    "                                 default $XDG_DATA_HOME/lumo/backups, else\n"
+    "                                 ~/.local/share/lumo/backups) and read back afterwards to\n"
+    "                                 verify every memory sent; the last line says what was\n"
+    "                                 written, verified and where the backup is\n"
     "  get RADIO [BAND] --port DEVICE -o OUT.lumo\n"
     "                                 read a radio's memories into a new page\n"
+    "  diff A.lumo B.lumo             print the memories that differ, one line each (added,\n"
+    "                                 removed, changed with the column's two values); exit\n"
+    "                                 code 0 when the pages are equal, 1 when not, 2 on errors\n"
     "  --version                      print the program's version\n"
     "  -h, --help                     print this text\n";
 
@@ -52,12 +62,17 @@ struct Arguments {
     wxString output;
     wxString port = "none";
     bool dump = false;
+    bool noBackup = false, noVerify = false;
+    wxString backupDir;
 };
 
 const wxCmdLineEntryDesc kOptions[] = {
     {wxCMD_LINE_OPTION, "o", nullptr, "the file to write", wxCMD_LINE_VAL_STRING, 0},
     {wxCMD_LINE_OPTION, nullptr, "port", "the radio's serial device", wxCMD_LINE_VAL_STRING, 0},
     {wxCMD_LINE_SWITCH, nullptr, "dump", "print the page's rows", wxCMD_LINE_VAL_NONE, 0},
+    {wxCMD_LINE_SWITCH, nullptr, "no-backup", "write without a backup", wxCMD_LINE_VAL_NONE, 0},
+    {wxCMD_LINE_SWITCH, nullptr, "no-verify", "do not read back", wxCMD_LINE_VAL_NONE, 0},
+    {wxCMD_LINE_OPTION, nullptr, "backup-dir", "the backup folder", wxCMD_LINE_VAL_STRING, 0},
     {wxCMD_LINE_PARAM, nullptr, nullptr, "COMMAND ARGUMENTS", wxCMD_LINE_VAL_STRING,
      wxCMD_LINE_PARAM_OPTIONAL | wxCMD_LINE_PARAM_MULTIPLE},
     {wxCMD_LINE_NONE, nullptr, nullptr, nullptr, wxCMD_LINE_VAL_NONE, 0},
@@ -75,6 +90,9 @@ Arguments ArgumentsOf(const wxCmdLineParser& parser) {
     parser.Found("o", &args.output);
     parser.Found("port", &args.port);
     args.dump = parser.Found("dump");
+    args.noBackup = parser.Found("no-backup");
+    args.noVerify = parser.Found("no-verify");
+    parser.Found("backup-dir", &args.backupDir);
     return args;
 }
 
@@ -152,12 +170,15 @@ bool NewPageToSave(const Arguments& args, size_t first, const char* usage, Page&
     return NewPage(args.positional[first], hasBand ? &args.positional[first + 1] : nullptr, page);
 }
 
+wxString OneLine(const wxString& text) {
+    wxString line = text;
+    line.Replace("\n", " ");
+    return line;
+}
+
 void PrintMessages(const CliDialogs& dialogs) {
-    for (const wxString& text : dialogs.messages) {
-        wxString line = text;
-        line.Replace("\n", " ");
-        Print(line + "\n");
-    }
+    for (const wxString& text : dialogs.messages)
+        Print(OneLine(text) + "\n");
 }
 
 int NewCommand(const Arguments& args) {
@@ -183,11 +204,8 @@ int CheckCommand(const Arguments& args) {
     CliDialogs dialogs;
     CheckReport report;
     CheckPage(page, dialogs, 0, &report);
-    for (const wxString& text : dialogs.messages) {
-        wxString line = text;
-        line.Replace("\n", " ");
-        Print("Error: " + line + "\n");
-    }
+    for (const wxString& text : dialogs.messages)
+        Print("Error: " + OneLine(text) + "\n");
     for (const auto& [row, col] : report.highlighted)
         Print(wxString::Format("highlight %d %s\n", row, ColumnKeys[col]));
     if (args.dump) Dump(page);
@@ -261,7 +279,31 @@ int SendCommand(const Arguments& args) {
     CliDialogs dialogs;
     SteadyClock clock;
     TransferEnvironment env = CliEnvironment(dialogs, clock);
-    return TransferResult(dialogs, UploadCommand(env, page, 0, args.port));
+    SafetyOptions safety = SafetyOptionsOf({!args.noBackup, !args.noVerify}, args.backupDir);
+    safety.offerWriteWithoutBackup = false;  // --no-backup says so beforehand
+    WriteResult result;
+    int status = UploadCommand(env, safety, page, 0, args.port, &result);
+    bool transferred = result.backupFailed || !result.write.message.empty();
+    if (status < 0 || !transferred) return TransferResult(dialogs, status);
+    // The messages before the final box (a read prompt), the write's own text, what the
+    // verify found, and the summary last.
+    bool complete = status == kTransferComplete;
+    for (size_t i = 0; i + 1 < dialogs.messages.size(); ++i)
+        complete ? Print(OneLine(dialogs.messages[i]) + "\n") : (void)Fail(dialogs.messages[i]);
+    if (complete) Print(result.write.message + "\n");
+    for (const wxString& line : VerifyLines(result.verify))
+        Print(line + "\n");
+    Print(WriteSummary(result) + "\n");
+    if (result.backupFailed) {
+        Fail(dialogs.messages.back());
+        return Fail("--no-backup writes without a backup");
+    }
+    if (!complete) return Fail(result.write.message);
+    if (!safety.verify || result.verify.Passed()) return 0;
+    return Fail(result.verify.done ? "Verify failed: send the page again, or restore the radio "
+                                     "from the backup"
+                                   : "Not verified: the radio could not be read back (" +
+                                         StatusText(result.verify.status) + ")");
 }
 
 int GetCommand(const Arguments& args) {
@@ -275,6 +317,23 @@ int GetCommand(const Arguments& args) {
     wxString error;
     if (!SaveLumoFile(page, args.output, &error)) return Fail(error);
     return TransferResult(dialogs, status);
+}
+
+// The two pages' memories that differ, one line each; a file that cannot be read is an error
+// (exit code 2), as with diff(1).
+int DiffCommand(const Arguments& args) {
+    if (args.positional.size() != 2) throw UsageError("diff needs A.lumo B.lumo");
+    Page first, second;
+    if (!LoadPage(args.positional[0], first) || !LoadPage(args.positional[1], second)) return 2;
+    bool sameTarget =
+        first.params.radio == second.params.radio && first.params.band == second.params.band;
+    if (!sameTarget)
+        Print("radio: " + first.strings.radioName + " " + first.strings.bandName + " -> " +
+              second.strings.radioName + " " + second.strings.bandName + "\n");
+    std::vector<MemoryDifference> differences = ComparePages(first, second);
+    for (const wxString& line : DifferenceLines(differences, {"added", "removed"}))
+        Print(line + "\n");
+    return sameTarget && differences.empty() ? 0 : 1;
 }
 
 }  // namespace
@@ -297,7 +356,7 @@ int main(int argc, char** argv) {
     const std::map<wxString, std::function<int(const Arguments&)>> verbs = {
         {"new", NewCommand},       {"dump", DumpCommand},     {"check", CheckCommand},
         {"import", ImportCommand}, {"export", ExportCommand}, {"send", SendCommand},
-        {"get", GetCommand}};
+        {"get", GetCommand},       {"diff", DiffCommand}};
     wxString command = parser.GetParam(0);
     auto verb = verbs.find(command);
     if (verb == verbs.end()) return Misused("lumo-cli", "unknown command '" + command + "'");

@@ -56,15 +56,18 @@ std::string AnalogRadio::HandleLine(const std::string& raw) {
             pib_ = std::atoi(line.c_str());
             mode_ = Mode::Command;
             return std::string();
-        case Mode::Writing:
+        case Mode::Writing: {
             if (IsEndLine(line)) {
                 mode_ = Mode::Command;
                 return std::string();
             }
             // Anything but a channel line is not acknowledged: the program waits in vain.
             if (!IsChannelLine(raw)) return std::string();
-            memory_[std::atoi(raw.substr(0, 3).c_str())] = raw;
+            int number = std::atoi(raw.substr(0, 3).c_str());
+            std::string& stored = memory_[number] = raw;
+            if (number == corrupted_) stored[4] = raw[4] == 'X' ? 'Y' : 'X';  // its name
             return std::string(1, kEnq);
+        }
         case Mode::Command: break;
     }
     if (line == "rt") {

@@ -14,7 +14,8 @@ constexpr char kEnq = 0x05;
 
 class AnalogRadio {
   public:
-    explicit AnalogRadio(int rows = 122) : rows_(rows) {}
+    // `corrupted`: a memory it stores damaged (a character of its name), -1 for none.
+    explicit AnalogRadio(int rows = 122, int corrupted = -1) : rows_(rows), corrupted_(corrupted) {}
 
     // Bytes to send back for the bytes received.
     std::string Receive(const std::string& bytes);
@@ -33,6 +34,7 @@ class AnalogRadio {
     std::string ReadAll() const;
 
     int rows_;
+    int corrupted_;
     int pib_ = 0;
     Mode mode_ = Mode::Command;
     std::string pending_;

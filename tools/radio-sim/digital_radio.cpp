@@ -11,6 +11,7 @@ const char* const kBusy = "T204000002";
 const char* const kRefuse = "T204000003";
 const char* const kEnd = "T9030000";
 const std::vector<std::string> kHardwareTexts = {"LUMO-SIM", "BOARD 1.0", "SERIAL 0001"};
+constexpr size_t kCorruptedDigit = 8 + 2 * 8;
 
 int Hex(const std::string& text, size_t pos, size_t digits) {
     if (pos + digits > text.size()) return -1;
@@ -175,8 +176,13 @@ std::vector<std::string> DigitalRadio::NextRecord() {
 }
 
 void DigitalRadio::StoreMemoryRecord(const std::string& record) {
-    memory_[Hex(record, 4, 4)] = record;
-    LinkShadow(record);
+    int address = Hex(record, 4, 4);
+    std::string stored = record;
+    // A damaged store: data byte 8, a character of the name in both record versions.
+    if (address == settings_.corruptedAddress)
+        stored.replace(kCorruptedDigit, 2, stored.compare(kCorruptedDigit, 2, "58") ? "58" : "59");
+    memory_[address] = stored;
+    LinkShadow(stored);
 }
 
 // The radio keeps its own shadow lists: a shadow's record names its primary and its slot, and

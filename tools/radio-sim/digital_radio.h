@@ -15,6 +15,7 @@ struct DigitalSettings {
     int modes = 0x70;                 // analog wide, analog narrow, P25 conventional
     int purgeBusyReplies = 2;         // "busy" lines before a purge is done
     int refusedAddress = -1;          // a memory record it refuses, -1 for none
+    int corruptedAddress = -1;        // a memory record it stores damaged, -1 for none
 };
 
 class DigitalRadio {

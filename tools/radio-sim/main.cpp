@@ -44,6 +44,8 @@ const char* const kUsage =
     "  --noise             a line of noise before every reply\n"
     "  --split             replies leave one byte at a time\n"
     "  --refuse ADDR       refuse the memory record of this address\n"
+    "  --corrupt ADDR      store the memory of this address (analog: this memory number)\n"
+    "                      with one character of its name changed\n"
     "  --drop-after N      hang up after N replies\n"
     "  --purge-busy N      busy replies before a purge is done (default 2)\n"
     "\n"
@@ -64,6 +66,7 @@ const wxCmdLineEntryDesc kOptions[] = {
     {wxCMD_LINE_SWITCH, nullptr, "noise", "noise before replies", wxCMD_LINE_VAL_NONE, 0},
     {wxCMD_LINE_SWITCH, nullptr, "split", "one byte at a time", wxCMD_LINE_VAL_NONE, 0},
     {wxCMD_LINE_OPTION, nullptr, "refuse", "a refused address", wxCMD_LINE_VAL_NUMBER, 0},
+    {wxCMD_LINE_OPTION, nullptr, "corrupt", "a damaged memory", wxCMD_LINE_VAL_NUMBER, 0},
     {wxCMD_LINE_OPTION, nullptr, "drop-after", "hang up", wxCMD_LINE_VAL_NUMBER, 0},
     {wxCMD_LINE_OPTION, nullptr, "purge-busy", "busy replies", wxCMD_LINE_VAL_NUMBER, 0},
     {wxCMD_LINE_PARAM, nullptr, nullptr, "digital|analog", wxCMD_LINE_VAL_STRING,
@@ -127,6 +130,7 @@ Options OptionsOf(const wxCmdLineParser& parser) {
     o.faults.noise = parser.Found("noise");
     o.faults.split = parser.Found("split");
     SetNumber(parser, "refuse", o.settings.refusedAddress);
+    SetNumber(parser, "corrupt", o.settings.corruptedAddress);
     SetNumber(parser, "drop-after", o.faults.dropAfter);
     SetNumber(parser, "purge-busy", o.settings.purgeBusyReplies);
     return o;
@@ -180,7 +184,8 @@ int main(int argc, char** argv) {
         if (options.digital)
             digital = std::make_unique<DigitalRadio>(options.settings);
         else
-            analog = std::make_unique<AnalogRadio>(RowsOfRadio(options.radio));
+            analog = std::make_unique<AnalogRadio>(RowsOfRadio(options.radio),
+                                                   options.settings.corruptedAddress);
         SimServer server(std::move(digital), std::move(analog), options.faults);
         std::string error;
         if (!server.Open(options.link, &error)) {

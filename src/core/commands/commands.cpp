@@ -7,7 +7,7 @@ namespace lumo {
 
 const std::array<const char*, 5> MenuTitles = {"File", "Page", "Data", "Settings", "Help"};
 
-const std::array<MenuItemSpec, 21> MenuItems = {{
+const std::array<MenuItemSpec, 25> MenuItems = {{
     {"File", "&Open", "Open a memory data file", ID_OPEN},
     {"File", "&Save", "Save memory data file", ID_SAVE},
     {"File", "save &As...", "Save file to new name", ID_SAVE_AS},
@@ -25,11 +25,22 @@ const std::array<MenuItemSpec, 21> MenuItems = {{
     {"Data", "select &All", "Select all for transfer", ID_SELECT_ALL},
     {"Data", "d&E-Select all", "Clear all for transfer", ID_DESELECT_ALL},
     {"Data", "&Clear Highlights", "Clear cell highlight", ID_CLEAR_HIGHLIGHT},
+    // The safety net of writes to a radio.
+    {"Data", "&Open the last backup", "Open the newest backup of this page's radio on a new page",
+     ID_OPEN_LAST_BACKUP},
+    {"Data", "Compare with &file...", "Mark the cells that differ from a data file",
+     ID_COMPARE_WITH_FILE},
+    {"Settings", "Back &up the radio before writing",
+     "Read the radio into a backup file before each write", ID_BACKUP_BEFORE_WRITING},
+    {"Settings", "&Verify after writing", "Read the radio back after each write and compare",
+     ID_VERIFY_AFTER_WRITING},
     {"Settings", "set &Port", "Set com port", ID_SET_PORT},
     {"Settings", "set &Target", "Set target radio", ID_SET_TARGET},
     {"Help", "&Help file", "Help on Lumo", ID_HELP},
     {"Help", "&About", "Information About Lumo", ID_ABOUT},
 }};
+
+const std::array<int, 2> CheckMenuItems = {ID_BACKUP_BEFORE_WRITING, ID_VERIFY_AFTER_WRITING};
 
 const std::array<ToolSpec, 11> Tools = {{
     {"Open", "Open file", "Open radio data file", "icons/btn-open-32.png", ID_OPEN, 0},

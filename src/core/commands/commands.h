@@ -48,6 +48,11 @@ enum CommandId {
     ID_DEFAULT_FILE = 6036,
     ID_SAVE_DEFAULT = 6037,
     ID_LOAD_DEFAULT = 6038,
+    // The safety net of writes to a radio: settings, the last backup, comparing with a file.
+    ID_BACKUP_BEFORE_WRITING = 6100,
+    ID_VERIFY_AFTER_WRITING = 6101,
+    ID_OPEN_LAST_BACKUP = 6102,
+    ID_COMPARE_WITH_FILE = 6103,
 };
 
 struct MenuItemSpec {
@@ -73,7 +78,9 @@ struct ContextItemSpec {
 };
 
 extern const std::array<const char*, 5> MenuTitles;
-extern const std::array<MenuItemSpec, 21> MenuItems;
+extern const std::array<MenuItemSpec, 25> MenuItems;
+// The menu items that are check boxes (settings).
+extern const std::array<int, 2> CheckMenuItems;
 extern const std::array<ToolSpec, 11> Tools;
 extern const std::array<ContextItemSpec, 15> ContextItems;
 

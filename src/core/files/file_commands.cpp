@@ -1,5 +1,7 @@
 #include "files/file_commands.h"
 
+#include "edit/page_compare.h"
+#include "files/backups.h"
 #include "files/lumo_file.h"
 #include "util/diag_log.h"
 
@@ -79,6 +81,52 @@ bool SaveFileCommand(Dialogs& dialogs, Page& page, bool saveAs) {
     page.strings.fileName = fileName;
     page.MarkSaved();
     return true;
+}
+
+int CompareFileCommand(Dialogs& dialogs, Page& page, int pageNumber) {
+    LUMO_LOG(kUnit, "\n>----------- OnCompareWithFile ----------------------------------------<");
+    std::optional<wxString> path =
+        dialogs.OpenFile({"Compare with file", page.strings.fileDirectory, wxString(),
+                          wxString("Lumo files|*.lumo|All files|") + kAllFilesPattern});
+    if (!path) return -1;
+    Page other = page;
+    other.grid.SetObserver(nullptr);
+    wxString message;
+    if (OpenLumoFileAt(*path, other, pageNumber, &message) != kFileOk) {
+        dialogs.Message(message, "Error", DialogIcon::Error);
+        return -1;
+    }
+    std::vector<MemoryDifference> differences = ComparePages(page, other);
+    MarkDifferences(page, differences);
+    wxString name = wxFileName(*path).GetFullName();
+    wxString text;
+    if (other.params.radio != page.params.radio || other.params.band != page.params.band)
+        text << name << " is for the " << other.strings.radioName << " (" << other.strings.bandName
+             << "), this page for the " << page.strings.radioName << " ("
+             << page.strings.bandName << ").\n\n";
+    if (differences.empty()) {
+        text << "The page holds the same memories as " << name << ".";
+    } else {
+        text << MemoriesText(static_cast<long>(differences.size()))
+             << (differences.size() == 1 ? " differs" : " differ") << " from " << name
+             << "; the page's cells that differ are marked.\n";
+        for (const wxString& line :
+             DifferenceLines(differences, {"only in the file", "only on the page"}, 20))
+            text << "\n    " << line;
+    }
+    dialogs.Message(text, "Compare with File", DialogIcon::Information);
+    return static_cast<int>(differences.size());
+}
+
+wxString LastBackupCommand(Dialogs& dialogs, const Page& page, const wxString& folder) {
+    wxString path = LastBackup(folder, page.strings.radioName);
+    if (path.empty())
+        dialogs.Message("There is no backup of a " + page.strings.radioName +
+                            " yet: Lumo takes one before each write to a radio.\n\nBackups are "
+                            "kept in " +
+                            folder,
+                        "Open the Last Backup", DialogIcon::Information);
+    return path;
 }
 
 bool ConfirmUnsavedPages(Dialogs& dialogs, PageTable& pages) {

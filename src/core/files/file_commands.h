@@ -15,6 +15,13 @@ bool OpenFileInto(PageTable& pages, int pageNumber, const wxString& path, wxStri
 // Returns true when the page was written; a failed write is reported and the page keeps its
 // previous file name.
 bool SaveFileCommand(Dialogs& dialogs, Page& page, bool saveAs);
+// Compare with file: marks the cells of the page that differ from a chosen data file (the
+// mark colour) and says how many memories differ. Returns that number, -1 when nothing was
+// compared.
+int CompareFileCommand(Dialogs& dialogs, Page& page, int pageNumber);
+// Open the last backup: the newest backup of the page's radio in the folder, or empty after
+// a message saying there is none.
+wxString LastBackupCommand(Dialogs& dialogs, const Page& page, const wxString& folder);
 // Before the program closes: for each page with unsaved changes asks whether to save them.
 // Returns false when the program must stay open (Cancel, or a save that did not happen).
 bool ConfirmUnsavedPages(Dialogs& dialogs, PageTable& pages);

@@ -44,13 +44,6 @@ wxString ScanTypeFamily(int pageType) {
     }
 }
 
-bool IsFieldWritten(int pageType, int column) {
-    bool p25 = IsP25Type(pageType);
-    if (column == MFLG || column == PRIM || (column >= SHD0 && column <= SHD6)) return p25;
-    if (column == RONL) return pageType == kDAMX;
-    return IsColumnShown(pageType, column);
-}
-
 bool IsFieldRead(int fileType, int column) {
     switch (column) {
         case MNUM:
@@ -272,7 +265,7 @@ wxXmlNode* RowElementOf(const Page& page, int row) {
     wxXmlNode* last = nullptr;
     for (const FieldElement& field : FieldElementTable) {
         const wxString& text = page.grid.Get(row, field.column);
-        if (text.empty() || !IsFieldWritten(page.Type(), field.column)) continue;
+        if (text.empty() || !IsMemoryColumn(page.Type(), field.column)) continue;
         if (!element) {
             element = new wxXmlNode(wxXML_ELEMENT_NODE, "MEMORY");
             element->AddAttribute("row", wxString::Format("%i", row));

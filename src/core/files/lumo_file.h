@@ -27,9 +27,9 @@ struct FieldElement {
 };
 extern const std::array<FieldElement, 31> FieldElementTable;
 
-// The SC element's "type" attribute for a page type.
+// The SC element's "type" attribute for a page type. A row element holds the row's memory
+// columns (IsMemoryColumn).
 wxString ScanTypeFamily(int pageType);
-bool IsFieldWritten(int pageType, int column);
 bool IsFieldRead(int fileType, int column);
 
 // What the message box says for a reading code ("Open File returned: 106", with the reason on

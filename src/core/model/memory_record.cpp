@@ -102,6 +102,13 @@ bool IsColumnShown(int pageType, int column) {
     return ColumnWidths[pageType][column] > 0;
 }
 
+bool IsMemoryColumn(int pageType, int column) {
+    if (column == MFLG || column == PRIM || (column >= SHD0 && column <= SHD6))
+        return IsP25Type(pageType);
+    if (column == RONL) return pageType == kDAMX;
+    return IsColumnShown(pageType, column);
+}
+
 int DefaultRowIndex(int radio, int band) {
     int row = RadioFactsOf(radio).defaultRow;
     return row == kDefaultRowOfBand ? band : row;

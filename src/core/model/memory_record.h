@@ -70,6 +70,9 @@ constexpr unsigned kTflgSelected = 0x01;
 extern const char* const kDefaultTflg;  // "A0"
 
 bool IsColumnShown(int pageType, int column);
+// The columns that hold a memory of a page type, the ones a data file keeps: the shown ones,
+// plus the flags, primary and shadow slots of P25 pages and RONL of DAMX pages.
+bool IsMemoryColumn(int pageType, int column);
 // Index into DefaultRows for a page: the radio's own default row, or its band's.
 int DefaultRowIndex(int radio, int band);
 RowTexts DefaultRowTexts(int defaultRowIndex);

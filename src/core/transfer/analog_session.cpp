@@ -243,6 +243,7 @@ int AnalogSession::Write() {
         c_.received.clear();
         int waited = WaitFor(c_, kRowReplyMs, kEnq);
         if (waited != 0) return waited;
+        c_.writtenRows.push_back(row);
         c_.ShowCount(++c_.memories);
     }
     wxString end = (radioRows_ < 203 ? "300" : "END") + wxString(' ', 74);

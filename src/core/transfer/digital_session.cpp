@@ -222,7 +222,7 @@ wxString DigitalSession::OpeningRecord(int step) {
         case -6: return !Writing() && index >= 2 ? wxString(kAckRecord) : wxString();
         case -5: return kReadVersionRecord;
         case -4: {
-            if (Writing()) return kReadIdRecord;
+            if (Writing() || c_.keepRadioId) return kReadIdRecord;
             wxDateTime now = wxDateTime::Now();
             pendingId_ = RadioIdText(now);
             return SetIdRecord(now);
@@ -372,13 +372,15 @@ Outcome DigitalSession::VersionReply(const wxString& reply) {
     return Outcome::Done;
 }
 
-// A write compares the radio's ID with the one read last; a read gives the radio a new one.
+// A write compares the radio's ID with the one read last; a read gives the radio a new one,
+// unless it is to leave the radio as it was.
 Outcome DigitalSession::IdReply(const wxString& reply, bool accepted) {
-    if (Writing() && reply.StartsWith("T20B000021")) {
-        if (reply.Mid(10) != c_.held->radioId) c_.flags |= kSessionIdDiffers;
+    if ((Writing() || c_.keepRadioId) && reply.StartsWith("T20B000021")) {
+        c_.radioId = reply.Mid(10);
+        if (Writing() && c_.radioId != c_.held->radioId) c_.flags |= kSessionIdDiffers;
         return Outcome::Done;
     }
-    if (!Writing() && accepted) {
+    if (!Writing() && !c_.keepRadioId && accepted) {
         c_.held->radioId = pendingId_;
         return Outcome::Done;
     }
@@ -501,7 +503,12 @@ bool DigitalSession::SendRecords(const std::vector<std::pair<int, wxString>>& re
     for (const auto& [row, record] : records) {
         c_.step = row;
         if (!Exchange(record, [](const wxString&) { return Outcome::Unhandled; })) return false;
-        ++(record.StartsWith("T1") ? c_.memories : c_.erased);
+        if (record.StartsWith("T1")) {
+            ++c_.memories;
+            c_.writtenRows.push_back(row);
+        } else {
+            ++c_.erased;
+        }
         c_.ShowCount(++sent);
     }
     return true;

@@ -19,11 +19,12 @@ constexpr const char* kUnit = "LumoMain";
 constexpr unsigned kLineBaud = 9600;
 constexpr int kClosingPauseMs = 1000;
 
-// The transfer log is kept only when the user asked for it by creating the file.
-void OpenTransferLog(TransferContext& c) {
+// The transfer log is kept only when the user asked for it by creating the file. A command's
+// later sessions add to what its first one wrote.
+void OpenTransferLog(TransferContext& c, bool continues) {
     if (!wxFileExists(c.logPath)) return;
-    wxRemoveFile(c.logPath);
-    c.log.Open(c.logPath, "w");
+    if (!continues) wxRemoveFile(c.logPath);
+    c.log.Open(c.logPath, continues ? "a" : "w");
 }
 
 void SendEndRecord(TransferContext& c) {
@@ -39,8 +40,16 @@ wxString CompletionText(const TransferContext& c, int mode) {
     return text + ".";
 }
 
+TransferOutcome Ended(int status, const wxString& text, DialogIcon icon) {
+    TransferOutcome outcome;
+    outcome.status = status;
+    outcome.message = text;
+    outcome.icon = icon;
+    return outcome;
+}
+
 TransferOutcome Failure(int status, const wxString& text) {
-    return {status, text, DialogIcon::Error};
+    return Ended(status, text, DialogIcon::Error);
 }
 
 // The box's text for a failure, by kind of session: the analog radios word some errors their
@@ -79,7 +88,7 @@ wxString FailureText(const TransferContext& c, int status, bool digital) {
 
 // What the end of a session shows, logs and tells the radio: a digital radio is sent the end
 // record after a write, a refusal or a cancel.
-TransferOutcome Outcome(TransferContext& c, int status, int mode, bool digital) {
+TransferOutcome Outcome(TransferContext& c, int status, int mode, bool digital, bool pause) {
     bool endRecord = (status == kTransferComplete && mode == kTransferWrite) ||
                      status == kTransferRefused || status == kTransferCancelled;
     if (digital && endRecord) SendEndRecord(c);
@@ -87,13 +96,13 @@ TransferOutcome Outcome(TransferContext& c, int status, int mode, bool digital) 
         case kTransferComplete:
             c.progress->SetStatusText("Transfer Complete.");
             c.Log("Transfer Complete.\n");
-            Wait(c, kClosingPauseMs, true);
-            return {status, CompletionText(c, mode), DialogIcon::Information};
+            if (pause) Wait(c, kClosingPauseMs, true);
+            return Ended(status, CompletionText(c, mode), DialogIcon::Information);
         case kTransferCancelled:
             if (digital) c.progress->SetStatusText("Transfer Cancelled.");
             c.Log("Transfer cancelled by user.\n");
             if (digital) Wait(c, kClosingPauseMs, true);
-            return {status, StatusText(status), DialogIcon::None};
+            return Ended(status, StatusText(status), DialogIcon::None);
         case kTransferTimeout: c.Log("<Timeout>\n"); break;
         default: break;
     }
@@ -117,33 +126,63 @@ bool UsesDigitalSession(const Page& page) {
     return RadioFactsOf(page.params.radio).digitalSession;
 }
 
+TransferOutcome PortFailure(const Page& page) {
+    TransferContext c;
+    return Failure(kTransferPortError, FailureText(c, kTransferPortError, UsesDigitalSession(page)));
+}
+
+std::unique_ptr<wxAsyncSerial> OpenRadioPort(const wxString& port) {
+    auto link = std::make_unique<wxAsyncSerial>(
+        wxString(PlatformPortName(std::string(port.mb_str()))), kLineBaud);
+    if (!link->IsOpen()) LUMO_LOG(kUnit, " . Port %s: %s", port, link->LastError());
+    return link;
+}
+
+TransferOutcome RunTransfer(const TransferEnvironment& env, const SessionSetup& setup, Page& page,
+                            int mode) {
+    setup.progress->SetRange(page.grid.RowCount());
+    setup.progress->SetValue(0);
+    TransferContext c;
+    c.progress = setup.progress;
+    c.clock = env.clock;
+    c.dialogs = env.dialogs;
+    c.held = setup.held;
+    c.keepRadioId = setup.keepRadioId;
+    c.waitSliceMs = env.waitSliceMs;
+    bool digital = UsesDigitalSession(page);
+    c.logPath = digital ? env.logPath : env.analogLogPath;
+    c.hardwareDirectory = env.hardwareDirectory;
+    OpenTransferLog(c, setup.laterSession);
+    c.serial = setup.link;
+    // Each session starts as on a port just opened: at the line's speed, with nothing unread.
+    if (setup.laterSession) {
+        c.serial->SetBaudRate(kLineBaud);
+        c.serial->Read();
+    }
+    int status = digital ? DoTransferData(c, page, mode) : DoAnalogTransferData(c, page, mode);
+    TransferOutcome outcome = Outcome(c, status, mode, digital, setup.closingPause);
+    outcome.memories = c.memories;
+    outcome.writtenRows = std::move(c.writtenRows);
+    outcome.radioId = c.radioId;
+    if (c.hardware.IsOpened()) c.hardware.Close();
+    if (c.log.IsOpened()) c.log.Close();
+    return outcome;
+}
+
 TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, const wxString& port,
                              const wxString& title) {
     std::unique_ptr<TransferProgress> progress = env.makeProgress(title);
     progress->SetRange(page.grid.RowCount());
     progress->SetValue(0);
-    TransferContext c;
-    c.progress = progress.get();
-    c.clock = env.clock;
-    c.dialogs = env.dialogs;
+    std::unique_ptr<wxAsyncSerial> link = OpenRadioPort(port);
+    if (!link->IsOpen()) return PortFailure(page);
     HeldRadio forgotten;  // without one from the program, this transfer's radio is forgotten
-    c.held = env.heldRadio ? env.heldRadio : &forgotten;
-    c.waitSliceMs = env.waitSliceMs;
-    bool digital = UsesDigitalSession(page);
-    c.logPath = digital ? env.logPath : env.analogLogPath;
-    c.hardwareDirectory = env.hardwareDirectory;
-    OpenTransferLog(c);
-    wxAsyncSerial serial(wxString(PlatformPortName(std::string(port.mb_str()))), kLineBaud);
-    c.serial = &serial;
-    int status = kTransferPortError;
-    if (serial.IsOpen())
-        status = digital ? DoTransferData(c, page, mode) : DoAnalogTransferData(c, page, mode);
-    else
-        LUMO_LOG(kUnit, " . Port %s: %s", port, serial.LastError());
-    TransferOutcome outcome = Outcome(c, status, mode, digital);
-    if (c.hardware.IsOpened()) c.hardware.Close();
-    if (c.log.IsOpened()) c.log.Close();
-    serial.Close();
+    SessionSetup setup;
+    setup.link = link.get();
+    setup.progress = progress.get();
+    setup.held = env.heldRadio ? env.heldRadio : &forgotten;
+    TransferOutcome outcome = RunTransfer(env, setup, page, mode);
+    link->Close();
     return outcome;
 }
 
@@ -181,63 +220,6 @@ int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const 
     page.operatingModes = incoming.operatingModes;
     if (outcome.status == kTransferComplete) AdoptPage(page, std::move(incoming));
     ShowOutcome(env, outcome, "Read from Radio Status");
-    return outcome.status;
-}
-
-namespace {
-// A single-channel analog radio needs its main channel and both guards in every write.
-bool PassesGuardRule(const Page& page) {
-    if (!RadioFactsOf(page.params.radio).singleChannel || !page.HasGuardRows()) return true;
-    const Selection& selection = page.grid.GetSelection();
-    return page.IsRowUsed(0) && page.IsRowUsed(page.FirstGuardRow()) &&
-           page.IsRowUsed(page.SecondGuardRow()) && selection.IsRowSelected(page.FirstGuardRow()) &&
-           selection.IsRowSelected(page.SecondGuardRow());
-}
-}  // namespace
-
-int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wxString& port) {
-    LUMO_LOG(kUnit, "\n>----------- OnUpload (Send channel data to Radio) ------------------<");
-    LUMO_LOG(kUnit, ". To Radio: %d from Page: %d, Type %d, Band %d.", page.params.radio,
-             pageNumber + 1, page.Type(), page.params.band);
-    Dialogs& dialogs = *env.dialogs;
-    if (port == "none") {
-        dialogs.Message("No Port selected!", "Error!");
-        return -1;
-    }
-    if (!AnyRowSelected(page)) {
-        dialogs.Message("No data selected!", "Error!");
-        return -1;
-    }
-    TransferOutcome outcome;
-    switch (page.Type()) {
-        case kRP25:
-        case kEP25:
-            outcome = TransferData(env, page, kTransferWrite, port, "Send to RP25 Radio Progress");
-            break;
-        case kMODX:
-            outcome =
-                TransferData(env, page, kTransferWrite, port, "Send to MODX M6 Module Progress");
-            break;
-        case kR19:
-            // The message is the transfer's one box.
-            dialogs.Message("VR-19 is not currently supported!", "Error!");
-            return kTransferUnsupported;
-        case kDAMX:
-            LUMO_LOG(kUnit, " . Error No Type");
-            outcome = Failure(kTransferInvalidData, StatusText(kTransferInvalidData));
-            break;
-        default:  // ANFM, ANAM, FMAM
-            if (!PassesGuardRule(page)) {
-                dialogs.Message(
-                    "For single channel analog radios\n(VR-11, 12, 13, 13B 14):\n\n"
-                    "At least one Main channel and\n both Guards must be selected!",
-                    "Error!");
-                return -1;
-            }
-            outcome = TransferData(env, page, kTransferWrite, port, "Send to ANFM Radio Progress");
-            break;
-    }
-    ShowOutcome(env, outcome, "Write to Radio Status");
     return outcome.status;
 }
 

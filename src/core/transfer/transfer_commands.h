@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace lumo {
 
@@ -30,20 +31,43 @@ struct TransferEnvironment {
     wxString hardwareDirectory = "Logs";
 };
 
-// How a transfer ended: its status and what the one box at its end tells the user.
+// How a transfer ended: its status and what the one box at its end tells the user, with what
+// the radio took and told.
 struct TransferOutcome {
     int status = kTransferPortError;
     wxString message;
     DialogIcon icon = DialogIcon::None;
+    int memories = 0;              // written or read
+    std::vector<int> writtenRows;  // the rows whose memories the radio took
+    wxString radioId;              // as the radio reported it (digital radios)
 };
+
+// One session on a port that is open already: a port may carry several in a row (a backup,
+// the write, a verify).
+struct SessionSetup {
+    wxAsyncSerial* link = nullptr;
+    TransferProgress* progress = nullptr;
+    HeldRadio* held = nullptr;
+    bool keepRadioId = false;    // a read that leaves the radio's ID as it is
+    // A later session of one command on the port: it adds to the transfer log and starts the
+    // line afresh (its speed, nothing unread).
+    bool laterSession = false;
+    bool closingPause = true;    // the pause that shows "Transfer Complete."
+};
+TransferOutcome RunTransfer(const TransferEnvironment& env, const SessionSetup& setup, Page& page,
+                            int mode);
+// "Invalid COM Port (or Port in use)": the outcome of a port that did not open.
+TransferOutcome PortFailure(const Page& page);
+// The port as a link at the line's speed; test IsOpen().
+std::unique_ptr<wxAsyncSerial> OpenRadioPort(const wxString& port);
 
 // Opens the port, runs the session for the page's radio and closes the port again.
 TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, const wxString& port,
                              const wxString& title);
-// The commands with their questions and checks; each ends with exactly one box. Return the
-// status, or -1 when a check stopped them before a transfer began.
+// Get from radio with its questions and checks; it ends with exactly one box. Returns the
+// status, or -1 when a check stopped it before a transfer began. (Send to radio, with its
+// backup and verify, is commands/radio_write.)
 int DownloadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wxString& port);
-int UploadCommand(TransferEnvironment& env, Page& page, int pageNumber, const wxString& port);
 // True when the page's radio speaks memory records (the P25 radios).
 bool UsesDigitalSession(const Page& page);
 

@@ -8,6 +8,8 @@
 
 #include <wx/ffile.h>
 
+#include <vector>
+
 namespace lumo {
 
 enum TransferMode { kTransferWrite = 0, kTransferRead = 1 };
@@ -30,6 +32,9 @@ struct TransferContext {
     // Where the optional transfer log lives; it is written only when it exists already.
     wxString logPath = "Lumo.log";
     wxString hardwareDirectory = "Logs";
+    // A read that leaves the radio as it was (a backup, a verify): it asks the radio for its
+    // ID instead of giving it a new one, so the next write purges exactly as it would have.
+    bool keepRadioId = false;
 
     wxString lastRecord, reply, received, statusMessage;
     int step = 0;
@@ -43,6 +48,8 @@ struct TransferContext {
     int protocolVersion = 1;
     int memories = 0;       // memories written or read
     int erased = 0;         // memories erased one by one
+    std::vector<int> writtenRows;  // the rows whose memories the radio took
+    wxString radioId;              // the ID the radio reported
     bool counting = false;  // the gauge shows a count, which a pulse would hide
     wxFFile log;
     wxFFile hardware;
