@@ -4,6 +4,7 @@
 #   ./build.sh test       install what is missing, build, and run every test
 #   ./build.sh sanitize   the core tests built with AddressSanitizer and UBSan
 #   ./build.sh bench      the benchmarks (core, start-up, opening and printing a full page)
+#   ./build.sh fuzz [S]   every fuzz target for S seconds each (default 60), from its corpus
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,6 +14,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   groff xvfb xauth poppler-utils fonts-dejavu-core xdg-utils
   desktop-file-utils shared-mime-info man-db lintian
+  clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )
 JOBS=${JOBS:-2}
 
@@ -42,6 +44,30 @@ sanitize() {
     ctest --test-dir build-asan -L core --output-on-failure -j"$JOBS"
 }
 
+# Each target starts from its corpus in the repo (seeds and the inputs of faults found before)
+# and keeps what it finds in the build folder; a crash leaves its input in build-fuzz/crashes.
+fuzz() {
+  local seconds=${1:-60} target status=0 line
+  CC=clang-14 CXX=clang++-14 build build-fuzz -DLUMO_FUZZ=ON -DLUMO_BUILD_GUI=OFF -DLUMO_BUILD_BENCH=OFF
+  mkdir -p build-fuzz/crashes
+  for target in lumo_file import trecord analog_line digital_session analog_session; do
+    mkdir -p "build-fuzz/corpus/$target"
+    if UBSAN_OPTIONS=print_stacktrace=1 ASAN_OPTIONS=detect_leaks=0 \
+        "build-fuzz/bin/${target}_fuzz" -max_total_time="$seconds" -timeout=20 -max_len=16384 \
+        -print_final_stats=1 -artifact_prefix="build-fuzz/crashes/$target-" \
+        "build-fuzz/corpus/$target" "fuzz/corpus/$target" > "build-fuzz/$target.log" 2>&1; then
+      line=$(grep -E '^#[0-9]+ +DONE' "build-fuzz/$target.log" | tail -n 1)
+      echo "$target: $(grep -oE 'stat::number_of_executed_units: *[0-9]+' "build-fuzz/$target.log" \
+        | grep -oE '[0-9]+$') executions, ${line#*DONE}"
+    else
+      status=1
+      echo "$target: FAILED (build-fuzz/$target.log)"
+      grep -E 'ERROR|SUMMARY|invariant|runtime error' "build-fuzz/$target.log" | head -n 5
+    fi
+  done
+  return $status
+}
+
 case "${1:-}" in
   run)
     install_missing
@@ -57,6 +83,7 @@ case "${1:-}" in
     sanitize
     build build
     ctest --test-dir build --output-on-failure -j"$JOBS"
+    fuzz 20
     ;;
   sanitize)
     install_missing
@@ -70,6 +97,10 @@ case "${1:-}" in
     bench/startup.sh build/bin/lumo
     GDK_GL=disable xvfb-run -a -s "-screen 0 1600x1200x24" build/bin/lumo_gui_open_bench
     build/bin/lumo_print_bench build/bin/lumo
+    ;;
+  fuzz)
+    install_missing
+    fuzz "${2:-60}"
     ;;
   package)
     install_missing

@@ -43,6 +43,17 @@ bool MendPrimarySlots(Page& page, int row) {
     return changed;
 }
 
+// A row that is no primary lists no shadows.
+bool ClearSlots(Page& page, int row) {
+    bool changed = false;
+    for (int slot = SHD0; slot <= SHD6; ++slot) {
+        if (DecimalOrZero(page.grid.Get(row, slot)) == 0) continue;
+        page.grid.Set(row, slot, "0");
+        changed = true;
+    }
+    return changed;
+}
+
 void MakePlainMemory(Page& page, int row) {
     CellStore& g = page.grid;
     g.Set(row, MFLG, FormatHexFlags(ParseHexFlags(g.Get(row, MFLG)) & ~kMflgRelationMask));
@@ -59,9 +70,11 @@ void MakePlainMemory(Page& page, int row) {
 
 int UnlinkBrokenRelations(Page& page) {
     int changed = 0;
-    for (int row = 1; row <= page.Rows(); ++row)
-        if (page.IsRowUsed(row) && IsPrimaryRow(page, row) && MendPrimarySlots(page, row))
-            ++changed;
+    for (int row = 1; row <= page.Rows(); ++row) {
+        if (!page.IsRowUsed(row)) continue;
+        bool mended = IsPrimaryRow(page, row) ? MendPrimarySlots(page, row) : ClearSlots(page, row);
+        if (mended) ++changed;
+    }
     for (int row = 1; row <= page.Rows(); ++row) {
         if (!page.IsRowUsed(row) || !IsShadowRow(page, row)) continue;
         long primaryNumber = DecimalOrZero(page.grid.Get(row, PRIM));

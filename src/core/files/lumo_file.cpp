@@ -1,6 +1,7 @@
 #include "files/lumo_file.h"
 
 #include "edit/cell_traits.h"
+#include "edit/shadows.h"
 #include "edit/zones.h"
 #include "util/atomic_file.h"
 #include "util/diag_log.h"
@@ -231,11 +232,20 @@ int OpenLumoFile(const wxXmlDocument& document, Page& page, int pageNumber, wxSt
     ApplyTarget(page, file);
     LUMO_LOG(kUnit, "Lumo File - Radio: %s; Type: %d; Band: %s", file.radioName, file.type,
              file.bandName);
-    for (const RowElement& row : file.rows) {
+    // A row named twice is read from its last element only, as a second record of a memory
+    // replaces the first whole: applying both would count the row's zone twice.
+    std::map<int, size_t> lastElement;
+    for (size_t i = 0; i < file.rows.size(); ++i)
+        lastElement[file.rows[i].row] = i;
+    for (size_t i = 0; i < file.rows.size(); ++i) {
+        const RowElement& row = file.rows[i];
         // A row outside the page's grid is skipped: nothing is written outside it.
-        if (row.row < 0 || row.row > page.Rows()) continue;
+        if (row.row < 0 || row.row > page.Rows() || lastElement[row.row] != i) continue;
         ApplyRow(page, file.type, row);
     }
+    // A file written by hand or by a damaged program may name links one end does not know:
+    // they are cut as an imported file's are, so every link the page keeps has both ends.
+    if (page.IsP25()) UnlinkBrokenRelations(page);
     SetPageEditors(page, pageNumber);
     return kFileOk;
 }

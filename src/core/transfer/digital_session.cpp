@@ -1,5 +1,6 @@
 #include "transfer/digital_session.h"
 
+#include "edit/shadows.h"
 #include "edit/zones.h"
 #include "transfer/transfer_status.h"
 #include "transfer/transfer_wait.h"
@@ -135,8 +136,12 @@ int DigitalSession::Run() {
     c_.received.clear();
     c_.SetStatusMessage("Initializing...");
     int status = OpeningSteps();
-    if (status != kTransferRunning) return status;
-    return Writing() ? WriteRows() : ReadRows();
+    if (status == kTransferRunning) status = Writing() ? WriteRows() : ReadRows();
+    // A radio's records may name a shadow its primary does not list, or the other way round
+    // (a memory another program wrote, a record of another layout): such links are cut as an
+    // imported file's are, so every link of the page read has both ends.
+    if (!Writing() && status == kTransferComplete) UnlinkBrokenRelations(page_);
+    return status;
 }
 
 // ---- Row evaluation -----------------------------------------------------------------------

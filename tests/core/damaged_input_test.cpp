@@ -1,0 +1,86 @@
+// Inputs the fuzz targets found (reduced to what matters): a data file or a radio that names
+// links one end does not know, or one row twice. Each page ends with true zone counts and
+// both ends of every link.
+#include "files/lumo_file.h"
+#include "support/page_fixtures.h"
+#include "support/pty_pair.h"
+#include "support/replay_radio.h"
+#include "support/scaled_clock.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+#include "transfer/transfer_commands.h"
+
+#include <gtest/gtest.h>
+
+using namespace lumo;
+
+namespace {
+constexpr int kVRD21 = 6;
+constexpr int kVRD21B = 7;
+
+std::string DataFile(const std::string& rows) {
+    return "<?xml version=\"1.0\" "
+           "encoding=\"UTF-8\"?>\n<LumoMem><Version>R.C.4</Version><Date>06-Dec-2026</Date>"
+           "<Time>10:00:00</Time>"
+           "<FType>RP25</FType><FRadio>VRD-21</FRadio><FBand>FM 136-174</FBand>" +
+           rows + "</LumoMem>\n";
+}
+std::string Row(int row, const std::string& fields) {
+    return "<MEMORY row=\"" + std::to_string(row) + "\">" + fields + "</MEMORY>";
+}
+
+TEST(DamagedInput, DataFilesKeepTheirLinksAndZoneCountsTrue) {
+    const std::string plain = "<MF>0</MF><SH>N</SH><ZN>1</ZN><RF>150.0000</RF>";
+    struct Case {
+        const char* what;
+        std::string rows;
+        int zoneOneRows;
+    } cases[] = {
+        {"a row named twice", Row(2, "<MN>002</MN>" + plain) + Row(2, "<MN>002</MN>" + plain), 1},
+        {"a primary listing a plain memory",
+         Row(2, "<MF>10</MF><MN>002</MN><SH>P-1</SH><ZN>1</ZN><S0>003</S0>") +
+             Row(3, "<MN>003</MN>" + plain),
+         2},
+        {"a plain memory listing a shadow",
+         Row(2, "<MN>002</MN><S0>003</S0>" + plain) + Row(3, "<MN>003</MN>" + plain), 2},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        Page page = MakePage(kVRD21);
+        wxString message;
+        ASSERT_EQ(OpenLumoFileAt(dir.Write("damaged.lumo", DataFile(c.rows)), page, 0, &message),
+                  kFileOk)
+            << c.what << ": " << message;
+        EXPECT_TRUE(ZoneCountersMatchRows(page)) << c.what;
+        EXPECT_TRUE(ShadowLinksHaveBothEnds(page)) << c.what;
+        EXPECT_EQ(page.zoneCounters[0], c.zoneOneRows) << c.what;
+    }
+}
+
+// A radio's read holding the record of memory 3 as a shadow of memory 2, which it never sends:
+// the memory arrives as a plain one.
+TEST(DamagedInput, AShadowReadWithoutItsPrimaryBecomesAPlainMemory) {
+    const std::string replies =
+        "T20408\rT204000000FB\rT20400\r"
+        "T1430003010203105441432031205320206E3135312E32353030527800010D0502933135312E3235303054"
+        "7800010D06029300000001000000000000000A0000000000004F\r54780051\rT9030000FC\r";
+    PtyPair pty;
+    ASSERT_TRUE(pty.Ok());
+    ReplayRadio radio(pty.Master(), replies);
+    ScriptedDialogs dialogs;
+    ScaledClock clock;
+    HeldRadio held;
+    TransferEnvironment env;
+    env.dialogs = &dialogs;
+    env.clock = &clock;
+    env.heldRadio = &held;
+    env.waitSliceMs = 1;
+    env.logPath = env.analogLogPath = "/nonexistent/Lumo.log";
+    env.makeProgress = [](const wxString&) { return std::make_unique<QuietProgress>(); };
+    Page page = MakePage(kVRD21B);
+    ASSERT_EQ(DownloadCommand(env, page, 0, pty.WxPath()), kTransferComplete);
+    EXPECT_EQ(page.grid.Get(3, SHAD), "N");
+    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+    EXPECT_TRUE(ZoneCountersMatchRows(page));
+}
+}  // namespace
