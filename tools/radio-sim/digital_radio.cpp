@@ -104,6 +104,10 @@ std::optional<DigitalRadio::Replies> DigitalRadio::OpeningReply(const std::strin
     return std::nullopt;
 }
 
+std::string DigitalRadio::BusyLine() {
+    return WithRecordChecksum(kBusy);
+}
+
 // The commands that start a transfer: hardware information, write, purge, read.
 std::optional<DigitalRadio::Replies> DigitalRadio::CommandReply(const std::string& record) {
     if (record == "T204000031") {
@@ -118,7 +122,11 @@ std::optional<DigitalRadio::Replies> DigitalRadio::CommandReply(const std::strin
     if (record == "T204000011") {
         memory_.clear();
         purged_ = true;
-        Replies replies(settings_.purgeBusyReplies, WithRecordChecksum(kBusy));
+        if (settings_.purgeBusyReplies < 0) {
+            busyWithoutEnd_ = true;
+            return Replies{BusyLine()};
+        }
+        Replies replies(settings_.purgeBusyReplies, BusyLine());
         replies.push_back(WithRecordChecksum(kAck));
         return replies;
     }

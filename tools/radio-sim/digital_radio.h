@@ -13,7 +13,7 @@ struct DigitalSettings {
     int protocol = 2;                 // the one protocol index it accepts; -1 for none
     std::string firmware = "020100";  // three bytes as six hex digits
     int modes = 0x70;                 // analog wide, analog narrow, P25 conventional
-    int purgeBusyReplies = 2;         // "busy" lines before a purge is done
+    int purgeBusyReplies = 2;         // "busy" lines before a purge is done; -1: never done
     int refusedAddress = -1;          // a memory record it refuses, -1 for none
     int corruptedAddress = -1;        // a memory record it stores damaged, -1 for none
 };
@@ -30,6 +30,9 @@ class DigitalRadio {
     const std::map<int, std::string>& Memory() const { return memory_; }
     void SetMemory(std::map<int, std::string> memory) { memory_ = std::move(memory); }
     bool Purged() const { return purged_; }
+    // A purge that never ends: the radio says "busy" again and again, unasked.
+    bool BusyWithoutEnd() const { return busyWithoutEnd_; }
+    static std::string BusyLine();
 
   private:
     enum class Mode { Idle, Writing, Reading, Hardware };
@@ -48,6 +51,7 @@ class DigitalRadio {
     int version_ = 1;
     int protocol_ = -1;
     bool purged_ = false;
+    bool busyWithoutEnd_ = false;
     std::string radioId_;
     std::map<int, std::string> memory_;
     std::map<int, std::string>::const_iterator cursor_;

@@ -47,7 +47,7 @@ const char* const kUsage =
     "  --corrupt ADDR      store the memory of this address (analog: this memory number)\n"
     "                      with one character of its name changed\n"
     "  --drop-after N      hang up after N replies\n"
-    "  --purge-busy N      busy replies before a purge is done (default 2)\n"
+    "  --purge-busy N      busy replies before a purge is done (default 2; -1: never done)\n"
     "\n"
     "  --version           print the program's version\n"
     "  -h, --help          print this text\n";

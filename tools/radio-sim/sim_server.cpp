@@ -119,6 +119,11 @@ void SimServer::HandleBytes(const std::string& bytes) {
     }
 }
 
+bool SimServer::BusyWithoutEnd() {
+    std::lock_guard<std::mutex> lock(radioMutex_);
+    return digital_ && digital_->BusyWithoutEnd();
+}
+
 void SimServer::Serve(const std::atomic<bool>& stop) {
     while (!stop && !stop_) {
         if (master_ < 0) {
@@ -127,6 +132,7 @@ void SimServer::Serve(const std::atomic<bool>& stop) {
         }
         pollfd p{master_, POLLIN, 0};
         int ready = poll(&p, 1, 20);
+        if (ready == 0 && BusyWithoutEnd()) Send(DigitalRadio::BusyLine() + "\r");
         if (ready <= 0) continue;
         if (p.revents & POLLIN) {
             char buffer[4096];

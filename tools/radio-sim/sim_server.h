@@ -50,6 +50,7 @@ class SimServer {
 
   private:
     void HandleBytes(const std::string& bytes);
+    bool BusyWithoutEnd();
     void Send(const std::string& chunk);
     void Note(char direction, const std::string& text);
 

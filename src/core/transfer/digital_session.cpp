@@ -583,10 +583,15 @@ bool DigitalSession::Exchange(const wxString& record, const ReplyHandler& handle
     c_.retries = 0;
     c_.lastRecord = record;
     Sending sending = Sending::NewRecord;
+    int64_t deadline = 0;
     for (;;) {
+        // The reply limit runs from the record sent: "busy" lines and noise do not move it,
+        // so a radio that never stops saying busy ends the transfer as a silent one does.
+        if (sending != Sending::Nothing) deadline = c_.clock->NowMs() + kReplyTimeoutMs;
         Send(sending);
         c_.status = kTransferNoReply;
-        int waited = WaitFor(c_, kReplyTimeoutMs, '\r');
+        int64_t left = std::max<int64_t>(deadline - c_.clock->NowMs(), 0);
+        int waited = WaitFor(c_, static_cast<int>(left), '\r');
         if (waited != 0) {
             c_.status = waited;
             return false;
