@@ -41,6 +41,10 @@ TEST(DamagedInput, DataFilesKeepTheirLinksAndZoneCountsTrue) {
          Row(2, "<MF>10</MF><MN>002</MN><SH>P-1</SH><ZN>1</ZN><S0>003</S0>") +
              Row(3, "<MN>003</MN>" + plain),
          2},
+        {"one number on two rows, one listing itself",
+         Row(1, "<MF>11</MF><MN>002</MN><PR>002</PR><ZN>1</ZN>") +
+             Row(2, "<MF>10</MF><MN>002</MN><ZN>1</ZN><S1>002</S1>"),
+         2},
         {"a plain memory listing a shadow",
          Row(2, "<MN>002</MN><S0>003</S0>" + plain) + Row(3, "<MN>003</MN>" + plain), 2},
     };

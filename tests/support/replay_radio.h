@@ -1,6 +1,7 @@
-// The radio's side of a pseudo-terminal replaying a fixed stream of replies: it hands the bytes
-// over as fast as the line takes them and reads and drops whatever the program sends, so
-// neither side ever waits for room. The fuzz targets and the tests of their findings use it.
+// The radio's side of a pseudo-terminal replaying a fixed stream of replies: once the program
+// has sent its first bytes (so the port is open and set), it hands the replies over as fast as
+// the line takes them, and reads and drops whatever the program sends, so neither side ever
+// waits for room. The fuzz targets and the tests of their findings use it.
 #pragma once
 
 #include <poll.h>
@@ -25,11 +26,17 @@ class ReplayRadio {
     void Run(int fd) {
         char buffer[4096];
         size_t sent = 0;
+        bool asked = false;
         while (!stop_) {
-            pollfd p{fd, static_cast<short>(POLLIN | (sent < replies_.size() ? POLLOUT : 0)), 0};
+            bool more = asked && sent < replies_.size();
+            pollfd p{fd, static_cast<short>(POLLIN | (more ? POLLOUT : 0)), 0};
             if (poll(&p, 1, 1) <= 0) continue;
-            if ((p.revents & POLLIN) && read(fd, buffer, sizeof(buffer)) < 0) break;
-            if (p.revents & POLLOUT) {
+            if (p.revents & POLLHUP) usleep(1000);  // the port is not open (yet, or again)
+            if (p.revents & POLLIN) {
+                ssize_t n = read(fd, buffer, sizeof(buffer));
+                if (n > 0) asked = true;
+            }
+            if (more && (p.revents & POLLOUT)) {
                 ssize_t n = write(fd, replies_.data() + sent, replies_.size() - sent);
                 if (n > 0) sent += static_cast<size_t>(n);
             }

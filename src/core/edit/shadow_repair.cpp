@@ -68,7 +68,8 @@ void MakePlainMemory(Page& page, int row) {
 }
 }  // namespace
 
-int UnlinkBrokenRelations(Page& page) {
+namespace {
+int UnlinkOnce(Page& page) {
     int changed = 0;
     for (int row = 1; row <= page.Rows(); ++row) {
         if (!page.IsRowUsed(row)) continue;
@@ -85,6 +86,16 @@ int UnlinkBrokenRelations(Page& page) {
             ++changed;
         }
     }
+    return changed;
+}
+}  // namespace
+
+int UnlinkBrokenRelations(Page& page) {
+    // Cutting one end can break a link that looked whole (a shadow that turns plain leaves its
+    // primary's slot pointing at it): mend until a pass finds nothing. Each pass only cuts.
+    int changed = 0;
+    for (int cut = UnlinkOnce(page); cut > 0; cut = UnlinkOnce(page))
+        changed += cut;
     return changed;
 }
 

@@ -27,7 +27,7 @@ void LockShadowCells(Page& page, int row, int kind);
 int CreateShadow(Page& page, Dialogs& dialogs, int currentRow);
 // Mends the links a file got wrong, so that both ends of every link agree: a primary's slot
 // that names no shadow of it is emptied, and a shadow its primary does not list becomes a plain
-// memory with a zone of its own. Returns the number of rows changed.
+// memory with a zone of its own, until every link left has both ends. Returns the cuts made.
 int UnlinkBrokenRelations(Page& page);
 
 }  // namespace lumo
