@@ -8,6 +8,7 @@
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -129,6 +130,10 @@ wxString BackupFileName(const wxString& model, const wxString& radioId, const wx
 
 wxString SaveBackup(const Page& page, const wxString& folder, const wxString& radioId,
                     const wxDateTime& when, wxString* error) {
+    // Radios written at once back up at once: two of a model without an ID would otherwise pick
+    // the same free name in the same second, and one backup would replace the other.
+    static std::mutex folderMutex;
+    std::lock_guard<std::mutex> lock(folderMutex);
     if (!wxFileName::DirExists(folder) && !wxFileName::Mkdir(folder, 0777, wxPATH_MKDIR_FULL)) {
         if (error) *error = "Could not make the backup folder\n" + folder;
         return wxString();
