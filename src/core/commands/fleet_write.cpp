@@ -66,7 +66,10 @@ wxString OneLine(const wxString& text) {
 }
 
 // The one line of the table that says how the port's write ended.
-wxString StatusLine(const FleetPortResult& r, const WriteResult& write, bool cancelled) {
+wxString StatusLine(const FleetPortResult& r, const WriteResult& write, bool cancelled,
+                    bool opened) {
+    if (opened && write.status == kTransferPortError)
+        return "Line lost after " + MemoriesText(r.memories) + " written";
     if (write.backupFailed && write.write.memories == 0)
         return cancelled ? wxString("Cancelled: nothing written")
                          : "Backup failed: " + FirstLine(write.message).AfterFirst(':').Trim(false);
@@ -160,10 +163,14 @@ void FleetWrite::Session::Run(const std::atomic<bool>& cancel) {
     LUMO_LOG(kUnit, " . %s: start", port);
     WriteResult write;
     int status = UploadCommand(env, safety, page, pageNumber, port, &write);
+    // A port that opened has shown a status text by now; a line lost later is not a port
+    // that could not be opened.
+    bool opened = progress.Take().changes > 0;
     result.port = port;
     result.model = page.strings.radioName;
-    result.radioId =
-        held.radioId.find_first_not_of('0') == wxString::npos ? wxString() : held.radioId;
+    // A radio never given an ID reports zeros: it has none.
+    wxString id = write.write.radioId.empty() ? held.radioId : write.write.radioId;
+    result.radioId = id.find_first_not_of('0') == wxString::npos ? wxString() : id;
     result.firmware = held.firmware;
     result.memories = write.write.memories;
     result.verifyWanted = safety.verify;
@@ -174,7 +181,7 @@ void FleetWrite::Session::Run(const std::atomic<bool>& cancel) {
         result.status =
             dialogs.messages.empty() ? wxString("Not sent") : OneLine(dialogs.messages.front());
     else
-        result.status = StatusLine(result, write, cancel.load());
+        result.status = StatusLine(result, write, cancel.load(), opened);
     result.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     LUMO_LOG(kUnit, " . %s: %s", port, result.status);
