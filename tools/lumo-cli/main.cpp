@@ -343,12 +343,8 @@ int SendToSeveral(const Arguments& args, const Page& page) {
     std::signal(SIGINT, SIG_DFL);
     Print(FleetTable(results));
     std::fflush(stdout);
-    if (!args.report.empty()) {
-        AtomicFile report(args.report);
-        std::string csv(FleetCsv(results).utf8_str());
-        report.Write(csv.data(), csv.size());
-        if (!report.Commit()) Fail("Could not write the report " + args.report);
-    }
+    if (!args.report.empty() && !SaveFleetCsv(results, args.report))
+        Fail("Could not write the report " + args.report);
     size_t failed = std::count_if(results.begin(), results.end(),
                                   [](const FleetPortResult& r) { return !r.Succeeded(); });
     if (fleet.Cancelled()) return Fail("Cancelled");

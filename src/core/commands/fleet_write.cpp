@@ -2,10 +2,13 @@
 
 #include "export/csv_export.h"
 #include "files/backups.h"
+#include "util/atomic_file.h"
 #include "util/diag_log.h"
+#include "util/go_ahead_dialogs.h"
 
 #include <wx/file.h>
 #include <wx/filename.h>
+#include <wx/log.h>
 
 #include <algorithm>
 #include <chrono>
@@ -15,29 +18,6 @@ namespace lumo {
 
 namespace {
 constexpr const char* kUnit = "LumoFleet";
-
-// Messages are kept for the result; questions get the answer lumo-cli gives them.
-class GoAheadDialogs : public Dialogs {
-  public:
-    std::vector<wxString> messages;
-
-    void Message(const wxString& text, const wxString&, DialogIcon) override {
-        messages.push_back(text);
-    }
-    DialogAnswer Ask(const wxString&, const wxString&, DialogButtons buttons, DialogIcon) override {
-        return buttons == DialogButtons::Ok || buttons == DialogButtons::OkCancel
-                   ? DialogAnswer::Ok
-                   : DialogAnswer::Yes;
-    }
-    std::optional<int> Choose(const ChoiceRequest&) override { return std::nullopt; }
-    std::optional<wxString> AskText(const wxString&, const wxString&) override {
-        return std::nullopt;
-    }
-    std::optional<wxString> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<wxString> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
-    void About(const AboutInfo&) override {}
-    void Bell() override {}
-};
 
 // The session's progress as the write command wants one to own: the port's, lent.
 class LentProgress : public TransferProgress {
@@ -154,6 +134,9 @@ struct FleetWrite::Session {
 
 void FleetWrite::Session::Run(const std::atomic<bool>& cancel) {
     auto start = std::chrono::steady_clock::now();
+    // The toolkit's own complaints (a file that would not open) from this thread would wait for
+    // the main thread to show them, in the program as message boxes; the result says it all.
+    wxLogNull quiet;
     GoAheadDialogs dialogs;
     env.dialogs = &dialogs;
     env.heldRadio = &held;
@@ -322,6 +305,13 @@ wxString FleetCsv(const std::vector<FleetPortResult>& results) {
     for (const FleetPortResult& r : results)
         csv << line(FleetRow(r));
     return csv;
+}
+
+bool SaveFleetCsv(const std::vector<FleetPortResult>& results, const wxString& path) {
+    AtomicFile file(path);
+    std::string csv(FleetCsv(results).utf8_str());
+    file.Write(csv.data(), csv.size());
+    return file.Commit();
 }
 
 wxString PortFilePath(const wxString& path, const wxString& port) {

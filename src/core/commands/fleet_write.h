@@ -106,6 +106,8 @@ std::vector<wxString> FleetRow(const FleetPortResult& result);
 // The results as a table in columns for a terminal, and as CSV (a header, then a row a port).
 wxString FleetTable(const std::vector<FleetPortResult>& results);
 wxString FleetCsv(const std::vector<FleetPortResult>& results);
+// Writes the CSV to a file (through a temporary file); false when it could not.
+bool SaveFleetCsv(const std::vector<FleetPortResult>& results, const wxString& path);
 
 // The per-port file of a transfer log or hardware folder: "Lumo.log" on /dev/ttyUSB0 is
 // "Lumo-ttyUSB0.log", so the sessions never write one file.
