@@ -24,7 +24,7 @@ class FleetDisplay {
 
   private:
     wxString Line(size_t index, const lumo::SessionProgress::Snapshot& p) const {
-        wxString line = fleet_.Port(index) + ": " + p.status;
+        wxString line = fleet_.Port(index) + ": " + (p.status.empty() ? "Waiting..." : p.status);
         if (!p.finished && p.value > 0) line << wxString::Format(" %d/%d", p.value, p.range);
         return line;
     }
@@ -34,14 +34,16 @@ class FleetDisplay {
         size_t width = ioctl(fileno(stderr), TIOCGWINSZ, &size) == 0 && size.ws_col > 1
                            ? size.ws_col - 1u
                            : 79u;
+        std::vector<wxString> lines;
+        for (size_t i = 0; i < fleet_.Size(); ++i)
+            lines.push_back(Line(i, fleet_.Progress(i)).Left(width));
+        if (lines == drawn_) return;
         // Back to the first port's line, then each line rewritten and cleared to its end; a
         // line never wraps, or the way back up would miss.
-        if (drawn_) std::fprintf(stderr, "\x1b[%zuA", fleet_.Size());
-        for (size_t i = 0; i < fleet_.Size(); ++i) {
-            wxString line = Line(i, fleet_.Progress(i)).Left(width);
+        if (!drawn_.empty()) std::fprintf(stderr, "\x1b[%zuA", lines.size());
+        for (const wxString& line : lines)
             std::fprintf(stderr, "\r%s\x1b[K\n", static_cast<const char*>(line.utf8_str()));
-        }
-        drawn_ = true;
+        drawn_ = lines;
     }
 
     void PrintChanges() {
@@ -55,6 +57,6 @@ class FleetDisplay {
 
     const lumo::FleetWrite& fleet_;
     bool terminal_;
-    bool drawn_ = false;
+    std::vector<wxString> drawn_;  // the lines on the terminal now
     std::vector<int> seen_;
 };
