@@ -12,12 +12,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 namespace lumo {
 
 namespace {
 constexpr const char* kUnit = "LumoFleet";
+std::mutex g_threadStateMutex;
 
 // The session's progress as the write command wants one to own: the port's, lent.
 class LentProgress : public TransferProgress {
@@ -136,7 +138,13 @@ void FleetWrite::Session::Run(const std::atomic<bool>& cancel) {
     auto start = std::chrono::steady_clock::now();
     // The toolkit's own complaints (a file that would not open) from this thread would wait for
     // the main thread to show them, in the program as message boxes; the result says it all.
-    wxLogNull quiet;
+    std::optional<wxLogNull> quiet;
+    {
+        // That makes the toolkit's state of this thread, and the first thread to need such state
+        // makes the lock that guards the list of them: threads doing that at once would race.
+        std::lock_guard<std::mutex> lock(g_threadStateMutex);
+        quiet.emplace();
+    }
     GoAheadDialogs dialogs;
     env.dialogs = &dialogs;
     env.heldRadio = &held;
