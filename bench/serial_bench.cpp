@@ -1,6 +1,7 @@
 // The serial link on a pseudo-terminal: bytes per second through it, and the time from a byte
 // arriving at the port to Read() handing it over. Also the record codec per record.
 #include "bench_pages.h"
+#include "commands/fleet_write.h"
 #include "commands/radio_write.h"
 #include "edit/row_check.h"
 #include "model/catalogue.h"
@@ -153,6 +154,53 @@ BENCHMARK(BM_SendFullEp25WithBackupAndVerify)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
+    ->Iterations(2);
+
+// The same Send to radio with backup and verify, to 1, 4 and 8 simulated radios at once (one
+// thread and one link each): the time for eight should stay near the time for one. The CPU
+// time is the whole process's, the simulated radios' included.
+static void BM_SendFullEp25ToSeveralRadios(benchmark::State& state) {
+    using namespace radiosim;
+    std::vector<std::unique_ptr<SimServer>> servers;
+    std::vector<wxString> ports;
+    for (int64_t i = 0; i < state.range(0); ++i) {
+        servers.push_back(
+            std::make_unique<SimServer>(std::make_unique<DigitalRadio>(), nullptr, Faults()));
+        std::string error;
+        if (!servers.back()->Open("", &error)) {
+            state.SkipWithError(error.c_str());
+            return;
+        }
+        servers.back()->Start();
+        ports.push_back(servers.back()->DevicePath());
+    }
+    TempDir backups;
+    SteadyClock clock;
+    ScriptedDialogs dialogs;
+    TransferEnvironment env;
+    env.clock = &clock;
+    env.logPath = env.analogLogPath = "/nonexistent/Lumo.log";
+    Page page = FullPage(7);
+    CheckPage(page, dialogs, 0);
+    page.grid.GetSelection().SelectAll(page.grid.RowCount());
+    for (auto _ : state) {
+        FleetWrite fleet(page, 0, ports, env, SafetyOptionsOf({}, backups.Path()));
+        fleet.Start();
+        fleet.Wait();
+        for (const FleetPortResult& result : fleet.Results())
+            if (!result.Succeeded())
+                state.SkipWithError(static_cast<const char*>(result.status.utf8_str()));
+    }
+    for (auto& server : servers)
+        server->Stop();
+}
+BENCHMARK(BM_SendFullEp25ToSeveralRadios)
+    ->Arg(1)
+    ->Arg(4)
+    ->Arg(8)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
     ->Iterations(2);
 
 int main(int argc, char** argv) {

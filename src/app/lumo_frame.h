@@ -53,6 +53,7 @@ class LumoFrame : public NorvLumFrame {
     void OnVerifySetting(wxCommandEvent& event) override;
     void OnOpenLastBackup(wxCommandEvent& event) override;
     void OnCompareWithFile(wxCommandEvent& event) override;
+    void OnSendToSeveral(wxCommandEvent& event) override;
 
     // Checks and row commands (lumo_frame_edit.cpp).
     void OnValidatePage(wxCommandEvent& event) override;

@@ -6,6 +6,7 @@
 #include "commands/radio_write.h"
 #include "files/backups.h"
 #include "files/file_commands.h"
+#include "fleet_window.h"
 #include "page_view.h"
 #include "progress_frame.h"
 #include "transfer/transfer_commands.h"
@@ -43,6 +44,24 @@ void LumoFrame::OnUpload(wxCommandEvent&) {
     UploadCommand(env, safety, view->GetPage(), pages_.Current(), port_.name);
     view->SelectionFromStore();
     view->Refresh();
+}
+
+// The writes run on threads of their own behind their window; the program stays usable.
+void LumoFrame::OnSendToSeveral(wxCommandEvent&) {
+    PageView* view = CurrentView();
+    if (!view) return;
+    view->Grid()->DisableCellEditControl();
+    view->SelectionToStore();
+    if (!AnyRowSelected(view->GetPage())) {
+        Dialogs().Message("No data selected!", "Error!");
+        return;
+    }
+    TransferEnvironment env = EnvironmentOf(this, Dialogs(), clock_, heldRadio_);
+    SafetyOptions safety = SafetyOptionsOf(ReadWriteSafety(*settings_), backupFolder_);
+    std::vector<wxString> ports = OfferedPorts(port_, ProbePorts(CandidatePorts()));
+    auto* window =
+        new FleetWindow(this, Dialogs(), view->GetPage(), pages_.Current(), env, safety, ports);
+    window->Show();
 }
 
 void LumoFrame::OnDownload(wxCommandEvent&) {

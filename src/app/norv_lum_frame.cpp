@@ -73,6 +73,7 @@ const CommandBinding kCommandBindings[] = {
     {ID_VERIFY_AFTER_WRITING, &NorvLumFrame::OnVerifySetting},
     {ID_OPEN_LAST_BACKUP, &NorvLumFrame::OnOpenLastBackup},
     {ID_COMPARE_WITH_FILE, &NorvLumFrame::OnCompareWithFile},
+    {ID_SEND_TO_SEVERAL, &NorvLumFrame::OnSendToSeveral},
 };
 
 wxBitmap ToolBitmap(const char* relativePath) {

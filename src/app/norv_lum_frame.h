@@ -74,6 +74,7 @@ class NorvLumFrame : public wxFrame {
     virtual void OnVerifySetting(wxCommandEvent&) {}
     virtual void OnOpenLastBackup(wxCommandEvent&) {}
     virtual void OnCompareWithFile(wxCommandEvent&) {}
+    virtual void OnSendToSeveral(wxCommandEvent&) {}
 
     lumo::PageTable& Pages() { return pages_; }
     PageView* View(int slot) const;

@@ -2,20 +2,27 @@
 // and a non-zero exit code.
 #include "cli_dialogs.h"
 #include "cli_progress.h"
+#include "commands/fleet_write.h"
 #include "commands/radio_write.h"
 #include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "edit/row_values.h"
 #include "export/csv_export.h"
 #include "files/lumo_file.h"
+#include "fleet_display.h"
 #include "import/import_command.h"
 #include "model/catalogue.h"
+#include "transfer/port_probe.h"
 #include "transfer/transfer_commands.h"
 #include "transfer/transfer_status.h"
 #include "util/program_options.h"
 
 #include <wx/init.h>
+#include <wx/textfile.h>
 
+#include <algorithm>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -49,6 +56,16 @@ const char* const kUsage =
     "                                 ~/.local/share/lumo/backups) and read back afterwards to\n"
     "                                 verify every memory sent; the last line says what was\n"
     "                                 written, verified and where the backup is\n"
+    "  send IN.lumo --port A --port B ... | --ports-from LIST | --all-ports\n"
+    "       [--report OUT.csv] [--no-backup] [--no-verify] [--backup-dir DIR]\n"
+    "                                 send the page to several radios at once, each with its\n"
+    "                                 backup and verify: every port named (LIST: a file with one\n"
+    "                                 device a line; --all-ports: every port the probe finds\n"
+    "                                 free); one progress line per port, then a table: port,\n"
+    "                                 radio model, radio ID, firmware, memories written,\n"
+    "                                 verified, backup file, status, seconds (--report: the same\n"
+    "                                 as CSV); exit code 0 only when every radio was written and\n"
+    "                                 verified; Ctrl+C cancels every radio\n"
     "  get RADIO [BAND] --port DEVICE -o OUT.lumo\n"
     "                                 read a radio's memories into a new page\n"
     "  diff A.lumo B.lumo             print the memories that differ, one line each (added,\n"
@@ -61,6 +78,9 @@ struct Arguments {
     std::vector<wxString> positional;
     wxString output;
     wxString port = "none";
+    std::vector<wxString> ports;  // every --port, in order
+    wxString portsFrom, report;
+    bool allPorts = false;
     bool dump = false;
     bool noBackup = false, noVerify = false;
     wxString backupDir;
@@ -68,7 +88,11 @@ struct Arguments {
 
 const wxCmdLineEntryDesc kOptions[] = {
     {wxCMD_LINE_OPTION, "o", nullptr, "the file to write", wxCMD_LINE_VAL_STRING, 0},
-    {wxCMD_LINE_OPTION, nullptr, "port", "the radio's serial device", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_OPTION, nullptr, "port", "the radio's serial device", wxCMD_LINE_VAL_STRING,
+     wxCMD_LINE_PARAM_MULTIPLE},
+    {wxCMD_LINE_OPTION, nullptr, "ports-from", "a file of devices", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_SWITCH, nullptr, "all-ports", "every free port", wxCMD_LINE_VAL_NONE, 0},
+    {wxCMD_LINE_OPTION, nullptr, "report", "the table as CSV", wxCMD_LINE_VAL_STRING, 0},
     {wxCMD_LINE_SWITCH, nullptr, "dump", "print the page's rows", wxCMD_LINE_VAL_NONE, 0},
     {wxCMD_LINE_SWITCH, nullptr, "no-backup", "write without a backup", wxCMD_LINE_VAL_NONE, 0},
     {wxCMD_LINE_SWITCH, nullptr, "no-verify", "do not read back", wxCMD_LINE_VAL_NONE, 0},
@@ -89,6 +113,12 @@ Arguments ArgumentsOf(const wxCmdLineParser& parser) {
         args.positional.push_back(parser.GetParam(i));
     parser.Found("o", &args.output);
     parser.Found("port", &args.port);
+    for (const wxCmdLineArg& arg : parser.GetArguments())
+        if (arg.GetKind() == wxCMD_LINE_OPTION && arg.GetLongName() == "port")
+            args.ports.push_back(arg.GetStrVal());
+    parser.Found("ports-from", &args.portsFrom);
+    args.allPorts = parser.Found("all-ports");
+    parser.Found("report", &args.report);
     args.dump = parser.Found("dump");
     args.noBackup = parser.Found("no-backup");
     args.noVerify = parser.Found("no-verify");
@@ -270,12 +300,68 @@ int TransferResult(const CliDialogs& dialogs, int status) {
     return Fail(dialogs.messages.empty() ? wxString("Transfer failed") : dialogs.messages.back());
 }
 
+std::atomic<bool> g_interrupted{false};
+
+void OnInterrupt(int) {
+    g_interrupted = true;
+}
+
+// The devices of --ports-from: one a line; blank lines and lines from "#" on are skipped.
+bool PortsFromFile(const wxString& path, std::vector<wxString>& ports) {
+    wxTextFile file;
+    if (!wxFileExists(path) || !file.Open(path)) {
+        Fail("Cannot read the list of ports: " + path);
+        return false;
+    }
+    for (wxString line = file.GetFirstLine(); !file.Eof(); line = file.GetNextLine()) {
+        line.Trim().Trim(false);
+        if (!line.empty() && !line.StartsWith("#")) ports.push_back(line);
+    }
+    return true;
+}
+
+// One write per port, all at once; the table at the end (and in --report), exit code 0 only
+// when every radio was written and verified.
+int SendToSeveral(const Arguments& args, const Page& page) {
+    std::vector<wxString> ports = args.ports;
+    if (!args.portsFrom.empty() && !PortsFromFile(args.portsFrom, ports)) return 1;
+    if (args.allPorts) {
+        std::vector<wxString> found = AvailablePorts(ProbePorts(CandidatePorts()));
+        ports.insert(ports.end(), found.begin(), found.end());
+    }
+    ports = DistinctPorts(ports);
+    if (ports.empty()) return Fail("No serial port to send to");
+    CliDialogs dialogs;
+    SteadyClock clock;
+    TransferEnvironment env = CliEnvironment(dialogs, clock);
+    SafetyOptions safety = SafetyOptionsOf({!args.noBackup, !args.noVerify}, args.backupDir);
+    FleetWrite fleet(page, 0, ports, env, safety);
+    FleetDisplay display(fleet);
+    std::signal(SIGINT, OnInterrupt);
+    std::vector<FleetPortResult> results =
+        RunFleetWrite(fleet, &g_interrupted, [&display] { display.Update(); });
+    std::signal(SIGINT, SIG_DFL);
+    Print(FleetTable(results));
+    std::fflush(stdout);
+    if (!args.report.empty() && !SaveFleetCsv(results, args.report))
+        Fail("Could not write the report " + args.report);
+    size_t failed = std::count_if(results.begin(), results.end(),
+                                  [](const FleetPortResult& r) { return !r.Succeeded(); });
+    if (fleet.Cancelled()) return Fail("Cancelled");
+    if (failed == 0) return 0;
+    return Fail(wxString::Format("%zu of %zu radios were not written and verified", failed,
+                                 results.size()));
+}
+
 int SendCommand(const Arguments& args) {
     if (args.positional.size() != 1) throw UsageError("send needs IN.lumo --port DEVICE");
+    bool several =
+        args.ports.size() > 1 || !args.portsFrom.empty() || args.allPorts || !args.report.empty();
     Page page;
     if (!LoadPage(args.positional[0], page)) return 1;
     for (int row = 1; row <= page.Rows(); ++row)
         if (page.IsRowUsed(row)) page.grid.GetSelection().AddRow(row);
+    if (several) return SendToSeveral(args, page);
     CliDialogs dialogs;
     SteadyClock clock;
     TransferEnvironment env = CliEnvironment(dialogs, clock);

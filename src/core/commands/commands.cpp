@@ -7,7 +7,7 @@ namespace lumo {
 
 const std::array<const char*, 5> MenuTitles = {"File", "Page", "Data", "Settings", "Help"};
 
-const std::array<MenuItemSpec, 25> MenuItems = {{
+const std::array<MenuItemSpec, 26> MenuItems = {{
     {"File", "&Open", "Open a memory data file", ID_OPEN},
     {"File", "&Save", "Save memory data file", ID_SAVE},
     {"File", "save &As...", "Save file to new name", ID_SAVE_AS},
@@ -20,6 +20,8 @@ const std::array<MenuItemSpec, 25> MenuItems = {{
     {"Page", "&Add page", "Add page", ID_PAGE_ADD},
     {"Page", "&Delete page", "Delete page", ID_PAGE_DELETE},
     {"Data", "&Send to radio", "Write data to radio", ID_UPLOAD},
+    {"Data", "Send to several &radios...", "Write the page to several radios at once",
+     ID_SEND_TO_SEVERAL},
     {"Data", "&Get from radio", "Read data from radio", ID_DOWNLOAD},
     {"Data", "&Validate page data", "Validate rows with data", ID_VALIDATE},
     {"Data", "select &All", "Select all for transfer", ID_SELECT_ALL},

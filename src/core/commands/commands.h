@@ -53,6 +53,7 @@ enum CommandId {
     ID_VERIFY_AFTER_WRITING = 6101,
     ID_OPEN_LAST_BACKUP = 6102,
     ID_COMPARE_WITH_FILE = 6103,
+    ID_SEND_TO_SEVERAL = 6104,  // one page to many radios at once
 };
 
 struct MenuItemSpec {
@@ -78,7 +79,7 @@ struct ContextItemSpec {
 };
 
 extern const std::array<const char*, 5> MenuTitles;
-extern const std::array<MenuItemSpec, 25> MenuItems;
+extern const std::array<MenuItemSpec, 26> MenuItems;
 // The menu items that are check boxes (settings).
 extern const std::array<int, 2> CheckMenuItems;
 extern const std::array<ToolSpec, 11> Tools;

@@ -8,7 +8,9 @@
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <mutex>
 #include <optional>
+#include <set>
 #include <vector>
 
 namespace lumo {
@@ -129,17 +131,29 @@ wxString BackupFileName(const wxString& model, const wxString& radioId, const wx
 
 wxString SaveBackup(const Page& page, const wxString& folder, const wxString& radioId,
                     const wxDateTime& when, wxString* error) {
-    if (!wxFileName::DirExists(folder) && !wxFileName::Mkdir(folder, 0777, wxPATH_MKDIR_FULL)) {
-        if (error) *error = "Could not make the backup folder\n" + folder;
-        return wxString();
-    }
+    // Radios written at once back up at once: two of a model without an ID would otherwise pick
+    // the same free name in the same second, and one backup would replace the other. A name is
+    // taken under the lock and held until its file is there; the saving itself runs unlocked.
+    static std::mutex folderMutex;
+    static std::set<wxString> beingSaved;
     wxFileName path(folder, BackupFileName(page.strings.radioName, radioId, when));
-    wxString base = path.GetName();
-    for (int counter = 2; path.FileExists(); ++counter)
-        path.SetName(wxString::Format("%s-%d", base, counter));
-    if (!SaveLumoFile(page, path.GetFullPath(), error)) return wxString();
-    std::optional<BackupName> saved = ParseBackupName(path.GetFullPath());
-    if (saved) PruneBackups(folder, saved->model, saved->radioId);
+    {
+        std::lock_guard<std::mutex> lock(folderMutex);
+        if (!wxFileName::DirExists(folder) && !wxFileName::Mkdir(folder, 0777, wxPATH_MKDIR_FULL)) {
+            if (error) *error = "Could not make the backup folder\n" + folder;
+            return wxString();
+        }
+        wxString base = path.GetName();
+        for (int counter = 2; path.FileExists() || beingSaved.count(path.GetFullPath()); ++counter)
+            path.SetName(wxString::Format("%s-%d", base, counter));
+        beingSaved.insert(path.GetFullPath());
+    }
+    bool saved = SaveLumoFile(page, path.GetFullPath(), error);
+    std::lock_guard<std::mutex> lock(folderMutex);
+    beingSaved.erase(path.GetFullPath());
+    if (!saved) return wxString();
+    std::optional<BackupName> name = ParseBackupName(path.GetFullPath());
+    if (name) PruneBackups(folder, name->model, name->radioId);
     return path.GetFullPath();
 }
 

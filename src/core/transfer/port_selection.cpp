@@ -11,6 +11,8 @@ bool Contains(const std::vector<wxString>& list, const wxString& text) {
     return std::find(list.begin(), list.end(), text) != list.end();
 }
 
+}  // namespace
+
 std::optional<wxString> AskForDevice(Dialogs& dialogs) {
     std::optional<wxString> typed =
         dialogs.AskText("<-- Serial Port Device -->", "Device path (e.g. /dev/serial/by-id/...):");
@@ -24,16 +26,21 @@ std::optional<wxString> AskForDevice(Dialogs& dialogs) {
     }
     return path;
 }
-}  // namespace
+
+std::vector<wxString> OfferedPorts(const PortSelection& selection,
+                                   const std::vector<PortProbeResult>& probed) {
+    std::vector<wxString> ports = AvailablePorts(probed);
+    for (const wxString& typed : selection.typedPorts)
+        if (!Contains(ports, typed)) ports.push_back(typed);
+    return ports;
+}
 
 bool ChooseSerialPort(Dialogs& dialogs, PortSelection& selection,
                       const std::vector<PortProbeResult>& probed) {
     wxString advice = PermissionAdvice(probed);
     if (!advice.empty()) dialogs.Message(advice, "Serial Port Permission", DialogIcon::Exclamation);
 
-    std::vector<wxString> ports = AvailablePorts(probed);
-    for (const wxString& typed : selection.typedPorts)
-        if (!Contains(ports, typed)) ports.push_back(typed);
+    std::vector<wxString> ports = OfferedPorts(selection, probed);
     int preselection = -1;
     for (size_t i = 0; i < ports.size(); ++i)
         if (ports[i] == selection.name) preselection = static_cast<int>(i);

@@ -18,6 +18,13 @@ struct PortSelection {
     bool IsChosen() const { return name != "none"; }
 };
 
+// The available ports, then the ports typed earlier that are not among them.
+std::vector<wxString> OfferedPorts(const PortSelection& selection,
+                                   const std::vector<PortProbeResult>& probed);
+// Asks for a device path; nothing when cancelled, blank, or not a port Lumo can open (after
+// saying why).
+std::optional<wxString> AskForDevice(Dialogs& dialogs);
+
 // Offers the available ports, the ports typed earlier and "Other device..."; tells the user
 // first when ports exist that they may not open. Returns true when a port was chosen.
 bool ChooseSerialPort(Dialogs& dialogs, PortSelection& selection,

@@ -1,15 +1,20 @@
 #include "util/diag_log.h"
 
+#include <wx/datetime.h>
 #include <wx/log.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 
 namespace lumo {
 
 namespace {
 std::atomic<bool> g_enabled{false};
+// Sessions on several ports log at once: each line is written whole, one after the other.
+std::mutex g_lineMutex;
 
 bool EnvironmentAsksForLog() {
     const char* value = std::getenv("LUMO_LOG");
@@ -36,10 +41,14 @@ void ApplyDiagLogEnvironment() {
 }
 
 void DiagLogWrite(const char* unit, int line, const char* function, const wxString& text) {
-    // The source is written into the line itself: the stderr target prints only the message.
-    wxLogRecordInfo info(unit, line, function, unit);
-    wxLog::OnLog(wxLOG_Message, wxString::Format("[%s:%d %s] %s", unit, line, function, text),
-                 info);
+    // Straight to standard error rather than through wxLog, which holds back the lines of
+    // threads other than the main one until the main thread flushes them. The line looks as
+    // the toolkit's own stderr lines do: the time first.
+    wxString whole = wxString::Format("%s: [%s:%d %s] %s\n", wxDateTime::Now().FormatISOTime(),
+                                      unit, line, function, text);
+    std::lock_guard<std::mutex> lock(g_lineMutex);
+    std::fputs(static_cast<const char*>(whole.utf8_str()), stderr);
+    std::fflush(stderr);
 }
 
 }  // namespace lumo

@@ -1,6 +1,7 @@
 // The diagnostic log: message-level lines tagged with their source unit, line and function.
 // It is off unless the environment variable LUMO_LOG is set to a non-empty value other than
 // "0", in which case the lines go to standard error. Formatting is skipped while it is off.
+// Any thread may log: lines are never interleaved.
 #pragma once
 
 #include <wx/string.h>
