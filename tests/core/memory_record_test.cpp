@@ -19,47 +19,10 @@ TEST(ColumnLayout, FlagsAndShadowSlotsAreNeverShown) {
             EXPECT_FALSE(IsColumnShown(type, col)) << "type " << type << " col " << col;
 }
 
-TEST(ColumnLayout, AnfmShowsItsTenColumnsInOrder) {
-    std::vector<wxString> shown;
-    for (int col = 0; col < kColumnCount; ++col)
-        if (IsColumnShown(kANFM, col)) shown.push_back(ColumnHeaders[kANFM][col]);
-    std::vector<wxString> expected = {"Chan", "Scan", "Desc",   "Mode", "RxFreq",
-                                      "RxTn", "RxCd", "TxFreq", "TxTn", "TxCd"};
-    EXPECT_EQ(shown, expected);
-}
-
-TEST(ColumnLayout, R19ShowsAnUnlabelledWideLastColumn) {
-    EXPECT_EQ(ColumnWidths[kR19][RONL], 500);
-    EXPECT_STREQ(ColumnHeaders[kR19][RONL], "");
-    EXPECT_STREQ(ColumnHeaders[kR19][RFRQ], "Freq");
-    EXPECT_EQ(ColumnWidths[kDAMX][RONL], 60);
-}
-
-TEST(DefaultRows, RowIndexFollowsBandExceptTwoRadios) {
-    EXPECT_EQ(DefaultRowIndex(7, 4), 9);
-    EXPECT_EQ(DefaultRowIndex(8, 3), 10);
+TEST(DefaultRows, RowIndexFollowsBandExceptWhereARadioHasItsOwnRow) {
     EXPECT_EQ(DefaultRowIndex(6, 4), 4);
-    EXPECT_EQ(DefaultRowIndex(17, 8), 8);
-    EXPECT_EQ(DefaultRowIndex(1, 1), 1);
-}
-
-TEST(DefaultRows, KeepTheirExactTexts) {
-    RowTexts low = DefaultRowTexts(0);
-    EXPECT_EQ(low[DESC], "LOW    30");
-    EXPECT_EQ(low[MNUM], "0");
-    EXPECT_EQ(low[TFLG], "A0");
-    RowTexts p25 = DefaultRowTexts(4);
-    EXPECT_EQ(p25[DESC], "VHF  136");
-    EXPECT_EQ(p25[TIDC], "00000001");
-    EXPECT_EQ(p25[RNSV], "");
-    RowTexts ep25 = DefaultRowTexts(9);
-    EXPECT_EQ(ep25[RNSV], "10");
-    RowTexts vra = DefaultRowTexts(10);
-    EXPECT_EQ(vra[DESC], "VHFAM118");
-    EXPECT_EQ(vra[RONL], "N");
-    EXPECT_EQ(vra[SCAN], "N");
-    EXPECT_EQ(DefaultRowTexts(3)[RFRQ], "118.000");
-    EXPECT_EQ(DefaultRowTexts(5)[DESC], "VHF   138");
+    EXPECT_EQ(DefaultRowIndex(7, 4), 9);
+    EXPECT_EQ(DefaultRowTexts(kDefaultRowCount)[DESC], "") << "no such row";
 }
 
 TEST(DefaultRows, EP25RowIsTheRP25RowPlusItsSquelchValue) {

@@ -9,18 +9,14 @@
 
 using namespace lumo;
 
-TEST(PageParameters, FirstPageIsAVr12OfOneHundredTwentyTwoRows) {
+TEST(PageParameters, APageTakesItsRadiosNamesRowsAndGuardRows) {
     Page page = MakePage(1);
-    EXPECT_EQ(page.params.band, 1);
-    EXPECT_EQ(page.params.rows, 122);
-    EXPECT_EQ(page.params.pageType, kANFM);
     EXPECT_EQ(page.strings.radioName, "VR-12");
-    EXPECT_EQ(page.strings.bandName, "FM 66-88");
     EXPECT_EQ(page.strings.typeCode, "ANFM");
     EXPECT_EQ(page.grid.RowCount(), 123);
     EXPECT_EQ(page.FirstGuardRow(), 121);
     EXPECT_EQ(page.SecondGuardRow(), 122);
-    EXPECT_EQ(page.operatingModes, 0x30);
+    EXPECT_FALSE(MakePage(8).HasGuardRows());
 }
 
 TEST(PageParameters, SettingATargetForgetsTheFileAndFlags) {
@@ -43,14 +39,6 @@ TEST(PageDefaults, AnalogPageFillsOnlyTheDefaultRow) {
     EXPECT_TRUE(page.grid.IsReadOnly(0, MNUM));
     for (int row = 1; row <= page.Rows(); ++row)
         EXPECT_FALSE(page.IsRowUsed(row)) << row;
-}
-
-TEST(PageDefaults, VraPageHasNoGuardRowsAndItsOwnDefaultRow) {
-    Page page = MakePage(8);
-    EXPECT_EQ(page.grid.RowCount(), 101);
-    EXPECT_FALSE(page.HasGuardRows());
-    EXPECT_EQ(page.grid.Get(0, RONL), "N");
-    EXPECT_EQ(page.grid.Get(0, SCAN), "N");
 }
 
 TEST(PageDefaults, P25PageFillsMemoryOneAndTheGuardMemories) {

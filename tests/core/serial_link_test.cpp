@@ -51,34 +51,6 @@ TEST_F(SerialLink, WritesLeaveInOrderEvenFromTwoThreads) {
     }
 }
 
-TEST(SerialCoalescing, WritesQueuedDuringAWriteLeaveTogether) {
-    PtyPair pty;
-    AsyncSerial port(pty.Path(), 9600);
-    std::string expected;
-    for (int i = 0; i < 5000; ++i) {
-        char c = static_cast<char>('A' + i % 26);
-        port.write(&c, 1);
-        expected += c;
-    }
-    EXPECT_EQ(pty.ReceiveBytes(expected.size()), expected);
-    EXPECT_LT(port.writesStarted(), 2500u) << "many small writes share a write to the port";
-    EXPECT_GE(port.writesStarted(), 1u);
-}
-
-TEST_F(SerialLink, ReadNeverReturnsAByteTwice) {
-    ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
-    EXPECT_EQ(link.Read(), "") << "an empty buffer reads empty";
-    std::string sent;
-    for (int i = 0; i < 50; ++i) {
-        std::string piece = "T2040000" + std::to_string(i) + "\r";
-        pty.Send(piece);
-        sent += piece;
-    }
-    wxString got = ReadUntil(sent.size());
-    EXPECT_EQ(got, wxString(sent));
-    EXPECT_EQ(link.Read(), "");
-}
-
 TEST_F(SerialLink, HighBytesArriveAsLatinOneCharacters) {
     ASSERT_TRUE(link.Open(pty.WxPath(), 9600));
     std::string bytes;
@@ -180,9 +152,4 @@ TEST_F(SerialLink, TwoLinksOnTwoPortsKeepTheirBytesApart) {
     other.Write("to second");
     EXPECT_EQ(pty.ReceiveBytes(8), "to first");
     EXPECT_EQ(otherPty.ReceiveBytes(9), "to second");
-}
-
-TEST(PortNames, DevicePathsAreOpenedAsGiven) {
-    EXPECT_EQ(PlatformPortName("/dev/ttyUSB0"), "/dev/ttyUSB0");
-    EXPECT_EQ(PlatformPortName("COM12"), "COM12");
 }

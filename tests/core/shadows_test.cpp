@@ -8,18 +8,11 @@
 
 using namespace lumo;
 
-namespace {
-int MakeShadow(Page& page, ScriptedDialogs& dialogs, int primary, int shadow) {
-    dialogs.texts.push_back(wxString::Format("%d", shadow));
-    return CreateShadow(page, dialogs, primary);
-}
-}  // namespace
-
 TEST(Shadows, CreatingAShadowLinksBothEnds) {
     Page page = MakePage(6);
     FillFromDefaults(page, 5);
     ScriptedDialogs dialogs;
-    ASSERT_EQ(MakeShadow(page, dialogs, 5, 10), 10);
+    ASSERT_EQ(MakeShadow(page, 5, 10, &dialogs), 10);
     EXPECT_EQ(dialogs.shown[0].caption, "For Primary: 005 create Shadow: 1");
     EXPECT_EQ(dialogs.shown[0].text, "Shadow Memory Num:");
     EXPECT_EQ(page.grid.Get(5, SHAD), "P-1");
@@ -47,11 +40,11 @@ TEST(Shadows, RefusalsLeaveThePageUnchanged) {
               "Cannot Create Shadow!\nMemory record is empty or incomplete.");
     EXPECT_EQ(dialogs.shown.back().caption, "Create Shadow - Error");
     uint64_t before = page.grid.Revision();
-    EXPECT_EQ(MakeShadow(page, dialogs, 5, 8), -1);
+    EXPECT_EQ(MakeShadow(page, 5, 8, &dialogs), -1);
     EXPECT_EQ(dialogs.Messages().back(), "Selected memory is already in use.");
-    EXPECT_EQ(MakeShadow(page, dialogs, 5, 0), -1);
-    EXPECT_EQ(MakeShadow(page, dialogs, 5, 231), -1) << "a guard memory is no shadow";
-    EXPECT_EQ(MakeShadow(page, dialogs, 5, 999), -1);
+    EXPECT_EQ(MakeShadow(page, 5, 0, &dialogs), -1);
+    EXPECT_EQ(MakeShadow(page, 5, 231, &dialogs), -1) << "a guard memory is no shadow";
+    EXPECT_EQ(MakeShadow(page, 5, 999, &dialogs), -1);
     EXPECT_EQ(dialogs.Messages().back(), "Shadow memory number must be 1 to 230.");
     EXPECT_EQ(page.grid.Revision(), before);
 }
@@ -61,10 +54,10 @@ TEST(Shadows, TheEighthShadowIsRefused) {
     FillFromDefaults(page, 5);
     ScriptedDialogs dialogs;
     for (int k = 0; k < 7; ++k)
-        ASSERT_EQ(MakeShadow(page, dialogs, 5, 20 + k), 20 + k);
+        ASSERT_EQ(MakeShadow(page, 5, 20 + k, &dialogs), 20 + k);
     EXPECT_EQ(page.grid.Get(5, SHAD), "P-7");
     EXPECT_EQ(page.grid.Get(26, MFLG), "07");
-    EXPECT_EQ(MakeShadow(page, dialogs, 5, 40), -1);
+    EXPECT_EQ(MakeShadow(page, 5, 40, &dialogs), -1);
     EXPECT_EQ(dialogs.Messages().back(),
               "Cannot Create Shadow!\nShadow List is full for selected primary.");
     EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
@@ -74,8 +67,8 @@ TEST(Shadows, FrequencyAndZoneEditsReachTheShadows) {
     Page page = MakePage(6);
     FillFromDefaults(page, 5);
     ScriptedDialogs dialogs;
-    MakeShadow(page, dialogs, 5, 10);
-    MakeShadow(page, dialogs, 5, 11);
+    MakeShadow(page, 5, 10, &dialogs);
+    MakeShadow(page, 5, 11, &dialogs);
     ApplyFrequencyEdit(page, 5, RFRQ, "151.0000");
     EXPECT_EQ(page.grid.Get(10, RFRQ), "151.0000");
     EXPECT_EQ(page.grid.Get(11, TFRQ), "151.0000");
@@ -89,7 +82,7 @@ TEST(Shadows, DeletingAShadowClosesItsSlot) {
     Page page = MakePage(6);
     FillFromDefaults(page, 5);
     ScriptedDialogs dialogs;
-    MakeShadow(page, dialogs, 5, 10);
+    MakeShadow(page, 5, 10, &dialogs);
     RemoveShadow(page, 10);
     EXPECT_EQ(page.grid.Get(5, SHD0), "0");
     EXPECT_FALSE(page.IsRowUsed(10));
@@ -121,7 +114,7 @@ TEST(Shadows, ValidatedShadowsCanStillBeRemoved) {
     Page page = MakePage(7);
     FillFromDefaults(page, 5);
     ScriptedDialogs dialogs;
-    MakeShadow(page, dialogs, 5, 10);
+    MakeShadow(page, 5, 10, &dialogs);
     CheckPage(page, dialogs, 0);
     EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
     RemoveShadow(page, 10);

@@ -110,23 +110,6 @@ TEST(TRecordRoundTrip, GeneratedRowsComeBackAsWritten) {
     }
 }
 
-TEST(TRecordDecoding, V2FrequenciesTakeThePagesFormat) {
-    Page rp25 = MakePage(6), ep25 = MakePage(7);
-    FillFromDefaults(rp25, 2);
-    rp25.grid.Set(2, RFRQ, "150.7750");
-    FillFromDefaults(ep25, 2);
-    ep25.grid.Set(2, RFRQ, "150.00125");
-    Page read = MakePage(6);
-    ASSERT_TRUE(decodeTrecordV2(read, encodeTrecordV2(rp25, 2)));
-    EXPECT_EQ(read.grid.Get(2, RFRQ), "150.7750");
-    Page read7 = MakePage(7);
-    ASSERT_TRUE(decodeTrecordV2(read7, encodeTrecordV2(ep25, 2)));
-    EXPECT_EQ(read7.grid.Get(2, RFRQ), "150.00125");
-    EXPECT_EQ(FrequencyHz("30.5"), 30500000);
-    EXPECT_EQ(FrequencyHz("136.0000"), 136000000);
-    EXPECT_EQ(FrequencyText(30500000, 2500), "30.5000");
-}
-
 // Records as the radios take them, byte for byte, and what they give back.
 TEST(TRecordEncoding, KnownRecords) {
     Page rp25 = MakePage(6);
@@ -137,9 +120,9 @@ TEST(TRecordEncoding, KnownRecords) {
     rp25.grid.Set(3, TCOD, "754");
     Page ep25 = MakePage(7);
     FillFromDefaults(ep25, 5);
-    ep25.grid.Set(5, DESC, "");    // eight blanks
-    ep25.grid.Set(5, MFLG, "08");  // SCAN "N" clears the bit
-    ep25.grid.Set(5, RNSV, "12");  // the top digit of the receive word
+    ep25.grid.Set(5, DESC, "");           // eight blanks
+    ep25.grid.Set(5, MFLG, "08");         // SCAN "N" clears the bit
+    ep25.grid.Set(5, RNSV, "12");         // the top digit of the receive word
     ep25.grid.Set(5, RFRQ, "150.00125");  // the page's own format, as V2 reads it back
     ep25.grid.Set(5, TFRQ, "174.00000");
     ep25.grid.Set(501, PRIM, "501");

