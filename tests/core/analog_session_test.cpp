@@ -143,7 +143,6 @@ TEST_F(AnalogSessionTest, RadiosWithoutATransferByteGetTheirChannelLines) {
     Page vrd70 = MakePage(kVRD70);
     EXPECT_EQ(DownloadCommand(env, vrd70, 0, Port()), kTransferComplete);
     EXPECT_EQ(dialogs.shown[1].text, "Close this dialog, then press HOME on radio to start");
-    server->Stop();
     dialogs.shown.clear();
     Serve(202);
     Page page = MakePage(kVR35);

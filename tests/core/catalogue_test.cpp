@@ -13,12 +13,6 @@ TEST(CatalogueLookup, FindBandChoiceStopsAtTheFirstUnusedEntry) {
     EXPECT_EQ(FindBandChoice(18, 0), -1);
 }
 
-TEST(CatalogueLookup, PageTypeIsNeverFmam) {
-    for (int radio = -1; radio <= kRadioCount; ++radio)
-        for (int band = -1; band <= 10; ++band)
-            EXPECT_NE(GetPageType(radio, band), kFMAM);
-}
-
 TEST(CatalogueLookup, NameSearchesAreExactAndCaseSensitive) {
     EXPECT_EQ(FindRadioNumber("VRD-21B"), 7);
     EXPECT_EQ(FindRadioNumber("vrd-21b"), -1);
@@ -67,46 +61,6 @@ TEST(CatalogueLists, ReverseLookupsFindTheFirstExactMatch) {
     EXPECT_EQ(ToneChoiceIndex("100"), -1);
     EXPECT_EQ(CtcssIndex("67.0"), 0);
     EXPECT_EQ(CtcssIndex("OFF"), -1);
-}
-
-TEST(CatalogueTables, EveryBandChoiceHasItsLabelAndRows) {
-    for (int radio = 0; radio < kRadioCount; ++radio) {
-        std::vector<wxString> labels = BandChoiceLabels(radio);
-        int choices = BandChoiceCount(radio);
-        for (int choice = 0; choice < kBandChoiceCount; ++choice) {
-            int band = BandOf(radio, choice);
-            if (choice >= choices) {
-                EXPECT_EQ(band, -1) << "no gaps in radio " << radio;
-                EXPECT_EQ(RowsOf(radio, choice), 0) << "radio " << radio << " choice " << choice;
-                continue;
-            }
-            EXPECT_GT(RowsOf(radio, choice), 0);
-            EXPECT_LT(band, kBandCount);
-            EXPECT_NE(band, 2) << "no radio offers band 2";
-            if (band == 4) {
-                EXPECT_TRUE(IsP25Type(GetPageType(radio, band)));
-            }
-            if (choices > 1) {
-                EXPECT_NE(labels[choice], "") << "radio " << radio;
-            }
-            EXPECT_EQ(FindBandChoice(radio, band), choice);
-        }
-        if (choices == 1)
-            EXPECT_EQ(labels, std::vector<wxString>{"Error Bad Band Config"});
-        else
-            EXPECT_EQ(static_cast<int>(labels.size()), choices) << "radio " << radio;
-    }
-}
-
-TEST(CatalogueTables, BandLimitsAreOrderedAndDefaultFrequenciesMatchTheirBands) {
-    for (int band = 0; band < kBandCount; ++band) {
-        EXPECT_LT(BandLimitsMHz[band][0], BandLimitsMHz[band][1]);
-        if (band == 8) continue;  // the module band's default lies on one of its module bands
-        double mhz = 0;
-        ASSERT_TRUE(wxString(BandDefaultFrequencies[band]).ToCDouble(&mhz));
-        EXPECT_GE(mhz, BandLimitsMHz[band][0]) << BandNames[band];
-        EXPECT_LE(mhz, BandLimitsMHz[band][1]) << BandNames[band];
-    }
 }
 
 // A row keeps its zone when its page changes between the two P25 types, within the first 16.

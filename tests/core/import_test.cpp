@@ -130,9 +130,11 @@ std::string PolyLumLine(const std::string& number, const std::string& frequency,
     return line + "\n";
 }
 
-ImportReader ReaderOf(const std::string& bytes) {
+// A reader of the bytes, at `position` (32: the first record of a binary file).
+ImportReader ReaderOf(const std::string& bytes, size_t position = 0) {
     ImportReader reader;
     reader.bytes = bytes;
+    reader.position = position;
     return reader;
 }
 
@@ -164,14 +166,15 @@ TEST(ImportDetection, TellsEachKindOfFileApart) {
 TEST(Import21Binary, RecordsFillRowsWithTheirRelationsScanAndUnitId) {
     Page page = MakePage(kVRD21);
     ScriptedDialogs dialogs;
-    ImportReader reader = ReaderOf(BinaryFile({
-        BinaryRecord(5).Flags(0x10).Shadows({6, 7, 8}),
-        BinaryRecord(6).Flags(0x01).Primary(5),
-        BinaryRecord(7).Flags(0x02).Primary(5),
-        BinaryRecord(8).Flags(0x03).Primary(5),
-        BinaryRecord(9).Flags(0x08).Word(78, 0).Word(80, 0).Word(82, 0x12).Word(84, 0x34),
-    }));
-    reader.position = 32;
+    ImportReader reader = ReaderOf(
+        BinaryFile({
+            BinaryRecord(5).Flags(0x10).Shadows({6, 7, 8}),
+            BinaryRecord(6).Flags(0x01).Primary(5),
+            BinaryRecord(7).Flags(0x02).Primary(5),
+            BinaryRecord(8).Flags(0x03).Primary(5),
+            BinaryRecord(9).Flags(0x08).Word(78, 0).Word(80, 0).Word(82, 0x12).Word(84, 0x34),
+        }),
+        32);
     EXPECT_EQ(Import21_Binary(reader, page, dialogs), 5);
 
     EXPECT_EQ(page.grid.Get(5, SHAD), "P-3");
@@ -198,8 +201,7 @@ TEST(Import21Binary, UnitIdDigitsAreReadAsBcdPairs) {
 TEST(Import21Binary, GuardMemoriesOfTheSmallerRadioLandOnTheLargerOnesGuardRows) {
     Page page = MakePage(kVRD21B);
     ScriptedDialogs dialogs;
-    ImportReader reader = ReaderOf(BinaryFile({BinaryRecord(231), BinaryRecord(12)}));
-    reader.position = 32;
+    ImportReader reader = ReaderOf(BinaryFile({BinaryRecord(231), BinaryRecord(12)}), 32);
     EXPECT_EQ(Import21_Binary(reader, page, dialogs), 2);
     EXPECT_EQ(page.grid.Get(501, MNUM), "501");
     EXPECT_EQ(page.grid.Get(501, PRIM), "501");
@@ -236,8 +238,7 @@ TEST(Import21Binary, DamagedRecordsAreRepairedSkippedOrUnlinked) {
         BinaryRecord(12).Flags(0x02).Primary(40),  // names a primary that is not there
     });
     file += BinaryRecord(13).Bytes().substr(0, 50);  // a record cut short
-    ImportReader reader = ReaderOf(file);
-    reader.position = 32;
+    ImportReader reader = ReaderOf(file, 32);
     EXPECT_EQ(Import21_Binary(reader, page, dialogs), 4);
 
     EXPECT_EQ(page.grid.Get(3, MODE), page.grid.Get(0, MODE));
@@ -255,9 +256,9 @@ TEST(Import21Binary, DamagedRecordsAreRepairedSkippedOrUnlinked) {
 TEST(Import21Binary, AnalogPagesTakeNoPrimariesOrShadows) {
     Page page = MakePage(kVR13);
     ScriptedDialogs dialogs;
-    ImportReader reader = ReaderOf(BinaryFile(
-        {BinaryRecord(5).Flags(0x18).Shadows({6}), BinaryRecord(6).Flags(0x01).Primary(5)}));
-    reader.position = 32;
+    ImportReader reader = ReaderOf(BinaryFile({BinaryRecord(5).Flags(0x18).Shadows({6}),
+                                               BinaryRecord(6).Flags(0x01).Primary(5)}),
+                                   32);
     EXPECT_EQ(Import21_Binary(reader, page, dialogs), 2);
     EXPECT_EQ(page.grid.Get(5, MFLG), "08");
     EXPECT_EQ(page.grid.Get(5, SHD0), "");
@@ -271,8 +272,8 @@ TEST(Import21Binary, ASecondRecordForAMemoryReplacesTheFirstWhole) {
     ScriptedDialogs dialogs;
     ImportReader reader =
         ReaderOf(BinaryFile({BinaryRecord(7).Flags(0x10).Shadows({8}),
-                             BinaryRecord(8).Flags(0x01).Primary(7), BinaryRecord(7)}));
-    reader.position = 32;
+                             BinaryRecord(8).Flags(0x01).Primary(7), BinaryRecord(7)}),
+                 32);
     EXPECT_EQ(Import21_Binary(reader, page, dialogs), 3);
     EXPECT_EQ(page.grid.Get(7, SHAD), "N");
     EXPECT_EQ(page.grid.Get(7, SHD0), "");

@@ -4,50 +4,10 @@
 
 using namespace lumo;
 
-TEST(ColumnLayout, OnlyShownColumnsAreLabelled) {
-    for (int type = 0; type < kPageTypeCount; ++type)
-        for (int col = 0; col < kColumnCount; ++col)
-            if (*ColumnHeaders[type][col] != '\0') {
-                EXPECT_GT(ColumnWidths[type][col], 0)
-                    << "a label on a hidden column: type " << type << " col " << col;
-            }
-}
-
-TEST(ColumnLayout, FlagsAndShadowSlotsAreNeverShown) {
-    for (int type = 0; type < kPageTypeCount; ++type)
-        for (int col : {MFLG, PRIM, SHD0, SHD1, SHD2, SHD3, SHD4, SHD5, SHD6, TFLG})
-            EXPECT_FALSE(IsColumnShown(type, col)) << "type " << type << " col " << col;
-}
-
 TEST(DefaultRows, RowIndexFollowsBandExceptWhereARadioHasItsOwnRow) {
     EXPECT_EQ(DefaultRowIndex(6, 4), 4);
     EXPECT_EQ(DefaultRowIndex(7, 4), 9);
     EXPECT_EQ(DefaultRowTexts(kDefaultRowCount)[DESC], "") << "no such row";
-}
-
-TEST(DefaultRows, EP25RowIsTheRP25RowPlusItsSquelchValue) {
-    for (int col = 0; col < kColumnCount; ++col) {
-        if (col == RNSV) continue;
-        EXPECT_STREQ(DefaultRows[9][col], DefaultRows[4][col]) << ColumnKeys[col];
-    }
-}
-
-TEST(DefaultRows, EveryBandRowNamesItsBandAndEndsWithTheTransferFlags) {
-    for (int band = 0; band < kBandCount; ++band) {
-        if (band == 8) continue;  // the module page defaults to its first module band
-        EXPECT_STREQ(DefaultRows[band][BAND], BandNames[band]);
-    }
-    for (int row = 0; row < kDefaultRowCount; ++row)
-        EXPECT_STREQ(DefaultRows[row][TFLG], "A0");
-}
-
-TEST(DefaultRows, FrequenciesHaveTheirBandsLength) {
-    for (int row : {2, 3, 10}) {
-        EXPECT_EQ(wxString(DefaultRows[row][RFRQ]).AfterFirst('.').length(), 3u);
-        EXPECT_EQ(wxString(DefaultRows[row][TFRQ]).AfterFirst('.').length(), 3u);
-    }
-    for (int row : {0, 1, 4, 5, 6, 7, 8, 9})
-        EXPECT_EQ(wxString(DefaultRows[row][RFRQ]).AfterFirst('.').length(), 4u);
 }
 
 TEST(Flags, HexTextsReadAndWriteAsTwoDigits) {

@@ -33,12 +33,6 @@ TEST(PortProbe, CandidatesFollowTheDevicePatternsInNaturalOrder) {
               (std::vector<wxString>{"ttyS2", "ttyS10", "ttyUSB0", "ttyACM1", "ttyXRUSB0", "0"}));
 }
 
-TEST(PortProbe, FreePseudoTerminalIsAvailable) {
-    PtyPair pty;
-    ASSERT_TRUE(pty.Ok());
-    EXPECT_EQ(ProbePort(pty.WxPath()).state, PortState::Available);
-}
-
 TEST(PortProbe, PortHeldByAnotherProgramIsNotListed) {
     PtyPair pty;
     ASSERT_TRUE(pty.Ok());

@@ -147,19 +147,3 @@ TEST(ColumnCheck, P25TonesNeedASquelch) {
     CheckColumn(page, dialogs, 2, TTON, "");
     EXPECT_EQ(page.grid.Get(2, TSQL), "t");
 }
-
-TEST(MemoryNumberEdit, DuplicateIsRefusedAndPrimaryCarriesItsShadows) {
-    Page page = MakePage(6);
-    FillFromDefaults(page, 5);
-    ASSERT_EQ(MakeShadow(page, 5, 10), 10);
-    ScriptedDialogs dialogs;
-    EXPECT_FALSE(ApplyMemoryNumberEdit(page, dialogs, 5, 10));
-    EXPECT_EQ(dialogs.Messages(), (std::vector<wxString>{"Number already used at row: 010"}));
-    EXPECT_EQ(page.grid.Get(5, MNUM), "005");
-    EXPECT_TRUE(ApplyMemoryNumberEdit(page, dialogs, 5, 7));
-    EXPECT_EQ(page.grid.Get(5, MNUM), "007");
-    EXPECT_EQ(page.grid.Get(5, PRIM), "007");
-    EXPECT_EQ(page.grid.Get(10, PRIM), "007");
-    EXPECT_EQ(page.grid.Get(10, SHAD), "S-007");
-    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
-}

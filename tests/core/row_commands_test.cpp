@@ -44,6 +44,15 @@ TEST_F(CommandTest, CopyOfAPrimaryPastesAsAPlainRow) {
     EXPECT_EQ(page.grid.Get(20, MNUM), "020") << "a row without a number takes its own";
     EXPECT_EQ(page.grid.Get(20, PRIM), "020");
     EXPECT_EQ(page.grid.Get(20, TFLG), "A8") << "a pasted row is a filled row";
+    // A row keeps its own number; one without takes its row's only when no other row holds it.
+    FillFromDefaults(page, 21);
+    page.grid.Set(21, MNUM, "040");
+    for (int row : {21, 40}) {
+        paste.currentRow = row;
+        ASSERT_TRUE(PasteRow(paste, buffer));
+    }
+    EXPECT_EQ(page.grid.Get(21, MNUM), "040");
+    EXPECT_EQ(page.grid.Get(40, MNUM), "");
     EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
     EXPECT_TRUE(ZoneCountersMatchRows(page));
 }
@@ -107,22 +116,6 @@ TEST_F(CommandTest, DeleteClosesGapsAndKeepsGuardRows) {
     EXPECT_EQ(page.grid.Get(122, DESC), "GUARD2");
     EXPECT_EQ(page.grid.RowCount(), 123);
     EXPECT_TRUE(page.grid.GetSelection().Empty());
-}
-
-TEST_F(CommandTest, DeletingAShadowRowUnlinksItFromItsPrimary) {
-    Page page = MakePage(6);
-    FillFromDefaults(page, 2);
-    MakeShadow(page, 2, 5);
-    Select(page, {1, 5});
-    RowCommand cmd = On(page, 1);
-    ASSERT_TRUE(DeleteRows(cmd));
-    // row 2 moved up to row 1 and, as memory n lives in row n on P25 pages, became memory 1
-    EXPECT_EQ(page.grid.Get(1, MFLG), "10") << "the former primary";
-    EXPECT_EQ(page.grid.Get(1, MNUM), "1");
-    EXPECT_EQ(page.grid.Get(1, SHD0), "0");
-    EXPECT_EQ(page.grid.RowCount(), 233);
-    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
 }
 
 TEST_F(CommandTest, DefaultColumnOfZoneRefillsZonesInRowOrder) {

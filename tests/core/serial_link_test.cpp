@@ -1,5 +1,6 @@
 #include "support/pty_pair.h"
 #include "transfer/async_serial.h"
+#include "transfer/trecord.h"
 #include "transfer/wx_async_serial.h"
 
 #include <gtest/gtest.h>
@@ -75,10 +76,6 @@ TEST_F(SerialLink, ReopenCloseAndDestroy) {
     pty.Send("again\r");
     EXPECT_EQ(ReadUntil(6), "again\r");
     {
-        wxAsyncSerial other;
-        EXPECT_FALSE(other.Open(pty.WxPath(), 9600)) << "the port is held";
-    }
-    {
         PtyPair second;
         wxAsyncSerial open(second.WxPath(), 9600);
         EXPECT_TRUE(open.IsOpen());
@@ -152,4 +149,22 @@ TEST_F(SerialLink, TwoLinksOnTwoPortsKeepTheirBytesApart) {
     other.Write("to second");
     EXPECT_EQ(pty.ReceiveBytes(8), "to first");
     EXPECT_EQ(otherPty.ReceiveBytes(9), "to second");
+}
+
+// A radio that hangs up in the middle of a conversation: the link notices (the simulator's
+// other faults are met by the session tests).
+TEST(Simulator, ALineDroppedInTheMiddleIsNoticedByTheLink) {
+    radiosim::Faults faults;
+    faults.dropAfter = 2;
+    radiosim::SimServer server(std::make_unique<radiosim::DigitalRadio>(), nullptr, faults);
+    std::string error;
+    ASSERT_TRUE(server.Open("", &error)) << error;
+    server.Start();
+    wxAsyncSerial link;
+    ASSERT_TRUE(link.Open(server.DevicePath(), 9600));
+    for (const wxString& record : {ProtocolHeader(2), wxString(kDownloadRecord)})
+        link.Write(WithChecksum(record) + "\r");
+    EXPECT_TRUE(EventuallyTrue([&] { return link.ErrorStatus(); }));
+    link.Close();
+    server.Stop();
 }

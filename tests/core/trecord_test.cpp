@@ -9,16 +9,6 @@
 
 using namespace lumo;
 
-TEST(TRecordFrame, ChecksumsOfTheFixedRecords) {
-    EXPECT_EQ(WithChecksum(kAckRecord), "T204000000FB");
-    EXPECT_EQ(sendEndRecord(), "T9030000FC");
-    EXPECT_EQ(WithChecksum(kDownloadRecord), "T204000025D6");
-    EXPECT_EQ(Checksum("T2"), 255);
-    EXPECT_EQ(HexN(-1, 2), "FF");
-    EXPECT_EQ(HexN(0x12345, 4), "2345");
-    EXPECT_EQ(ProtocolHeader(2), "T007000022030000");
-}
-
 TEST(TRecordFrame, EraseRecordsOnlyForRowsTheProtocolKnows) {
     EXPECT_EQ(encodeEraseRecord(1, 1), "");
     EXPECT_EQ(encodeEraseRecord(5, 1), "T204000510");
@@ -179,25 +169,6 @@ wxString V1Record(int address, const wxString& firstBytes) {
     return "T143" + HexN(address, 4) + data;
 }
 }  // namespace
-
-TEST(TRecordDecoding, AddressesZonesAndRelations) {
-    Page page = MakePage(6);
-    ASSERT_TRUE(decodeTrecordV1(page, V1Record(0, "000000")));
-    EXPECT_EQ(page.grid.Get(0, TFLG), "C0") << "address 0 fills row 0";
-    ASSERT_TRUE(decodeTrecordV1(page, V1Record(9,
-                                               "0009"
-                                               "0935")));
-    EXPECT_EQ(page.grid.Get(9, ZONE), "4") << "zone byte 0x35: position 3";
-    wxString primary = V1Record(12, "100C0C00");
-    primary = primary.Left(108) + "0D0E0F" + primary.Mid(114);
-    ASSERT_TRUE(decodeTrecordV1(page, primary));
-    EXPECT_EQ(page.grid.Get(12, SHAD), "P-3");
-    EXPECT_TRUE(page.grid.IsReadOnly(12, SCAN));
-    ASSERT_TRUE(decodeTrecordV1(page, V1Record(13, "010C0D00")));
-    EXPECT_EQ(page.grid.Get(13, SHAD), "S-012");
-    EXPECT_TRUE(page.grid.IsReadOnly(13, ZONE));
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
-}
 
 TEST(TRecordDecoding, ShortOrBrokenRecordsAreRefusedUntouched) {
     Page page = MakePage(6);

@@ -68,33 +68,6 @@ TEST_F(RowCommandTest, CopyPasteAndDefaultActOnTheRowsClickedOnly) {
     OnRow(8, ID_CLEAR_ROW);
     EXPECT_FALSE(CurrentPage().IsRowUsed(7));
     EXPECT_FALSE(CurrentPage().IsRowUsed(8));
-
-    // A row keeps its own number; one without takes its row's only when no other row holds it.
-    Fill(9);
-    CurrentPage().grid.Set(9, MNUM, "040");
-    OnRow(9, ID_PASTE_ROW);
-    OnRow(40, ID_PASTE_ROW);
-    EXPECT_EQ(Grid()->GetCellValue(9, MNUM), "040");
-    EXPECT_EQ(Grid()->GetCellValue(40, MNUM), "");
-    EXPECT_TRUE(dialogs->Messages().empty());
-}
-
-TEST_F(RowCommandTest, MarkRowsThenDefaultTheMarkedColumn) {
-    for (int row : {2, 3}) {
-        Fill(row);
-        CurrentPage().grid.Set(row, DESC, "KEEP");
-    }
-    CurrentPage().grid.Set(0, DESC, "NEW");
-    Grid()->ClearSelection();
-    Grid()->SelectRow(2);
-    Command(ID_MARK_ROW);
-    EXPECT_EQ(Grid()->GetCellBackgroundColour(2, DESC), wxColour(105, 160, 170));
-    Grid()->SelectCol(DESC);
-    Command(ID_DEFAULT_MARKED);
-    EXPECT_EQ(Grid()->GetCellValue(2, DESC), "NEW");
-    EXPECT_EQ(Grid()->GetCellValue(3, DESC), "KEEP");
-    Command(ID_CLEAR_HIGHLIGHT);
-    EXPECT_NE(Grid()->GetCellBackgroundColour(2, DESC), wxColour(105, 160, 170));
 }
 
 TEST_F(RowCommandTest, SelectAllAndDeselectAll) {
