@@ -49,17 +49,6 @@ TEST_F(EditorTest, ReceiveOnlyTransmitFrequencyBecomesNotApplicable) {
     EXPECT_EQ(Grid()->GetCellValue(3, TFRQ), "n/a") << "a receive-only RFRQ is not copied";
 }
 
-TEST_F(EditorTest, ScanCellTogglesItsListsByKey) {
-    CurrentPage().grid.SetRow(5, CurrentPage().grid.GetRow(0));
-    CurrentPage().grid.Set(5, MNUM, "005");
-    Focus(5, SCAN);
-    wxUIActionSimulator sim;
-    sim.Char('3');
-    ASSERT_TRUE(WaitUntil([&] { return Grid()->GetCellValue(5, SCAN) == "4"; }));
-    sim.Char('3');
-    ASSERT_TRUE(WaitUntil([&] { return Grid()->GetCellValue(5, SCAN) == "0"; }));
-}
-
 TEST_F(EditorTest, ScanBoxesToggleByClickAndNeedAChannelNumber) {
     CurrentPage().grid.SetRow(5, CurrentPage().grid.GetRow(0));
     CurrentPage().grid.Set(5, MNUM, "005");
