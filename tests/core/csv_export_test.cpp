@@ -75,9 +75,14 @@ TEST(CsvExport, TheVra50LayoutWritesItsOwnValues) {
     EXPECT_EQ(lines[1], "Memory,Name,Receive,Transmit,Scan,Rx Only");
     EXPECT_EQ(lines[2], "7,TOWER,118000,12,Yes,No,");
 
+    // Without the purge mark; a blank Scan is No, any other receive-only text stays.
     g.Set(1, TFLG, "A0");
+    g.Set(1, SCAN, "");
+    g.Set(1, RONL, "");
     lines = wxSplit(Export(page, dir.Path("b.csv"), dialogs), '\n', '\0');
+    ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "VRA-50,,,,,");
+    EXPECT_EQ(lines[2], "7,TOWER,118000,12,No,,");
 }
 
 TEST(CsvExport, NothingSelectedOrNowhereToWriteIsReported) {

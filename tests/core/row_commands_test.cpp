@@ -116,6 +116,10 @@ TEST_F(CommandTest, DeleteClosesGapsAndKeepsGuardRows) {
     EXPECT_EQ(page.grid.Get(122, DESC), "GUARD2");
     EXPECT_EQ(page.grid.RowCount(), 123);
     EXPECT_TRUE(page.grid.GetSelection().Empty());
+    Select(page, {122});  // the last row is selected like any other
+    RowCommand clear = On(page, 122);
+    ASSERT_TRUE(ClearRows(clear));
+    EXPECT_FALSE(page.IsRowUsed(122));
 }
 
 TEST_F(CommandTest, DefaultColumnOfZoneRefillsZonesInRowOrder) {
