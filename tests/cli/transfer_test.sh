@@ -91,6 +91,14 @@ check "refusing radio fails" test $status -ne 0 -a $status -ne 124
 check "refusing radio message" grep -qx "Radio rejected transfer protocols 0 to 223" "$WORK/err.txt"
 stop_radio
 
+# The simulator answers on a stable link too, notes what it hears, and ends cleanly on SIGTERM.
+start_radio digital --link "$WORK/radio" --transcript "$WORK/heard.txt" || { echo "FAIL simulator did not start"; exit 1; }
+"$CLI" send "$WORK/page.lumo" --port "$WORK/radio" --no-backup --no-verify > /dev/null 2>&1
+check "send through the simulator's link" test $? -eq 0
+kill "$SIM_PID"; wait "$SIM_PID"; status=$?; SIM_PID=
+check "simulator ends cleanly on SIGTERM" test $status -eq 0
+check "simulator's transcript" grep -q '^<T007' "$WORK/heard.txt"
+
 "$CLI" send "$WORK/page.lumo" --port "$WORK/no-such-device" 2> "$WORK/err.txt" > /dev/null
 check "missing port fails" test $? -ne 0
 check "missing port message" grep -qx "Invalid COM Port (or Port in use)" "$WORK/err.txt"

@@ -1,9 +1,6 @@
 #include "model/catalogue.h"
-#include "transfer/transfer_status.h"
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 using namespace lumo;
 
@@ -14,36 +11,6 @@ TEST(CatalogueLookup, FindBandChoiceStopsAtTheFirstUnusedEntry) {
     EXPECT_EQ(FindBandChoice(16, 8), -1);
     EXPECT_EQ(FindBandChoice(-1, 0), -1);
     EXPECT_EQ(FindBandChoice(18, 0), -1);
-}
-
-TEST(CatalogueLookup, PageTypeDependsOnRadioBeforeBand) {
-    EXPECT_EQ(GetPageType(16, 3), kANAM);
-    EXPECT_EQ(GetPageType(8, 3), kDAMX);
-    EXPECT_EQ(GetPageType(2, 3), kR19);
-    EXPECT_EQ(GetPageType(6, 4), kRP25);
-    EXPECT_EQ(GetPageType(7, 4), kEP25);
-    EXPECT_EQ(GetPageType(17, 8), kMODX);
-    EXPECT_EQ(GetPageType(16, 8), kANFM);
-    EXPECT_EQ(GetPageType(10, 6), kANAM);
-    EXPECT_EQ(GetPageType(0, 0), kANFM);
-    EXPECT_EQ(GetPageType(13, 7), kANFM);
-}
-
-TEST(CatalogueLookup, PageTypeIsNeverFmam) {
-    for (int radio = -1; radio <= kRadioCount; ++radio)
-        for (int band = -1; band <= 10; ++band)
-            EXPECT_NE(GetPageType(radio, band), kFMAM);
-}
-
-TEST(CatalogueLookup, ChannelSteps) {
-    EXPECT_EQ(GetChannelStep(17, 8), 2500);
-    EXPECT_EQ(GetChannelStep(16, 3), 8333);
-    EXPECT_EQ(GetChannelStep(17, 2), 8333);
-    EXPECT_EQ(GetChannelStep(8, 3), 8333);
-    EXPECT_EQ(GetChannelStep(2, 3), 8333);
-    EXPECT_EQ(GetChannelStep(7, 4), 1250);
-    EXPECT_EQ(GetChannelStep(6, 4), 2500);
-    EXPECT_EQ(GetChannelStep(10, 6), 2500);
 }
 
 TEST(CatalogueLookup, NameSearchesAreExactAndCaseSensitive) {
@@ -58,12 +25,10 @@ TEST(CatalogueLookup, NameSearchesAreExactAndCaseSensitive) {
 }
 
 TEST(CatalogueLookup, GuardRowsFollowTheLastDigitOfTheRowCount) {
-    EXPECT_TRUE(HasGuardRowCount(RowsOf(3, 0)));  // 102
-    EXPECT_EQ(RowsOf(3, 0), 102);
-    EXPECT_FALSE(HasGuardRowCount(RowsOf(9, 1)));  // 200
-    EXPECT_EQ(RowsOf(9, 1), 200);
-    EXPECT_TRUE(HasGuardRowCount(RowsOf(7, 0)));    // 502
-    EXPECT_FALSE(HasGuardRowCount(RowsOf(17, 5)));  // 500
+    EXPECT_TRUE(HasGuardRowCount(102));
+    EXPECT_TRUE(HasGuardRowCount(502));
+    EXPECT_FALSE(HasGuardRowCount(200));
+    EXPECT_FALSE(HasGuardRowCount(500));
 }
 
 TEST(CatalogueLists, IndexedReadsHaveTheirFallbacks) {
@@ -98,70 +63,10 @@ TEST(CatalogueLists, ReverseLookupsFindTheFirstExactMatch) {
     EXPECT_EQ(CtcssIndex("OFF"), -1);
 }
 
-TEST(CatalogueTables, ListsHaveTheirSizesAndEnds) {
-    EXPECT_EQ(Lists().toneChoices.size(), 65u);
-    EXPECT_EQ(Lists().toneChoices.front(), "OFF");
-    EXPECT_EQ(Lists().toneChoices.back(), "OFF");
-    EXPECT_EQ(Lists().ctcss.size(), 42u);
-    EXPECT_EQ(Lists().dcs.size(), 84u);
-    EXPECT_EQ(Lists().dcs.front(), "OFF");
-    EXPECT_EQ(Lists().offOr150.size(), 2u);
-    std::set<wxString> codes(Lists().dcs.begin(), Lists().dcs.end());
-    EXPECT_EQ(codes.size(), 84u) << "DCS codes are distinct";
-    std::set<wxString> tones(Lists().ctcss.begin(), Lists().ctcss.end());
-    EXPECT_EQ(tones.size(), 42u);
-}
-
-TEST(CatalogueTables, EveryBandChoiceHasItsLabelAndRows) {
-    for (int radio = 0; radio < kRadioCount; ++radio) {
-        std::vector<wxString> labels = BandChoiceLabels(radio);
-        int choices = BandChoiceCount(radio);
-        for (int choice = 0; choice < kBandChoiceCount; ++choice) {
-            int band = BandOf(radio, choice);
-            if (choice >= choices) {
-                EXPECT_EQ(band, -1) << "no gaps in radio " << radio;
-                EXPECT_EQ(RowsOf(radio, choice), 0) << "radio " << radio << " choice " << choice;
-                continue;
-            }
-            EXPECT_GT(RowsOf(radio, choice), 0);
-            EXPECT_LT(band, kBandCount);
-            EXPECT_NE(band, 2) << "no radio offers band 2";
-            if (band == 4) {
-                EXPECT_TRUE(IsP25Type(GetPageType(radio, band)));
-            }
-            if (choices > 1) {
-                EXPECT_NE(labels[choice], "") << "radio " << radio;
-            }
-            EXPECT_EQ(FindBandChoice(radio, band), choice);
-        }
-        if (choices == 1)
-            EXPECT_EQ(labels, std::vector<wxString>{"Error Bad Band Config"});
-        else
-            EXPECT_EQ(static_cast<int>(labels.size()), choices) << "radio " << radio;
-    }
-}
-
-TEST(CatalogueTables, BandLimitsAreOrderedAndDefaultFrequenciesMatchTheirBands) {
-    for (int band = 0; band < kBandCount; ++band) {
-        EXPECT_LT(BandLimitsMHz[band][0], BandLimitsMHz[band][1]);
-        if (band == 8) continue;  // the module band's default lies on one of its module bands
-        double mhz = 0;
-        ASSERT_TRUE(wxString(BandDefaultFrequencies[band]).ToCDouble(&mhz));
-        EXPECT_GE(mhz, BandLimitsMHz[band][0]) << BandNames[band];
-        EXPECT_LE(mhz, BandLimitsMHz[band][1]) << BandNames[band];
-    }
-    EXPECT_EQ(BandLimitsMHz[8][0], 896);
-    EXPECT_EQ(BandLimitsMHz[8][1], 960);
-}
-
+// A row keeps its zone when its page changes between the two P25 types, within the first 16.
 TEST(CatalogueTables, ZoneListsShareTheirFirstSixteenLabels) {
-    const auto& z16 = ZoneListForPageType(kRP25);
-    const auto& z32 = ZoneListForPageType(kEP25);
-    ASSERT_EQ(z16.size(), 16u);
-    ASSERT_EQ(z32.size(), 32u);
-    for (size_t i = 0; i < 16; ++i)
-        EXPECT_EQ(z16[i], z32[i]);
-    EXPECT_EQ(z32[16], "A");
+    for (int zone = 0; zone < 16; ++zone)
+        EXPECT_EQ(ZoneIndex(ZoneLabel(zone, kEP25), kRP25), zone);
     EXPECT_EQ(ZoneIndex("X", kEP25), 31);
     EXPECT_EQ(ZoneIndex("X", kRP25), -1);
 }

@@ -117,4 +117,8 @@ TEST(Selection, FollowsRowsWhenTheyMove) {
     store.InsertRows(0, 2);
     EXPECT_TRUE(sel.IsRowSelected(5));
     EXPECT_FALSE(sel.IsRowSelected(3));
+    sel.Clear();
+    sel.Add({3, 0, 5, 31});
+    store.InsertRows(5, 1);  // at the block's last row: the block grows over the new row
+    EXPECT_TRUE(sel.IsRowSelected(6));
 }

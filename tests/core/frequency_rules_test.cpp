@@ -143,43 +143,29 @@ TEST(FrequencySteps, BandEdgesAndOtherSteps) {
     EXPECT_TRUE(IsOkFreq("150.12345", any));
 }
 
+// The end of an edit completes a text to its step's full length; a text off the band stays as it
+// was, and a complete one is left alone.
 TEST(FrequencyCompletion, CompletesToTheFullLengthOfTheStep) {
     struct Case {
         int band, step;
         const char* typed;
         const char* completed;
+        bool accepted;
     };
     for (const Case& c :
-         {Case{3, 8333, "121.5", "121.500"}, Case{3, 8333, "121.52", "121.525"},
-          Case{3, 8333, "121.53", "121.530"}, Case{3, 8333, "121", "121.000"},
-          Case{5, 2500, "150.775", "150.7750"}, Case{5, 2500, "150.7", "150.7000"},
-          Case{4, 1250, "150.001", "150.00125"}, Case{4, 1250, "150.0012", "150.00125"},
-          Case{0, 2500, "30.5", "30.5000"}, Case{5, 12500, "150.01", "150.0125"},
-          Case{5, 6250, "150.01", "150.01250"}}) {
+         {Case{3, 8333, "121.5", "121.500", true}, Case{3, 8333, "121.52", "121.525", true},
+          Case{3, 8333, "121.53", "121.530", true}, Case{3, 8333, "121", "121.000", true},
+          Case{3, 8333, "121.525", "121.525", true}, Case{3, 8333, "140.000", "140.000", false},
+          Case{5, 2500, "150.775", "150.7750", true}, Case{5, 2500, "150.7", "150.7000", true},
+          Case{4, 1250, "150.001", "150.00125", true}, Case{4, 1250, "150.0012", "150.00125", true},
+          Case{0, 2500, "30.5", "30.5000", true}, Case{1, 2500, "70", "70.0000", true},
+          Case{5, 12500, "150.01", "150.0125", true}, Case{5, 6250, "150.01", "150.01250", true}}) {
         FrequencyRule rule{c.band, c.step};
         wxString text = c.typed;
-        ASSERT_TRUE(CompleteFrequency(rule, text, FullFrequencyLength(c.band, c.step))) << c.typed;
+        EXPECT_EQ(CompleteFrequency(rule, text, FullFrequencyLength(c.band, c.step)), c.accepted)
+            << c.typed;
         EXPECT_EQ(text, c.completed) << c.typed;
     }
-}
-
-TEST(FrequencyCompletion, RefusedTextStaysAndCompleteTextIsLeftAlone) {
-    FrequencyRule rule{3, 8333};
-    wxString text = "121.52";
-    wxString bad = "140.000";
-    EXPECT_FALSE(CompleteFrequency(rule, bad, 7));
-    EXPECT_EQ(bad, "140.000");
-    wxString full = "121.525";
-    EXPECT_TRUE(CompleteFrequency(rule, full, 7));
-    EXPECT_EQ(full, "121.525");
-}
-
-TEST(FrequencyCompletion, FullLengthsPerBandAndStep) {
-    EXPECT_EQ(FullFrequencyLength(0, 2500), 7);
-    EXPECT_EQ(FullFrequencyLength(1, 2500), 7);
-    EXPECT_EQ(FullFrequencyLength(3, 8333), 7);
-    EXPECT_EQ(FullFrequencyLength(4, 1250), 9);
-    EXPECT_EQ(FullFrequencyLength(5, 2500), 8);
 }
 
 TEST(ReceiveOnly, FromOneHundredEightToOneHundredSeventeenNinetyFive) {

@@ -1,4 +1,5 @@
 #include "transfer/port_probe.h"
+#include "support/pty_pair.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 #include "transfer/port_selection.h"
@@ -8,7 +9,6 @@
 
 #include <fcntl.h>
 #include <grp.h>
-#include <pty.h>
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -17,31 +17,6 @@
 #include <unistd.h>
 
 using namespace lumo;
-
-namespace {
-// A pseudo-terminal whose slave side stands in for a serial port. Both ends close on exit.
-class PseudoTerminal {
-  public:
-    PseudoTerminal() {
-        char name[256];
-        int slave = -1;
-        if (openpty(&master_, &slave, name, nullptr, nullptr) == 0) {
-            path_ = name;
-            close(slave);  // the port is free until someone opens it
-        }
-    }
-    ~PseudoTerminal() {
-        if (master_ >= 0) close(master_);
-    }
-    bool Ok() const { return master_ >= 0; }
-    wxString Path() const { return path_; }
-
-  private:
-    int master_ = -1;
-    wxString path_;
-};
-
-}  // namespace
 
 TEST(PortProbe, CandidatesFollowTheDevicePatternsInNaturalOrder) {
     TempDir dev;
@@ -58,33 +33,27 @@ TEST(PortProbe, CandidatesFollowTheDevicePatternsInNaturalOrder) {
               (std::vector<wxString>{"ttyS2", "ttyS10", "ttyUSB0", "ttyACM1", "ttyXRUSB0", "0"}));
 }
 
-TEST(PortProbe, FreePseudoTerminalIsAvailable) {
-    PseudoTerminal pty;
-    ASSERT_TRUE(pty.Ok());
-    EXPECT_EQ(ProbePort(pty.Path()).state, PortState::Available);
-}
-
 TEST(PortProbe, PortHeldByAnotherProgramIsNotListed) {
-    PseudoTerminal pty;
+    PtyPair pty;
     ASSERT_TRUE(pty.Ok());
-    int holder = open(pty.Path().fn_str(), O_RDWR | O_NOCTTY);
+    int holder = open(pty.WxPath().fn_str(), O_RDWR | O_NOCTTY);
     ASSERT_GE(holder, 0);
     ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
-    std::vector<PortProbeResult> results = ProbePorts({pty.Path()});
+    std::vector<PortProbeResult> results = ProbePorts({pty.WxPath()});
     EXPECT_EQ(results[0].state, PortState::InUse);
     EXPECT_TRUE(AvailablePorts(results).empty());
     close(holder);
-    EXPECT_EQ(ProbePort(pty.Path()).state, PortState::Available);
+    EXPECT_EQ(ProbePort(pty.WxPath()).state, PortState::Available);
 }
 
 TEST(PortProbe, PortOpenInAnotherProcessIsInUse) {
-    PseudoTerminal pty;
+    PtyPair pty;
     ASSERT_TRUE(pty.Ok());
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
     pid_t child = fork();
     if (child == 0) {
-        int fd = open(pty.Path().fn_str(), O_RDWR | O_NOCTTY);
+        int fd = open(pty.WxPath().fn_str(), O_RDWR | O_NOCTTY);
         char c = fd >= 0 ? 'y' : 'n';
         (void)!write(ready[1], &c, 1);
         pause();
@@ -93,7 +62,7 @@ TEST(PortProbe, PortOpenInAnotherProcessIsInUse) {
     char c = 0;
     ASSERT_EQ(read(ready[0], &c, 1), 1);
     EXPECT_EQ(c, 'y');
-    EXPECT_EQ(ProbePort(pty.Path()).state, PortState::InUse);
+    EXPECT_EQ(ProbePort(pty.WxPath()).state, PortState::InUse);
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     close(ready[0]);
@@ -113,17 +82,17 @@ TEST(PortProbe, NodesThatAreNoPortsAreNotListed) {
 }
 
 TEST(PortProbe, LinksAreFollowedToTheirDevice) {
-    PseudoTerminal pty;
+    PtyPair pty;
     TempDir dir;
-    ASSERT_EQ(symlink(pty.Path().fn_str(), dir.Path("by-id-radio").fn_str()), 0);
+    ASSERT_EQ(symlink(pty.WxPath().fn_str(), dir.Path("by-id-radio").fn_str()), 0);
     EXPECT_EQ(ProbePort(dir.Path("by-id-radio")).state, PortState::Available);
 }
 
 TEST(PortProbe, PortTheUserMayNotOpenNamesItsGroup) {
     if (geteuid() != 0) GTEST_SKIP() << "needs root to probe as another user";
-    PseudoTerminal pty;
+    PtyPair pty;
     ASSERT_TRUE(pty.Ok());
-    chmod(pty.Path().fn_str(), 0660);
+    chmod(pty.WxPath().fn_str(), 0660);
     int report[2];
     ASSERT_EQ(pipe(report), 0);
     pid_t child = fork();
@@ -132,7 +101,7 @@ TEST(PortProbe, PortTheUserMayNotOpenNamesItsGroup) {
         if (!nobody || setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 ||
             setuid(nobody->pw_uid) != 0)
             _exit(3);
-        PortProbeResult result = ProbePort(pty.Path());
+        PortProbeResult result = ProbePort(pty.WxPath());
         std::string text = std::to_string(static_cast<int>(result.state)) + ":" +
                            std::string(PermissionAdvice({result}).utf8_str());
         (void)!write(report[1], text.data(), text.size());
@@ -149,7 +118,7 @@ TEST(PortProbe, PortTheUserMayNotOpenNamesItsGroup) {
         answer.StartsWith(wxString::Format("%d:", static_cast<int>(PortState::NoPermission))))
         << answer;
     struct stat st;
-    ASSERT_EQ(stat(pty.Path().fn_str(), &st), 0);
+    ASSERT_EQ(stat(pty.WxPath().fn_str(), &st), 0);
     wxString group = getgrgid(st.st_gid)->gr_name;
     EXPECT_TRUE(answer.Contains("sudo adduser $USER " + group)) << answer;
 }
@@ -176,17 +145,17 @@ TEST(PortChoice, OffersAvailablePortsAndOtherDevice) {
 }
 
 TEST(PortChoice, UserCanTypeADeviceTheProbeDoesNotFind) {
-    PseudoTerminal pty;
+    PtyPair pty;
     ScriptedDialogs dialogs;
     PortSelection port;
     dialogs.choices = {0};
-    dialogs.texts = {pty.Path()};
+    dialogs.texts = {pty.WxPath()};
     ASSERT_TRUE(ChooseSerialPort(dialogs, port, {}));
-    EXPECT_EQ(port.name, pty.Path());
+    EXPECT_EQ(port.name, pty.WxPath());
     dialogs.choices = {0};
     ASSERT_TRUE(ChooseSerialPort(dialogs, port, {}));
     EXPECT_EQ(dialogs.choiceRequests[1].choices,
-              (std::vector<wxString>{pty.Path(), "Other device..."}))
+              (std::vector<wxString>{pty.WxPath(), "Other device..."}))
         << "a typed device is offered again";
     EXPECT_EQ(dialogs.choiceRequests[1].preselection, 0);
 }

@@ -3,15 +3,13 @@
 #include "commands/radio_write.h"
 #include "edit/shadows.h"
 #include "files/lumo_file.h"
-#include "sim_server.h"
 #include "support/page_fixtures.h"
-#include "support/scaled_clock.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_dir.h"
+#include "support/simulated_radio.h"
 
 #include <gtest/gtest.h>
 #include <wx/filename.h>
-#include <wx/textfile.h>
+
+#include <algorithm>
 
 using namespace lumo;
 using namespace radiosim;
@@ -39,9 +37,7 @@ Page FilledPage(int radio, int bandChoice, const char* name) {
     }
     page.grid.Set(2, DESC, wxString::Format(" %s", name));
     if (page.IsP25()) {
-        ScriptedDialogs dialogs;
-        dialogs.texts.push_back("4");
-        EXPECT_EQ(CreateShadow(page, dialogs, 3), 4);
+        EXPECT_EQ(MakeShadow(page, 3, 4), 4);
         page.grid.GetSelection().AddRow(4);
         return page;
     }
@@ -55,60 +51,24 @@ Page FilledPage(int radio, int bandChoice, const char* name) {
     return page;
 }
 
-class RadioWriteTest : public testing::Test {
+class RadioWriteTest : public SimulatedRadioTest {
   protected:
     void SetUp() override {
-        env.dialogs = &dialogs;
-        env.heldRadio = &held;
-        env.clock = &clock;
-        env.waitSliceMs = 5;
-        env.logPath = env.analogLogPath = dir.Path("Lumo.log");
-        env.makeProgress = [](const wxString&) { return std::make_unique<QuietProgress>(); };
+        SimulatedRadioTest::SetUp();
         safety = SafetyOptionsOf({}, dir.Path("backups"));
-    }
-    void TearDown() override {
-        if (server) server->Stop();
-    }
-    // A digital radio, or an analog one with `rows` memories.
-    void Serve(int rows = 0, DigitalSettings settings = {}, Faults faults = {}) {
-        if (server) server->Stop();
-        std::unique_ptr<DigitalRadio> digital;
-        std::unique_ptr<AnalogRadio> analog;
-        if (rows == 0)
-            digital = std::make_unique<DigitalRadio>(settings);
-        else
-            analog = std::make_unique<AnalogRadio>(rows, settings.corruptedAddress);
-        server = std::make_unique<SimServer>(std::move(digital), std::move(analog), faults);
-        std::string error;
-        ASSERT_TRUE(server->Open("", &error)) << error;
-        server->SetTranscript(std::string(dir.Path("transcript").mb_str()));
-        server->Start();
     }
     int Send(Page& page, const SafetyOptions& options) {
         dialogs.shown.clear();
-        return UploadCommand(env, options, page, 0, server->DevicePath(), &result);
-    }
-    std::map<int, std::string> Memory() {
-        std::lock_guard<std::mutex> lock(server->RadioMutex());
-        return server->Digital() ? server->Digital()->Memory() : server->Analog()->Memory();
+        return UploadCommand(env, options, page, 0, Port(), &result);
     }
     long RecordsSent() {
-        wxTextFile file;
-        long count = 0;
-        if (file.Open(dir.Path("transcript")))
-            for (wxString line = file.GetFirstLine(); !file.Eof(); line = file.GetNextLine())
-                count += line.StartsWith("<T143");
-        return count;
+        std::vector<wxString> sent = Sent();
+        return std::count_if(sent.begin(), sent.end(),
+                             [](const wxString& line) { return line.StartsWith("T143"); });
     }
 
-    TempDir dir;
-    ScaledClock clock;
-    ScriptedDialogs dialogs;
-    TransferEnvironment env;
-    HeldRadio held;
     SafetyOptions safety;
     WriteResult result;
-    std::unique_ptr<SimServer> server;
 };
 }  // namespace
 

@@ -2,15 +2,13 @@
 #include "digital_radio.h"
 #include "edit/row_check.h"
 #include "edit/row_values.h"
-#include "edit/shadows.h"
 #include "files/lumo_file.h"
 #include "support/page_fixtures.h"
 #include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
 #include "transfer/trecord.h"
 
 #include <gtest/gtest.h>
-
-#include <wx/filename.h>
 
 #include <random>
 
@@ -25,10 +23,6 @@ struct CommandTest : testing::Test {
         page.grid.GetSelection().Clear();
         for (int row : rows)
             page.grid.GetSelection().AddRow(row);
-    }
-    int MakeShadow(Page& page, int primary, int shadow) {
-        dialogs.texts.push_back(wxString::Format("%d", shadow));
-        return CreateShadow(page, dialogs, primary);
     }
 };
 }  // namespace
@@ -50,6 +44,15 @@ TEST_F(CommandTest, CopyOfAPrimaryPastesAsAPlainRow) {
     EXPECT_EQ(page.grid.Get(20, MNUM), "020") << "a row without a number takes its own";
     EXPECT_EQ(page.grid.Get(20, PRIM), "020");
     EXPECT_EQ(page.grid.Get(20, TFLG), "A8") << "a pasted row is a filled row";
+    // A row keeps its own number; one without takes its row's only when no other row holds it.
+    FillFromDefaults(page, 21);
+    page.grid.Set(21, MNUM, "040");
+    for (int row : {21, 40}) {
+        paste.currentRow = row;
+        ASSERT_TRUE(PasteRow(paste, buffer));
+    }
+    EXPECT_EQ(page.grid.Get(21, MNUM), "040");
+    EXPECT_EQ(page.grid.Get(40, MNUM), "");
     EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
     EXPECT_TRUE(ZoneCountersMatchRows(page));
 }
@@ -113,22 +116,10 @@ TEST_F(CommandTest, DeleteClosesGapsAndKeepsGuardRows) {
     EXPECT_EQ(page.grid.Get(122, DESC), "GUARD2");
     EXPECT_EQ(page.grid.RowCount(), 123);
     EXPECT_TRUE(page.grid.GetSelection().Empty());
-}
-
-TEST_F(CommandTest, DeletingAShadowRowUnlinksItFromItsPrimary) {
-    Page page = MakePage(6);
-    FillFromDefaults(page, 2);
-    MakeShadow(page, 2, 5);
-    Select(page, {1, 5});
-    RowCommand cmd = On(page, 1);
-    ASSERT_TRUE(DeleteRows(cmd));
-    // row 2 moved up to row 1 and, as memory n lives in row n on P25 pages, became memory 1
-    EXPECT_EQ(page.grid.Get(1, MFLG), "10") << "the former primary";
-    EXPECT_EQ(page.grid.Get(1, MNUM), "1");
-    EXPECT_EQ(page.grid.Get(1, SHD0), "0");
-    EXPECT_EQ(page.grid.RowCount(), 233);
-    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
+    Select(page, {122});  // the last row is selected like any other
+    RowCommand clear = On(page, 122);
+    ASSERT_TRUE(ClearRows(clear));
+    EXPECT_FALSE(page.IsRowUsed(122));
 }
 
 TEST_F(CommandTest, DefaultColumnOfZoneRefillsZonesInRowOrder) {
@@ -216,18 +207,6 @@ TEST_F(CommandTest, MarkThenDefaultMarkedChangesOnlyMarkedRows) {
     EXPECT_FALSE(page.grid.Background(2, DESC).has_value());
 }
 
-TEST_F(CommandTest, DefaultMarkedZoneKeepsTheOtherRowsCounted) {
-    Page page = MakePage(6);
-    for (int row = 2; row <= 12; ++row)
-        FillFromDefaults(page, row);
-    Select(page, {3, 4});
-    MarkRows(page);
-    page.grid.GetSelection().Add({1, ZONE, 1, ZONE});
-    RowCommand cmd = On(page, 1);
-    DefaultMarked(cmd);
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
-}
-
 TEST_F(CommandTest, DefaultFileLeavesOnlyTheCurrentRow) {
     Page page = MakePage(1);
     for (int row : {2, 3, 4})
@@ -277,6 +256,7 @@ void ReadBackThroughRadio(Page& page, int version) {
 class CommandSequences : public CommandTest, public testing::WithParamInterface<int> {};
 
 TEST_P(CommandSequences, KeepZoneCountsAndShadowLinks) {
+    TempDir dir;
     for (int radio : {6, 7}) {
         Page page = MakePage(radio);
         std::mt19937 random(GetParam() * 31 + radio);
@@ -320,13 +300,10 @@ TEST_P(CommandSequences, KeepZoneCountsAndShadowLinks) {
                     page.grid.GetSelection().AddColumn(ZONE, page.grid.RowCount());
                     DefaultColumn(cmd);
                     break;
-                case 12: {  // save, then open the file into the page
-                    wxString path = wxFileName::CreateTempFileName("lumo-seq") + ".lumo";
-                    ASSERT_TRUE(SaveLumoFile(page, path));
-                    ASSERT_EQ(OpenLumoFileAt(path, page, 0, nullptr), 0);
-                    wxRemoveFile(path);
+                case 12:  // save, then open the file into the page
+                    ASSERT_TRUE(SaveLumoFile(page, dir.Path("page.lumo")));
+                    ASSERT_EQ(OpenLumoFileAt(dir.Path("page.lumo"), page, 0, nullptr), 0);
                     break;
-                }
                 case 13: {  // write the page to a radio and read it back
                     int version = pick(1, 2);
                     ReadBackThroughRadio(page, version);

@@ -1,25 +1,24 @@
 #include "edit/shadows.h"
 #include "edit/cell_edits.h"
 #include "edit/row_check.h"
+#include "edit/row_commands.h"
+#include "files/lumo_file.h"
 #include "support/page_fixtures.h"
 #include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-using namespace lumo;
+#include <functional>
+#include <tuple>
 
-namespace {
-int MakeShadow(Page& page, ScriptedDialogs& dialogs, int primary, int shadow) {
-    dialogs.texts.push_back(wxString::Format("%d", shadow));
-    return CreateShadow(page, dialogs, primary);
-}
-}  // namespace
+using namespace lumo;
 
 TEST(Shadows, CreatingAShadowLinksBothEnds) {
     Page page = MakePage(6);
     FillFromDefaults(page, 5);
     ScriptedDialogs dialogs;
-    ASSERT_EQ(MakeShadow(page, dialogs, 5, 10), 10);
+    ASSERT_EQ(MakeShadow(page, 5, 10, &dialogs), 10);
     EXPECT_EQ(dialogs.shown[0].caption, "For Primary: 005 create Shadow: 1");
     EXPECT_EQ(dialogs.shown[0].text, "Shadow Memory Num:");
     EXPECT_EQ(page.grid.Get(5, SHAD), "P-1");
@@ -47,11 +46,11 @@ TEST(Shadows, RefusalsLeaveThePageUnchanged) {
               "Cannot Create Shadow!\nMemory record is empty or incomplete.");
     EXPECT_EQ(dialogs.shown.back().caption, "Create Shadow - Error");
     uint64_t before = page.grid.Revision();
-    EXPECT_EQ(MakeShadow(page, dialogs, 5, 8), -1);
+    EXPECT_EQ(MakeShadow(page, 5, 8, &dialogs), -1);
     EXPECT_EQ(dialogs.Messages().back(), "Selected memory is already in use.");
-    EXPECT_EQ(MakeShadow(page, dialogs, 5, 0), -1);
-    EXPECT_EQ(MakeShadow(page, dialogs, 5, 231), -1) << "a guard memory is no shadow";
-    EXPECT_EQ(MakeShadow(page, dialogs, 5, 999), -1);
+    EXPECT_EQ(MakeShadow(page, 5, 0, &dialogs), -1);
+    EXPECT_EQ(MakeShadow(page, 5, 231, &dialogs), -1) << "a guard memory is no shadow";
+    EXPECT_EQ(MakeShadow(page, 5, 999, &dialogs), -1);
     EXPECT_EQ(dialogs.Messages().back(), "Shadow memory number must be 1 to 230.");
     EXPECT_EQ(page.grid.Revision(), before);
 }
@@ -61,40 +60,12 @@ TEST(Shadows, TheEighthShadowIsRefused) {
     FillFromDefaults(page, 5);
     ScriptedDialogs dialogs;
     for (int k = 0; k < 7; ++k)
-        ASSERT_EQ(MakeShadow(page, dialogs, 5, 20 + k), 20 + k);
+        ASSERT_EQ(MakeShadow(page, 5, 20 + k, &dialogs), 20 + k);
     EXPECT_EQ(page.grid.Get(5, SHAD), "P-7");
     EXPECT_EQ(page.grid.Get(26, MFLG), "07");
-    EXPECT_EQ(MakeShadow(page, dialogs, 5, 40), -1);
+    EXPECT_EQ(MakeShadow(page, 5, 40, &dialogs), -1);
     EXPECT_EQ(dialogs.Messages().back(),
               "Cannot Create Shadow!\nShadow List is full for selected primary.");
-    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
-}
-
-TEST(Shadows, FrequencyAndZoneEditsReachTheShadows) {
-    Page page = MakePage(6);
-    FillFromDefaults(page, 5);
-    ScriptedDialogs dialogs;
-    MakeShadow(page, dialogs, 5, 10);
-    MakeShadow(page, dialogs, 5, 11);
-    ApplyFrequencyEdit(page, 5, RFRQ, "151.0000");
-    EXPECT_EQ(page.grid.Get(10, RFRQ), "151.0000");
-    EXPECT_EQ(page.grid.Get(11, TFRQ), "151.0000");
-    ASSERT_TRUE(ApplyZoneEdit(page, 5, "4"));
-    EXPECT_EQ(page.grid.Get(10, ZONE), "4");
-    EXPECT_EQ(page.grid.Get(11, ZONE), "4");
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
-}
-
-TEST(Shadows, DeletingAShadowClosesItsSlot) {
-    Page page = MakePage(6);
-    FillFromDefaults(page, 5);
-    ScriptedDialogs dialogs;
-    MakeShadow(page, dialogs, 5, 10);
-    RemoveShadow(page, 10);
-    EXPECT_EQ(page.grid.Get(5, SHD0), "0");
-    EXPECT_FALSE(page.IsRowUsed(10));
-    EXPECT_FALSE(page.grid.IsReadOnly(10, ZONE));
-    EXPECT_TRUE(page.grid.IsReadOnly(10, SHAD)) << "SHAD stays locked";
     EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
 }
 
@@ -117,16 +88,74 @@ TEST(Shadows, NumbersThatNameNoRowAreSkipped) {
     EXPECT_EQ(page.grid.GetRow(page.Rows()), lastRow);
 }
 
-TEST(Shadows, ValidatedShadowsCanStillBeRemoved) {
-    Page page = MakePage(7);
-    FillFromDefaults(page, 5);
-    ScriptedDialogs dialogs;
-    MakeShadow(page, dialogs, 5, 10);
-    CheckPage(page, dialogs, 0);
-    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
-    RemoveShadow(page, 10);
-    EXPECT_EQ(page.grid.Get(5, SHD0), "0");
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
+// Memory 5 of a VRD-21 page a primary with memory 10 as its shadow: whatever is done to either
+// end or to the page, both ends still name each other, and what follows a link follows it.
+TEST(ShadowLinks, EveryOperationKeepsBothEnds) {
+    struct Case {
+        const char* name;
+        std::function<void(Page&, ScriptedDialogs&)> apply;
+        std::vector<std::tuple<int, int, const char*>> cells;
+    };
+    const Case cases[] = {
+        {"frequency and zone of the primary edited",
+         [](Page& page, ScriptedDialogs&) {
+             ApplyFrequencyEdit(page, 5, RFRQ, "151.0000");
+             EXPECT_TRUE(ApplyZoneEdit(page, 5, "4"));
+         },
+         {{10, RFRQ, "151.0000"}, {10, TFRQ, "151.0000"}, {10, ZONE, "4"}}},
+        {"shadow removed",
+         [](Page& page, ScriptedDialogs&) {
+             RemoveShadow(page, 10);
+             EXPECT_FALSE(page.grid.IsReadOnly(10, ZONE));
+             EXPECT_TRUE(page.grid.IsReadOnly(10, SHAD)) << "SHAD stays locked";
+         },
+         {{5, SHD0, "0"}, {10, MNUM, ""}}},
+        {"page checked, then the shadow removed",
+         [](Page& page, ScriptedDialogs& dialogs) {
+             CheckPage(page, dialogs, 0);
+             EXPECT_EQ(page.grid.Get(10, ZONE), "") << "a checked shadow has no zone";
+             EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+             RemoveShadow(page, 10);
+         },
+         {{5, SHD0, "0"}}},
+        {"primary renumbered",
+         [](Page& page, ScriptedDialogs& dialogs) {
+             EXPECT_FALSE(ApplyMemoryNumberEdit(page, dialogs, 5, 10));
+             EXPECT_EQ(dialogs.Messages().back(), "Number already used at row: 010");
+             EXPECT_TRUE(ApplyMemoryNumberEdit(page, dialogs, 5, 7));
+         },
+         {{5, MNUM, "007"}, {5, PRIM, "007"}, {10, PRIM, "007"}, {10, SHAD, "S-007"}}},
+        {"shadow row and a row above deleted",
+         [](Page& page, ScriptedDialogs& dialogs) {
+             page.grid.GetSelection().AddRow(1);
+             page.grid.GetSelection().AddRow(10);
+             RowCommand cmd{page, dialogs, 1};
+             EXPECT_TRUE(DeleteRows(cmd));
+         },
+         // memory n lives in row n on P25 pages: the primary moved up is memory 4
+         {{4, MFLG, "10"}, {4, MNUM, "4"}, {4, SHD0, "0"}}},
+        {"checked, saved and opened",
+         [](Page& page, ScriptedDialogs& dialogs) {
+             CheckPage(page, dialogs, 0);
+             TempDir dir;
+             ASSERT_TRUE(SaveLumoFile(page, dir.Path("s.lumo")));
+             page = MakePage(1);
+             ASSERT_EQ(OpenLumoFileAt(dir.Path("s.lumo"), page, 0, nullptr), 0);
+         },
+         {{10, SHAD, "S-005"}, {10, RFRQ, "136.0000"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Page page = MakePage(6);
+        FillFromDefaults(page, 5);
+        ASSERT_EQ(MakeShadow(page, 5, 10), 10);
+        ScriptedDialogs dialogs;
+        c.apply(page, dialogs);
+        for (const auto& [row, col, text] : c.cells)
+            EXPECT_EQ(page.grid.Get(row, col), text) << row << " " << ColumnKeys[col];
+        EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+        EXPECT_TRUE(ZoneCountersMatchRows(page));
+    }
 }
 
 TEST(ZoneEditor, OffersZonesWithRoomAndKeepsCountsOnFailure) {

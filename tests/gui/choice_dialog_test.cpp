@@ -91,11 +91,3 @@ TEST_F(RealDialogTest, CancelInTheBandDialogAddsNoPage) {
     EXPECT_EQ(answerer.titles.size(), 2u);
     EXPECT_EQ(frame->Notebook()->GetPageCount(), 1u);
 }
-
-TEST_F(RealDialogTest, RetargetThroughTheRadioDialog) {
-    DialogAnswerer answerer({6});
-    Command(ID_SET_TARGET);
-    EXPECT_EQ(CurrentPage().params.pageType, kRP25);
-    EXPECT_EQ(Grid()->GetNumberRows(), 233);
-    EXPECT_EQ(frame->GetTitle(), "Norv Lumo: Page 1 of 1.");
-}

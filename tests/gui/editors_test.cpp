@@ -12,16 +12,30 @@ namespace {
 using EditorTest = FrameTest;
 }  // namespace
 
-TEST_F(EditorTest, FrequencyIsCompletedAtTheEndOfTheEdit) {
-    Type(5, RFRQ, "70.5");
-    EXPECT_EQ(Grid()->GetCellValue(5, RFRQ), "70.5000");
-    EXPECT_EQ(Grid()->GetCellValue(5, TFRQ), "70.5000") << "RFRQ is copied to TFRQ";
-}
-
-TEST_F(EditorTest, RefusedKeyRingsAndLeavesTheTextAlone) {
-    Type(5, RFRQ, "70.003");
-    EXPECT_GE(dialogs->bells, 1);
-    EXPECT_EQ(Grid()->GetCellValue(5, RFRQ), "70.0000");
+// Typing into a cell: the editor's key filter rings at a refused key, and the end of the edit
+// completes the text and sets its companions.
+TEST_F(EditorTest, TypedTextIsFilteredAndCompleted) {
+    const struct {
+        int radio, row, col;
+        const char* keys;
+        std::vector<std::pair<int, const char*>> cells;
+        bool bell;
+    } cases[] = {
+        {1, 5, RFRQ, "70.5", {{RFRQ, "70.5000"}, {TFRQ, "70.5000"}}, false},
+        {1, 6, RFRQ, "70.003", {{RFRQ, "70.0000"}}, true},
+        {1, 7, DESC, "tac#2", {{DESC, "TAC2"}}, true},
+        {6, 1, RNAC, "f", {{RNAC, "00F"}, {TNAC, "00F"}}, false},
+        {6, 1, RTGP, "g", {}, true},  // no hexadecimal digit
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        if (CurrentPage().params.radio != c.radio) Retarget(c.radio);
+        int bells = dialogs->bells;
+        Type(c.row, c.col, c.keys);
+        for (const auto& [col, text] : c.cells)
+            EXPECT_EQ(Grid()->GetCellValue(c.row, col), text) << ColumnKeys[col];
+        EXPECT_EQ(dialogs->bells > bells, c.bell);
+    }
 }
 
 TEST_F(EditorTest, ReceiveOnlyTransmitFrequencyBecomesNotApplicable) {
@@ -33,53 +47,6 @@ TEST_F(EditorTest, ReceiveOnlyTransmitFrequencyBecomesNotApplicable) {
     Type(3, RFRQ, "112.1");
     EXPECT_EQ(Grid()->GetCellValue(3, RFRQ), "112.100");
     EXPECT_EQ(Grid()->GetCellValue(3, TFRQ), "n/a") << "a receive-only RFRQ is not copied";
-}
-
-TEST_F(EditorTest, NacTypedAsLowerCaseIsStoredPadded) {
-    Retarget(6);
-    Type(1, RNAC, "f");
-    EXPECT_EQ(Grid()->GetCellValue(1, RNAC), "00F");
-    EXPECT_EQ(Grid()->GetCellValue(1, TNAC), "00F");
-    Type(1, RTGP, "g");
-    EXPECT_GE(dialogs->bells, 1) << "g is no hexadecimal digit";
-}
-
-TEST_F(EditorTest, ScanCellTogglesItsListsByKey) {
-    CurrentPage().grid.SetRow(5, CurrentPage().grid.GetRow(0));
-    CurrentPage().grid.Set(5, MNUM, "005");
-    Focus(5, SCAN);
-    wxUIActionSimulator sim;
-    sim.Char('3');
-    ASSERT_TRUE(WaitUntil([&] { return Grid()->GetCellValue(5, SCAN) == "4"; }));
-    sim.Char('3');
-    ASSERT_TRUE(WaitUntil([&] { return Grid()->GetCellValue(5, SCAN) == "0"; }));
-}
-
-TEST_F(EditorTest, DescriptionIsUpperCasedAndFilteredWhileTyping) {
-    Type(7, DESC, "tac#2");
-    EXPECT_EQ(Grid()->GetCellValue(7, DESC), "TAC2");
-    EXPECT_GE(dialogs->bells, 1);
-}
-
-TEST_F(EditorTest, GuardRowsLockTheirNumberAndReceiveTone) {
-    EXPECT_TRUE(Grid()->IsReadOnly(121, MNUM));
-    EXPECT_TRUE(Grid()->IsReadOnly(122, RTON));
-    EXPECT_TRUE(Grid()->IsReadOnly(122, SCAN));
-    EXPECT_FALSE(Grid()->IsReadOnly(122, TTON));
-    Retarget(6);
-    EXPECT_TRUE(Grid()->IsReadOnly(231, ZONE));
-    EXPECT_FALSE(Grid()->IsReadOnly(231, RTON));
-}
-
-TEST_F(EditorTest, ValidateCommandRepairsAndHighlights) {
-    CurrentPage().grid.SetRow(4, CurrentPage().grid.GetRow(0));
-    CurrentPage().grid.Set(4, RFRQ, "150.0000");
-    Command(ID_VALIDATE);
-    EXPECT_EQ(dialogs->shown[0].caption, "Validate Page");
-    EXPECT_EQ(Grid()->GetCellValue(4, RFRQ), "66.0000");
-    EXPECT_EQ(Grid()->GetCellBackgroundColour(4, RFRQ), wxColour(235, 125, 50));
-    Command(ID_CLEAR_HIGHLIGHT);
-    EXPECT_NE(Grid()->GetCellBackgroundColour(4, RFRQ), wxColour(235, 125, 50));
 }
 
 TEST_F(EditorTest, ScanBoxesToggleByClickAndNeedAChannelNumber) {

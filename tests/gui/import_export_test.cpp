@@ -33,30 +33,6 @@ TEST_F(FrameTest, ImportedLinesFillThePageAndSurviveTheirFirstEdit) {
     EXPECT_TRUE(CurrentPage().HasUnsavedChanges());
 }
 
-// A page that holds memories is not replaced without the question Open asks; the file dialog
-// starts on a filter that shows every kind of file Lumo imports.
-TEST_F(FrameTest, ImportAsksFirstAndOffersEveryImportableFile) {
-    Type(4, RFRQ, "70.5");
-    size_t before = dialogs->shown.size();
-    dialogs->answers = {DialogAnswer::Cancel};
-    Command(ID_IMPORT);
-    ASSERT_EQ(dialogs->shown.size(), before + 1) << "no file dialog after Cancel";
-    EXPECT_EQ(dialogs->shown.back().text, "This will overwrite all data on this page! Continue?");
-    EXPECT_EQ(dialogs->shown.back().caption, "Import File?");
-
-    dialogs->texts.push_back(Sample("long-names.lumo"));
-    Command(ID_IMPORT);
-    EXPECT_EQ(dialogs->Messages().back(), "Error: Unknown File Type.");
-    EXPECT_EQ(Grid()->GetCellValue(4, RFRQ), "70.5000");
-    wxArrayString filters = wxSplit(dialogs->fileRequests.back().wildcard, '|', '\0');
-    ASSERT_GE(filters.size(), 6u);
-    wxArrayString first = wxSplit(filters[1], ';', '\0');
-    // Every pattern of the single-type filters (all but the first and "All files").
-    for (size_t i = 3; i + 2 < filters.size(); i += 2)
-        for (const wxString& pattern : wxSplit(filters[i], ';', '\0'))
-            EXPECT_NE(first.Index(pattern), wxNOT_FOUND) << pattern;
-}
-
 // Select All, then Export: the used memory rows go out, never the default row or empty rows,
 // and the user is told how many went to which file.
 TEST_F(FrameTest, ExportWritesTheUsedMemoriesOfTheSelection) {

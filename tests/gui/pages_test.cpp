@@ -1,12 +1,10 @@
 #include "support/gui_support.h"
+#include "support/pty_pair.h"
 
 #include "commands/commands.h"
 
 #include <wx/notebook.h>
 #include <wx/statusbr.h>
-
-#include <pty.h>
-#include <unistd.h>
 
 using namespace lumo;
 
@@ -23,7 +21,7 @@ class PagesTest : public FrameTest {
 };
 }  // namespace
 
-TEST_F(PagesTest, AddedPageBecomesCurrentWithItsTarget) {
+TEST_F(PagesTest, AnAddedPageBecomesCurrentAndEachPageShowsItsStatus) {
     AddPage(9, 0);  // VR-30, FM 138-174
     ASSERT_EQ(frame->Notebook()->GetPageCount(), 2u);
     EXPECT_EQ(frame->GetTitle(), "Norv Lumo: Page 2 of 2.");
@@ -34,16 +32,13 @@ TEST_F(PagesTest, AddedPageBecomesCurrentWithItsTarget) {
     EXPECT_EQ(Status(3), "202 Rows");
     EXPECT_EQ(Grid()->GetNumberRows(), 203);
     EXPECT_EQ(Grid()->GetCellValue(0, DESC), "VHF   138");
-}
-
-TEST_F(PagesTest, P25PageStartsWithMemoryOneAndGuardsFilled) {
-    AddPage(6);
-    EXPECT_EQ(Grid()->GetNumberRows(), 233);
-    for (int row : {1, 231, 232})
-        EXPECT_EQ(Grid()->GetCellValue(row, RFRQ), "136.0000") << row;
-    EXPECT_EQ(Grid()->GetCellValue(2, RFRQ), "");
-    EXPECT_EQ(Grid()->GetColSize(SHAD), 45);
-    EXPECT_EQ(Grid()->GetColLabelValue(ZONE), "Zone");
+    EXPECT_EQ(frame->Pages().FirstGuardRow(), 201);
+    frame->Notebook()->SetSelection(0);
+    ASSERT_TRUE(WaitUntil([&] { return frame->Pages().Current() == 0; }));
+    EXPECT_EQ(frame->GetTitle(), "Norv Lumo: Page 1 of 2.");
+    EXPECT_EQ(Status(1), "VR-12");
+    EXPECT_EQ(Status(3), "122 Rows");
+    EXPECT_EQ(frame->Pages().FirstGuardRow(), 121);
 }
 
 TEST_F(PagesTest, SeventhPageIsRefused) {
@@ -56,14 +51,9 @@ TEST_F(PagesTest, SeventhPageIsRefused) {
     EXPECT_EQ(frame->Notebook()->GetPageCount(), 6u);
 }
 
-TEST_F(PagesTest, CancelledOrInvalidSelectionAddsNoPage) {
-    Command(ID_PAGE_ADD);  // no choice scripted: cancelled
-    AddPage(17, 7);        // a band the radio does not have
-    EXPECT_EQ(frame->Notebook()->GetPageCount(), 1u);
-    EXPECT_EQ(dialogs->Messages(), (std::vector<wxString>{"Invalid Band selection"}));
-}
-
 TEST_F(PagesTest, DeletingASlotMovesTheOnesAboveIt) {
+    Command(ID_PAGE_DELETE);
+    EXPECT_EQ(dialogs->shown.back().text, "There must always be at least one Page");
     AddPage(0);
     AddPage(2);
     AddPage(8);  // slots: VR-12, VR-11, VR-19, VRA-50
@@ -86,80 +76,34 @@ TEST_F(PagesTest, DeletingASlotMovesTheOnesAboveIt) {
     EXPECT_EQ(&frame->CurrentView()->GetPage(), &frame->Pages().Slot(current));
 }
 
-TEST_F(PagesTest, LastPageCannotBeDeletedAndCancelKeepsPages) {
-    Command(ID_PAGE_DELETE);
-    EXPECT_EQ(dialogs->shown.back().text, "There must always be at least one Page");
-    AddPage(0);
-    dialogs->answers.push_back(DialogAnswer::Cancel);
-    Command(ID_PAGE_DELETE);
-    EXPECT_EQ(frame->Notebook()->GetPageCount(), 2u);
-}
-
-TEST_F(PagesTest, SwitchingPagesShowsTheirStatus) {
-    AddPage(8);
-    frame->Notebook()->SetSelection(0);
-    ASSERT_TRUE(WaitUntil([&] { return frame->Pages().Current() == 0; }));
-    EXPECT_EQ(frame->GetTitle(), "Norv Lumo: Page 1 of 2.");
-    EXPECT_EQ(Status(1), "VR-12");
-    EXPECT_EQ(frame->Pages().FirstGuardRow(), 121);
-    frame->Notebook()->SetSelection(1);
-    ASSERT_TRUE(WaitUntil([&] { return frame->Pages().Current() == 1; }));
-    EXPECT_EQ(Status(3), "100 Rows");
-    EXPECT_EQ(frame->Pages().FirstGuardRow(), -1);
-}
-
-TEST_F(PagesTest, RetargetingResizesTheGridAndMovesTheGuardRows) {
+TEST_F(PagesTest, RetargetingResizesTheGridAndShowsTheNewColumns) {
     CurrentPage().grid.Set(121, DESC, "GUARD1");
-    CurrentPage().grid.Set(10, DESC, "TEN");
     dialogs->choices = {9, 0};  // VR-30 FM 138-174, 202 rows
     Command(ID_SET_TARGET);
     EXPECT_EQ(dialogs->shown[0].caption, "Change Target?");
     EXPECT_EQ(Grid()->GetNumberRows(), 203);
     EXPECT_EQ(Grid()->GetCellValue(201, DESC), "GUARD1");
-    EXPECT_EQ(Grid()->GetCellValue(201, MNUM), "201");
-    EXPECT_EQ(Grid()->GetCellValue(10, DESC), "TEN");
     EXPECT_EQ(Status(3), "202 Rows");
     EXPECT_EQ(Tab(0), "VR-30");
-    dialogs->choices = {1};
-    Command(ID_SET_TARGET);
-    EXPECT_EQ(Grid()->GetNumberRows(), 123);
-    EXPECT_EQ(Grid()->GetCellValue(121, DESC), "GUARD1");
-}
-
-TEST_F(PagesTest, RetargetingToP25ShowsItsColumns) {
     dialogs->choices = {7};
     Command(ID_SET_TARGET);
     EXPECT_EQ(Grid()->GetNumberRows(), 503);
     EXPECT_EQ(Grid()->GetColSize(RNSV), 50);
-    EXPECT_EQ(Grid()->GetColLabelValue(MNUM), "Mem");
+    EXPECT_EQ(Grid()->GetColLabelValue(ZONE), "Zone");
     EXPECT_EQ(Grid()->GetCellValue(502, MNUM), "502");
 }
 
 TEST_F(PagesTest, ChosenPortIsShownInTheStatusBar) {
-    int master = -1, slave = -1;
-    char name[256];
-    ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
-    close(slave);
+    PtyPair port;
+    ASSERT_TRUE(port.Ok());
     EXPECT_EQ(Status(4), "");
     dialogs->choices = {-1};  // the scripted dialog answers past the list: nothing chosen
     Command(ID_SET_PORT);
     EXPECT_EQ(Status(4), "");
     size_t entries = dialogs->choiceRequests.back().choices.size();
     dialogs->choices = {static_cast<int>(entries - 1)};  // "Other device..."
-    dialogs->texts = {wxString(name)};
+    dialogs->texts = {port.WxPath()};
     Command(ID_SET_PORT);
-    EXPECT_EQ(Status(4), name);
-    EXPECT_EQ(frame->Port().name, name);
-    close(master);
-}
-
-TEST_F(PagesTest, OpeningAFileRetargetsThePage) {
-    dialogs->texts = {wxString(LUMO_TEST_DATA) + "/twelve-in-zone-one.lumo"};
-    Command(ID_OPEN);
-    EXPECT_EQ(dialogs->shown[0].caption, "Open File?");
-    EXPECT_EQ(Grid()->GetNumberRows(), 233);
-    EXPECT_EQ(Grid()->GetColLabelValue(ZONE), "Zone");
-    EXPECT_EQ(Status(1), "VRD-21");
-    EXPECT_EQ(Grid()->GetCellValue(12, DESC), "CH 12");
-    EXPECT_TRUE(Grid()->IsReadOnly(20, ZONE));
+    EXPECT_EQ(Status(4), port.WxPath());
+    EXPECT_EQ(frame->Port().name, port.WxPath());
 }

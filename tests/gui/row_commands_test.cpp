@@ -40,18 +40,6 @@ class RowCommandTest : public FrameTest {
 };
 }  // namespace
 
-TEST_F(RowCommandTest, CreateShadowFromTheRowMenu) {
-    dialogs->choices = {6};
-    Command(ID_SET_TARGET);
-    Fill(5);
-    dialogs->texts = {wxString("12")};
-    OnRow(5, ID_CREATE_SHADOW);
-    EXPECT_EQ(dialogs->shown.back().caption, "For Primary: 005 create Shadow: 1");
-    EXPECT_EQ(Grid()->GetCellValue(5, SHAD), "P-1");
-    EXPECT_EQ(Grid()->GetCellValue(12, SHAD), "S-005");
-    EXPECT_TRUE(Grid()->IsReadOnly(12, RFRQ));
-}
-
 // Each right click on a row that is not selected makes it the only selected row: the commands
 // act on that row alone. A pasted row keeps its place's memory number.
 TEST_F(RowCommandTest, CopyPasteAndDefaultActOnTheRowsClickedOnly) {
@@ -80,59 +68,6 @@ TEST_F(RowCommandTest, CopyPasteAndDefaultActOnTheRowsClickedOnly) {
     OnRow(8, ID_CLEAR_ROW);
     EXPECT_FALSE(CurrentPage().IsRowUsed(7));
     EXPECT_FALSE(CurrentPage().IsRowUsed(8));
-
-    // A row keeps its own number; one without takes its row's only when no other row holds it.
-    Fill(9);
-    CurrentPage().grid.Set(9, MNUM, "040");
-    OnRow(9, ID_PASTE_ROW);
-    OnRow(40, ID_PASTE_ROW);
-    EXPECT_EQ(Grid()->GetCellValue(9, MNUM), "040");
-    EXPECT_EQ(Grid()->GetCellValue(40, MNUM), "");
-    EXPECT_TRUE(dialogs->Messages().empty());
-}
-
-TEST_F(RowCommandTest, DeleteTheSelectedRowsKeepsTheGuards) {
-    for (int row : {2, 4, 6})
-        Fill(row);
-    CurrentPage().grid.Set(6, DESC, "SIX");
-    CurrentPage().grid.Set(121, DESC, "GUARD");
-    Grid()->ClearSelection();
-    Grid()->SelectRow(2, true);
-    Grid()->SelectRow(4, true);
-    Command(ID_DELETE_ROW);
-    EXPECT_EQ(dialogs->shown.back().caption, "Delete Selection?");
-    EXPECT_EQ(Grid()->GetCellValue(4, DESC), "SIX");
-    EXPECT_EQ(Grid()->GetCellValue(121, DESC), "GUARD");
-    EXPECT_EQ(Grid()->GetNumberRows(), 123);
-    EXPECT_TRUE(Grid()->GetSelectedBlocks().begin() == Grid()->GetSelectedBlocks().end());
-}
-
-TEST_F(RowCommandTest, InsertAboveTheMenuRow) {
-    for (int row : {3, 4})
-        Fill(row);
-    CurrentPage().grid.Set(3, DESC, "THREE");
-    OnRow(3, ID_INSERT_ROW);
-    EXPECT_EQ(Grid()->GetCellValue(3, DESC), "");
-    EXPECT_EQ(Grid()->GetCellValue(4, DESC), "THREE");
-    EXPECT_EQ(Grid()->GetCellValue(4, MNUM), "4");
-}
-
-TEST_F(RowCommandTest, MarkRowsThenDefaultTheMarkedColumn) {
-    for (int row : {2, 3}) {
-        Fill(row);
-        CurrentPage().grid.Set(row, DESC, "KEEP");
-    }
-    CurrentPage().grid.Set(0, DESC, "NEW");
-    Grid()->ClearSelection();
-    Grid()->SelectRow(2);
-    Command(ID_MARK_ROW);
-    EXPECT_EQ(Grid()->GetCellBackgroundColour(2, DESC), wxColour(105, 160, 170));
-    Grid()->SelectCol(DESC);
-    Command(ID_DEFAULT_MARKED);
-    EXPECT_EQ(Grid()->GetCellValue(2, DESC), "NEW");
-    EXPECT_EQ(Grid()->GetCellValue(3, DESC), "KEEP");
-    Command(ID_CLEAR_HIGHLIGHT);
-    EXPECT_NE(Grid()->GetCellBackgroundColour(2, DESC), wxColour(105, 160, 170));
 }
 
 TEST_F(RowCommandTest, SelectAllAndDeselectAll) {

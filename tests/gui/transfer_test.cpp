@@ -52,15 +52,9 @@ TEST_F(TransferTest, SendThenGetBringsTheRowsBack) {
     ASSERT_EQ(dialogs->shown.size(), 2u);
     EXPECT_EQ(dialogs->shown[0].caption, "Erase Radio Memories");
     EXPECT_TRUE(dialogs->shown[0].text.Contains("only 3 of the 5 memories"));
-    EXPECT_EQ(dialogs->shown[1].caption, "Write to Radio Status");
-    wxString backup = LastBackup(scratch.Path("backups"), "VRD-21");
-    ASSERT_FALSE(backup.empty());
     EXPECT_EQ(dialogs->shown[1].text,
-              "Complete: 5 memories written.\nVerified: 5 memories match\nBackup: " + backup);
-    {
-        std::lock_guard<std::mutex> lock(server->RadioMutex());
-        EXPECT_EQ(server->Digital()->Memory().size(), 5u);
-    }
+              "Complete: 5 memories written.\nVerified: 5 memories match\nBackup: " +
+                  LastBackup(scratch.Path("backups"), "VRD-21"));
     // Every window is usable again once the progress window is gone.
     EXPECT_TRUE(frame->IsEnabled());
 
@@ -70,13 +64,6 @@ TEST_F(TransferTest, SendThenGetBringsTheRowsBack) {
     EXPECT_EQ(dialogs->shown.back().text, "Complete: 5 memories read.");
     EXPECT_EQ(Grid()->GetCellValue(2, DESC), "UNIT 2");
     EXPECT_EQ(Grid()->GetCellValue(3, DESC), "UNIT 3");
-}
-
-TEST_F(TransferTest, SendingWithNothingSelectedSaysSo) {
-    Retarget(kVRD21);
-    Grid()->ClearSelection();
-    Command(ID_UPLOAD);
-    EXPECT_EQ(dialogs->Messages().back(), "No data selected!");
 }
 
 // The settings turn the backup and the verify off (and on) and keep what the user chose.

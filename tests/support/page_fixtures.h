@@ -2,8 +2,10 @@
 #pragma once
 
 #include "edit/row_values.h"
+#include "edit/shadows.h"
 #include "edit/zones.h"
 #include "pages/page.h"
+#include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +26,22 @@ inline void FillFromDefaults(lumo::Page& page, int row) {
         page.grid.Set(row, lumo::PRIM, wxString::Format("%03d", row));
         lumo::CheckZone(page, row);
     }
+}
+
+// Selects every row that holds a memory.
+inline void SelectUsedRows(lumo::Page& page) {
+    for (int row = 1; row <= page.Rows(); ++row)
+        if (page.IsRowUsed(row)) page.grid.GetSelection().AddRow(row);
+}
+
+// Makes memory `shadow` a shadow of the primary in `primary` as the user does, answering the
+// number dialog (on `dialogs` when the test looks at what was shown). The shadow's row, or -1.
+inline int MakeShadow(lumo::Page& page, int primary, int shadow,
+                      ScriptedDialogs* dialogs = nullptr) {
+    ScriptedDialogs own;
+    ScriptedDialogs& used = dialogs ? *dialogs : own;
+    used.texts.push_back(wxString::Format("%d", shadow));
+    return lumo::CreateShadow(page, used, primary);
 }
 
 // Every zone counter equals the number of non-shadow rows whose ZONE names that zone.
