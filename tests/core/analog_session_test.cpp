@@ -110,17 +110,6 @@ TEST_F(AnalogSessionTest, NoiseBeforeTheFirstChannelIsDropped) {
     EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"Complete: 1 memory read."}));
 }
 
-TEST_F(AnalogSessionTest, ARadioThatStopsAnsweringTimesOut) {
-    Faults silent;
-    silent.noReply = true;
-    Serve(122, {}, silent);
-    Page page = ChannelPage();
-    EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, Port()), kTransferTimeout);
-    std::vector<wxString> box = {
-        "Timeout Error\nVerify Radio is in PC Download mode\nand correct COM port is selected"};
-    EXPECT_EQ(dialogs.Messages(), box);
-}
-
 TEST_F(AnalogSessionTest, SingleChannelRadiosNeedBothGuardsSelected) {
     Serve(122);
     Page page = ChannelPage();

@@ -151,20 +151,3 @@ TEST_F(SerialLink, TwoLinksOnTwoPortsKeepTheirBytesApart) {
     EXPECT_EQ(otherPty.ReceiveBytes(9), "to second");
 }
 
-// A radio that hangs up in the middle of a conversation: the link notices (the simulator's
-// other faults are met by the session tests).
-TEST(Simulator, ALineDroppedInTheMiddleIsNoticedByTheLink) {
-    radiosim::Faults faults;
-    faults.dropAfter = 2;
-    radiosim::SimServer server(std::make_unique<radiosim::DigitalRadio>(), nullptr, faults);
-    std::string error;
-    ASSERT_TRUE(server.Open("", &error)) << error;
-    server.Start();
-    wxAsyncSerial link;
-    ASSERT_TRUE(link.Open(server.DevicePath(), 9600));
-    for (const wxString& record : {ProtocolHeader(2), wxString(kDownloadRecord)})
-        link.Write(WithChecksum(record) + "\r");
-    EXPECT_TRUE(EventuallyTrue([&] { return link.ErrorStatus(); }));
-    link.Close();
-    server.Stop();
-}

@@ -1,16 +1,10 @@
 // What a transfer does when the line or the radio misbehaves: one table over the simulated
 // radios on pseudo-terminals, for the digital and the analog session, writing and reading.
-// Every case ends with its status within its bound, the port closed (it opens again), and the
-// page as it was before a read or as it was sent by a write.
+// Every case ends with its status and one box within its bound, the port closed (it opens
+// again), and the page as it was before a read or as it was sent by a write.
 #include "commands/radio_write.h"
-#include "sim_server.h"
 #include "support/page_fixtures.h"
-#include "support/scaled_clock.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_dir.h"
-#include "transfer/transfer_commands.h"
-
-#include <gtest/gtest.h>
+#include "support/simulated_radio.h"
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -24,6 +18,7 @@ using namespace radiosim;
 namespace {
 constexpr int kVRD21 = 6;
 constexpr int kVR35 = 13;
+constexpr int kAnalogRows = 201;
 
 enum class Event { None, Cancel, RadioGone, WrongRadio, NoPermission };
 
@@ -31,78 +26,74 @@ struct FaultCase {
     const char* name;
     bool digital;
     int mode;
-    Faults faults;
-    DigitalSettings settings;
     Event event;
     int status;
+    const char* box;  // how the one box that ends the command begins
+    Faults faults;
+    DigitalSettings settings;
 };
 
-Faults NoReply() {
-    return {true, 0, false, false, -1};
+Faults With(bool noReply, int badChecksums, bool noise, bool split, int dropAfter) {
+    return {noReply, badChecksums, noise, split, dropAfter};
 }
-Faults BadChecksums(int n) {
-    return {false, n, false, false, -1};
-}
-Faults Noise() {
-    return {false, 0, true, false, -1};
-}
-Faults Split() {
-    return {false, 0, false, true, -1};
-}
-Faults DropAfter(int n) {
-    return {false, 0, false, false, n};
-}
+const Faults kSilent = With(true, 0, false, false, -1);
+const Faults kNoise = With(false, 0, true, false, -1);
+const Faults kSplit = With(false, 0, false, true, -1);
 DigitalSettings Refusing() {
     return {2, "020100", 0x70, 2, 2, -1};
 }
-DigitalSettings EndlesslyBusy() {
+DigitalSettings BusyForEver() {
     return {2, "020100", 0x70, -1, -1, -1};
 }
 
 constexpr int kW = kTransferWrite, kR = kTransferRead;
+constexpr Event kNone = Event::None;
+const char* const kTimeout = "Timeout Error";
+const char* const kPort = "Invalid COM Port";
 const FaultCase kCases[] = {
-    {"digital write, no reply", true, kW, NoReply(), {}, Event::None, kTransferTimeout},
-    {"digital read, no reply", true, kR, NoReply(), {}, Event::None, kTransferTimeout},
-    {"analog write, no reply", false, kW, NoReply(), {}, Event::None, kTransferTimeout},
-    {"analog read, no reply", false, kR, NoReply(), {}, Event::None, kTransferTimeout},
-    {"digital write, one bad checksum",
+    {"digital write, no reply", true, kW, kNone, kTransferTimeout, kTimeout, kSilent},
+    {"digital read, no reply", true, kR, kNone, kTransferTimeout, kTimeout, kSilent},
+    {"analog write, no reply", false, kW, kNone, kTransferTimeout, kTimeout, kSilent},
+    {"analog read, no reply", false, kR, kNone, kTransferTimeout, kTimeout, kSilent},
+    {"digital write, one bad checksum", true, kW, kNone, kTransferComplete, "Complete",
+     With(false, 1, false, false, -1)},
+    {"digital read, two bad checksums", true, kR, kNone, kTransferChecksum, "Checksum Error",
+     With(false, 2, false, false, -1)},
+    {"digital write, a record refused",
      true,
      kW,
-     BadChecksums(1),
+     kNone,
+     kTransferRefused,
+     "Radio rejected channel 2",
      {},
-     Event::None,
-     kTransferComplete},
-    {"digital read, two bad checksums",
-     true,
-     kR,
-     BadChecksums(2),
-     {},
-     Event::None,
-     kTransferChecksum},
-    {"digital write, a record refused", true, kW, {}, Refusing(), Event::None, kTransferRefused},
-    {"digital write, noise lines", true, kW, Noise(), {}, Event::None, kTransferComplete},
-    {"digital read, noise lines", true, kR, Noise(), {}, Event::None, kTransferComplete},
-    {"analog read, noise lines", false, kR, Noise(), {}, Event::None, kTransferComplete},
-    {"digital write, byte by byte", true, kW, Split(), {}, Event::None, kTransferComplete},
-    {"analog write, byte by byte", false, kW, Split(), {}, Event::None, kTransferComplete},
+     Refusing()},
+    {"digital write, noise lines", true, kW, kNone, kTransferComplete, "Complete", kNoise},
+    {"digital read, noise lines", true, kR, kNone, kTransferComplete, "Complete", kNoise},
+    {"analog read, noise lines", false, kR, kNone, kTransferComplete, "Complete", kNoise},
+    {"digital write, byte by byte", true, kW, kNone, kTransferComplete, "Complete", kSplit},
+    {"analog write, byte by byte", false, kW, kNone, kTransferComplete, "Complete", kSplit},
     {"digital write, busy without end",
      true,
      kW,
+     kNone,
+     kTransferTimeout,
+     kTimeout,
      {},
-     EndlesslyBusy(),
-     Event::None,
-     kTransferTimeout},
-    {"digital write, hang-up", true, kW, DropAfter(12), {}, Event::None, kTransferPortError},
-    {"digital read, hang-up", true, kR, DropAfter(12), {}, Event::None, kTransferPortError},
-    {"analog write, hang-up", false, kW, DropAfter(2), {}, Event::None, kTransferPortError},
-    {"digital write, Cancel", true, kW, {}, {}, Event::Cancel, kTransferCancelled},
-    {"analog read, Cancel", false, kR, {}, {}, Event::Cancel, kTransferCancelled},
-    {"digital read, device removed", true, kR, {}, {}, Event::RadioGone, kTransferPortError},
-    {"analog write, device removed", false, kW, {}, {}, Event::RadioGone, kTransferPortError},
-    {"digital write, permission denied", true, kW, {}, {}, Event::NoPermission, kTransferPortError},
-    {"analog read, permission denied", false, kR, {}, {}, Event::NoPermission, kTransferPortError},
-    {"digital page, an analog radio", true, kR, {}, {}, Event::WrongRadio, kTransferTimeout},
-    {"analog page, a digital radio", false, kW, {}, {}, Event::WrongRadio, kTransferTimeout},
+     BusyForEver()},
+    {"digital write, hang-up", true, kW, kNone, kTransferPortError, kPort,
+     With(false, 0, false, false, 12)},
+    {"digital read, hang-up", true, kR, kNone, kTransferPortError, kPort,
+     With(false, 0, false, false, 12)},
+    {"analog write, hang-up", false, kW, kNone, kTransferPortError, kPort,
+     With(false, 0, false, false, 2)},
+    {"digital write, Cancel", true, kW, Event::Cancel, kTransferCancelled, "Cancelled by User"},
+    {"analog read, Cancel", false, kR, Event::Cancel, kTransferCancelled, "Cancelled by User"},
+    {"digital read, device removed", true, kR, Event::RadioGone, kTransferPortError, kPort},
+    {"analog write, device removed", false, kW, Event::RadioGone, kTransferPortError, kPort},
+    {"digital write, permission denied", true, kW, Event::NoPermission, kTransferPortError, kPort},
+    {"analog read, permission denied", false, kR, Event::NoPermission, kTransferPortError, kPort},
+    {"digital page, an analog radio", true, kR, Event::WrongRadio, kTransferTimeout, kTimeout},
+    {"analog page, a digital radio", false, kW, Event::WrongRadio, kTransferTimeout, kTimeout},
 };
 
 Page PageToSend(bool digital) {
@@ -154,60 +145,39 @@ int AsUserWithoutRights(const std::function<int()>& transfer) {
     return WIFEXITED(result) ? WEXITSTATUS(result) : -1;
 }
 
-class TransferFaults : public testing::TestWithParam<FaultCase> {
+class TransferFaults : public SimulatedRadioTest, public testing::WithParamInterface<FaultCase> {
   protected:
     void SetUp() override {
-        env.dialogs = &dialogs;
-        env.clock = &clock;
-        env.heldRadio = &held;
-        env.waitSliceMs = 5;
-        env.logPath = env.analogLogPath = dir.Path("Lumo.log");
-        env.hardwareDirectory = dir.Path("Logs");
-        env.makeProgress = [this](const wxString&) {
-            Event event = GetParam().event;
+        SimulatedRadioTest::SetUp();
+        Event event = GetParam().event;
+        env.makeProgress = [this, event](const wxString&) {
             return std::make_unique<EventProgress>([this, event](EventProgress& progress) {
                 if (event == Event::Cancel) progress.Cancel();
                 if (event == Event::RadioGone) server.reset();  // its line goes with it
             });
         };
     }
-    std::unique_ptr<SimServer> Radio(bool digital, const DigitalSettings& settings,
-                                     const Faults& faults) {
-        auto radio = digital ? std::make_unique<SimServer>(std::make_unique<DigitalRadio>(settings),
-                                                           nullptr, faults)
-                             : std::make_unique<SimServer>(
-                                   nullptr, std::make_unique<AnalogRadio>(201), faults);
-        std::string error;
-        EXPECT_TRUE(radio->Open("", &error)) << error;
-        radio->Start();
-        return radio;
-    }
-    // What a read of the same radio gives on a clean line.
-    Page CleanRead(bool digital) {
-        std::unique_ptr<SimServer> clean = Radio(digital, {}, {});
-        Page page = PageToSend(digital);
-        EXPECT_EQ(DownloadCommand(env, page, 0, clean->DevicePath()), kTransferComplete);
-        clean->Stop();
-        return page;
+    void ServeRadio(bool digital, const FaultCase& c) {
+        Serve(digital ? 0 : kAnalogRows, c.settings, c.faults);
     }
     int Transfer(Page& page, const wxString& port) {
         if (GetParam().mode == kTransferWrite)
             return UploadCommand(env, PlainWrite(), page, 0, port);
         return DownloadCommand(env, page, 0, port);
     }
-
-    TempDir dir;
-    ScaledClock clock;
-    ScriptedDialogs dialogs;
-    HeldRadio held;
-    TransferEnvironment env;
-    std::unique_ptr<SimServer> server;
+    // What a read of the same radio gives on a clean line.
+    Page CleanRead(bool digital) {
+        ServeRadio(digital, {});
+        Page page = PageToSend(digital);
+        EXPECT_EQ(DownloadCommand(env, page, 0, Port()), kTransferComplete);
+        return page;
+    }
 };
 
 TEST_P(TransferFaults, EndsWithItsStatusThePortClosedAndThePageKept) {
     const FaultCase& c = GetParam();
-    server = Radio(c.digital != (c.event == Event::WrongRadio), c.settings, c.faults);
-    wxString port = server->DevicePath();
+    ServeRadio(c.digital != (c.event == Event::WrongRadio), c);
+    wxString port = Port();
     Page page = PageToSend(c.digital);
     const Page before = page;
     if (c.event == Event::NoPermission) chmod(port.fn_str(), 0);
@@ -221,14 +191,21 @@ TEST_P(TransferFaults, EndsWithItsStatusThePortClosedAndThePageKept) {
     EXPECT_EQ(status, c.status);
     // 30 s of radio time pass in 0.6 s on the scaled clock; a slow machine gets room.
     EXPECT_LT(seconds.count(), 8.0);
-    // A read that completes brings the radio's memories, as a clean line does.
-    bool read = c.mode == kTransferRead && status == kTransferComplete;
-    EXPECT_EQ(FirstChangedRow(read ? CleanRead(c.digital) : before, page), -1)
-        << "the page is not what it should be";
+    if (c.event != Event::NoPermission) {  // the child showed its box
+        // An analog read first tells the user which key starts it on the radio.
+        std::vector<wxString> boxes = dialogs.Messages();
+        ASSERT_EQ(boxes.size(), c.mode == kTransferRead && !c.digital ? 2u : 1u);
+        EXPECT_TRUE(boxes.back().StartsWith(c.box)) << boxes.back();
+    }
+    if (c.digital && c.event == Event::Cancel) EXPECT_EQ(Sent().back(), "T9030000FC");
     if (server && c.faults.dropAfter < 0) {  // a line that went dead took its device along
         chmod(port.fn_str(), 0600);
         EXPECT_TRUE(OpenRadioPort(port)->IsOpen()) << "the port was left open";
     }
+    // A read that completes brings the radio's memories, as a clean line does.
+    bool read = c.mode == kTransferRead && status == kTransferComplete;
+    EXPECT_EQ(FirstChangedRow(read ? CleanRead(c.digital) : before, page), -1)
+        << "the page is not what it should be";
 }
 
 INSTANTIATE_TEST_SUITE_P(Matrix, TransferFaults, testing::ValuesIn(kCases),
