@@ -3,12 +3,7 @@
 // both ends of every link.
 #include "files/lumo_file.h"
 #include "support/page_fixtures.h"
-#include "support/pty_pair.h"
-#include "support/replay_radio.h"
-#include "support/scaled_clock.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_dir.h"
-#include "transfer/transfer_commands.h"
+#include "support/simulated_radio.h"
 
 #include <gtest/gtest.h>
 
@@ -61,28 +56,19 @@ TEST(DamagedInput, DataFilesKeepTheirLinksAndZoneCountsTrue) {
     }
 }
 
-// A radio's read holding the record of memory 3 as a shadow of memory 2, which it never sends:
-// the memory arrives as a plain one.
-TEST(DamagedInput, AShadowReadWithoutItsPrimaryBecomesAPlainMemory) {
-    const std::string replies =
-        "T20408\rT204000000FB\rT20400\r"
-        "T1430003010203105441432031205320206E3135312E32353030527800010D0502933135312E3235303054"
-        "7800010D06029300000001000000000000000A0000000000004F\r54780051\rT9030000FC\r";
-    PtyPair pty;
-    ASSERT_TRUE(pty.Ok());
-    ReplayRadio radio(pty.Master(), replies);
-    ScriptedDialogs dialogs;
-    ScaledClock clock;
-    HeldRadio held;
-    TransferEnvironment env;
-    env.dialogs = &dialogs;
-    env.clock = &clock;
-    env.heldRadio = &held;
-    env.waitSliceMs = 1;
-    env.logPath = env.analogLogPath = "/nonexistent/Lumo.log";
-    env.makeProgress = [](const wxString&) { return std::make_unique<QuietProgress>(); };
+// A radio holding memory 3 as a shadow of memory 2, which it does not hold: the memory is read
+// as a plain one.
+TEST_F(SimulatedRadioTest, AShadowReadWithoutItsPrimaryBecomesAPlainMemory) {
+    Serve();
+    {
+        std::lock_guard<std::mutex> lock(server->RadioMutex());
+        server->Digital()->SetMemory(
+            {{3,
+              "T1430003010203105441432031205320206E3135312E32353030527800010D0502933135312E32"
+              "353030547800010D06029300000001000000000000000A000000000000"}});
+    }
     Page page = MakePage(kVRD21B);
-    ASSERT_EQ(DownloadCommand(env, page, 0, pty.WxPath()), kTransferComplete);
+    ASSERT_EQ(DownloadCommand(env, page, 0, Port()), kTransferComplete);
     EXPECT_EQ(page.grid.Get(3, SHAD), "N");
     EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
     EXPECT_TRUE(ZoneCountersMatchRows(page));

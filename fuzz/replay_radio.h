@@ -1,7 +1,7 @@
 // The radio's side of a pseudo-terminal replaying a fixed stream of replies: once the program
 // has sent its first bytes (so the port is open and set), it hands the replies over as fast as
 // the line takes them, and reads and drops whatever the program sends, so neither side ever
-// waits for room. The fuzz targets and the tests of their findings use it.
+// waits for room.
 #pragma once
 
 #include <poll.h>
