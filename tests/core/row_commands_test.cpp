@@ -1,5 +1,6 @@
 #include "edit/row_commands.h"
 #include "digital_radio.h"
+#include "edit/page_history.h"
 #include "edit/row_check.h"
 #include "edit/row_values.h"
 #include "edit/shadows.h"
@@ -270,15 +271,29 @@ void ReadBackThroughRadio(Page& page, int version) {
         reply = send(kAckRecord);
     }
 }
+void ExpectSamePage(const Page& page, const Page& expected) {
+    ASSERT_EQ(page.grid.RowCount(), expected.grid.RowCount());
+    for (int row = 0; row < page.grid.RowCount(); ++row)
+        for (int col = 0; col < kColumnCount; ++col)
+            ASSERT_TRUE(page.grid.CellAt(row, col) == expected.grid.CellAt(row, col))
+                << "row " << row << " col " << col << ": " << page.grid.Get(row, col);
+    EXPECT_EQ(page.params.pageFlags, expected.params.pageFlags);
+    EXPECT_EQ(page.zoneCounters, expected.zoneCounters);
+    EXPECT_EQ(page.operatingModes, expected.operatingModes);
+    EXPECT_EQ(page.HasUnsavedChanges(), expected.HasUnsavedChanges());
+}
 }  // namespace
 
-// Random sequences of commands on P25 pages must keep every zone counter equal to the rows it
-// counts and every shadow link whole. Seeded, so a failure can be replayed.
+// Random sequences of commands, undos and redos on P25 pages must keep every zone counter equal
+// to the rows it counts and every shadow link whole; undoing every step gives back the first
+// page, redoing them the last. Seeded, so a failure can be replayed.
 class CommandSequences : public CommandTest, public testing::WithParamInterface<int> {};
 
 TEST_P(CommandSequences, KeepZoneCountsAndShadowLinks) {
     for (int radio : {6, 7}) {
         Page page = MakePage(radio);
+        Page first = page;
+        PageHistory history(page, 1000);
         std::mt19937 random(GetParam() * 31 + radio);
         auto pick = [&](int low, int high) {
             return std::uniform_int_distribution<int>(low, high)(random);
@@ -288,7 +303,7 @@ TEST_P(CommandSequences, KeepZoneCountsAndShadowLinks) {
             int row = pick(1, lastRow);
             Select(page, {row, pick(1, lastRow)});
             RowCommand cmd = On(page, row);
-            int command = pick(0, 13);
+            int command = pick(0, 16);
             switch (command) {
                 case 0:
                     if (!page.IsRowUsed(row)) FillFromDefaults(page, row);
@@ -332,12 +347,24 @@ TEST_P(CommandSequences, KeepZoneCountsAndShadowLinks) {
                     ReadBackThroughRadio(page, version);
                     break;
                 }
+                case 14: history.Undo(page); break;
+                case 15: history.Redo(page); break;
             }
+            history.Record(page, "step");
             ASSERT_TRUE(ZoneCountersMatchRows(page))
                 << "radio " << radio << " step " << step << " command " << command;
             ASSERT_TRUE(ShadowLinksHaveBothEnds(page))
                 << "radio " << radio << " step " << step << " command " << command;
         }
+        while (history.Redo(page)) {
+        }
+        Page last = page;
+        while (history.Undo(page)) {
+        }
+        ExpectSamePage(page, first);
+        while (history.Redo(page)) {
+        }
+        ExpectSamePage(page, last);
     }
 }
 
