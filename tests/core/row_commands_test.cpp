@@ -5,6 +5,7 @@
 #include "edit/row_values.h"
 #include "edit/shadows.h"
 #include "files/lumo_file.h"
+#include "support/page_equality.h"
 #include "support/page_fixtures.h"
 #include "support/scripted_dialogs.h"
 #include "transfer/trecord.h"
@@ -270,17 +271,6 @@ void ReadBackThroughRadio(Page& page, int version) {
         decodeTrecord(page, line.Left(line.length() - 2), version);
         reply = send(kAckRecord);
     }
-}
-void ExpectSamePage(const Page& page, const Page& expected) {
-    ASSERT_EQ(page.grid.RowCount(), expected.grid.RowCount());
-    for (int row = 0; row < page.grid.RowCount(); ++row)
-        for (int col = 0; col < kColumnCount; ++col)
-            ASSERT_TRUE(page.grid.CellAt(row, col) == expected.grid.CellAt(row, col))
-                << "row " << row << " col " << col << ": " << page.grid.Get(row, col);
-    EXPECT_EQ(page.params.pageFlags, expected.params.pageFlags);
-    EXPECT_EQ(page.zoneCounters, expected.zoneCounters);
-    EXPECT_EQ(page.operatingModes, expected.operatingModes);
-    EXPECT_EQ(page.HasUnsavedChanges(), expected.HasUnsavedChanges());
 }
 }  // namespace
 
