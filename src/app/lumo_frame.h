@@ -78,6 +78,9 @@ class LumoFrame : public NorvLumFrame {
     void OnUndo(wxCommandEvent& event) override;
     void OnRedo(wxCommandEvent& event) override;
     void OnSelectAllCells(wxCommandEvent& event) override;
+    void OnCut(wxCommandEvent& event) override;
+    void OnCopy(wxCommandEvent& event) override;
+    void OnPaste(wxCommandEvent& event) override;
     void OnGridCellChanged(wxGridEvent& event) override;
     void OnGridKeyDown(wxKeyEvent& event) override;
     void CommandStarts(int id) override;
@@ -135,6 +138,9 @@ class LumoFrame : public NorvLumFrame {
     wxTextEntry* OpenEditorText();
     // Empties the selected cells (the cursor's without a selection) as one step.
     void ClearCells(const wxString& stepName);
+    // Puts the selected cells (the cursor's without a selection) on the clipboard; false when
+    // there was nothing to copy.
+    bool CopyCells();
 
     std::function<bool(const wxString&)> launchDocument_;
     std::function<PrintOutcome(wxPrintout&)> printRunner_;

@@ -1,11 +1,13 @@
 // The Edit menu of the main frame: each page's undo history, which every command and cell edit
-// adds a step to, the Delete key, and Select all.
+// adds a step to, the clipboard of cells, the Delete key, and Select all.
 #include "lumo_frame.h"
 
 #include "commands/commands.h"
 #include "edit/row_commands.h"
+#include "import/clipboard.h"
 #include "page_view.h"
 
+#include <wx/clipbrd.h>
 #include <wx/grid.h>
 #include <wx/menu.h>
 #include <wx/textentry.h>
@@ -15,6 +17,24 @@ using namespace lumo;
 namespace {
 // A change found when a command starts was made outside any command (a path not announced).
 constexpr const char* kUnnamedStep = "Edit";
+
+void PutOnClipboard(const wxString& text) {
+    wxClipboardLocker lock;
+    if (!!lock) wxTheClipboard->SetData(new wxTextDataObject(text));
+}
+
+wxString ClipboardText() {
+    wxClipboardLocker lock;
+    if (!lock || !wxTheClipboard->IsSupported(wxDF_UNICODETEXT)) return wxString();
+    wxTextDataObject data;
+    return wxTheClipboard->GetData(data) ? data.GetText() : wxString();
+}
+
+// The commands on cells take the cell under the cursor when nothing is selected.
+void SelectCursorCellIfNone(wxGrid* grid) {
+    if (!grid->IsSelection())
+        grid->SelectBlock(grid->GetGridCursorCoords(), grid->GetGridCursorCoords());
+}
 }  // namespace
 
 void LumoFrame::BeginStep() {
@@ -115,11 +135,51 @@ void LumoFrame::OnGridKeyDown(wxKeyEvent& event) {
 
 void LumoFrame::ClearCells(const wxString& stepName) {
     BeginStep();
-    PageView* view = CurrentView();
-    // Without a selection, the cell under the cursor is the one cleared.
-    if (!view->Grid()->IsSelection())
-        view->Grid()->SelectBlock(view->Grid()->GetGridCursorCoords(),
-                                  view->Grid()->GetGridCursorCoords());
+    SelectCursorCellIfNone(CurrentView()->Grid());
     RunOnPage([&](Page& page) { ClearSelectedCells(page, Dialogs()); });
     EndStep(stepName);
+}
+
+bool LumoFrame::CopyCells() {
+    PageView* view = CurrentView();
+    if (!view) return false;
+    SelectCursorCellIfNone(view->Grid());
+    view->SelectionToStore();
+    wxString text = CopyCellsText(view->GetPage());
+    if (text.empty()) return false;
+    PutOnClipboard(text);
+    return true;
+}
+
+void LumoFrame::OnCopy(wxCommandEvent&) {
+    if (wxTextEntry* text = OpenEditorText()) return text->Copy();
+    CopyCells();
+}
+
+void LumoFrame::OnCut(wxCommandEvent&) {
+    if (wxTextEntry* text = OpenEditorText()) return text->Cut();
+    if (CopyCells()) ClearCells(CommandName(ID_CUT));
+}
+
+void LumoFrame::OnPaste(wxCommandEvent&) {
+    if (wxTextEntry* text = OpenEditorText()) return text->Paste();
+    wxString text = ClipboardText();
+    PageView* view = CurrentView();
+    if (!view || text.empty()) return;
+    // The block goes to the top left of the selection, or to the cursor.
+    int row = view->Grid()->GetGridCursorRow();
+    int col = view->Grid()->GetGridCursorCol();
+    PasteOutcome outcome;
+    RunOnPage([&](Page& page) {
+        for (const CellBlock& block : page.grid.GetSelection().Blocks()) {
+            row = block.top;
+            col = block.left;
+            break;
+        }
+        outcome = PasteCellsText(page, Dialogs(), text, row, col);
+    });
+    if (outcome.leftOut > 0)
+        SetStatusText(
+            wxString::Format("%d lines past the last memory row were not pasted", outcome.leftOut),
+            0);
 }
