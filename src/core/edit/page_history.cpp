@@ -1,6 +1,7 @@
 #include "edit/page_history.h"
 
 #include <tuple>
+#include <unordered_set>
 
 namespace lumo {
 
@@ -45,6 +46,56 @@ void ApplyFacts(Page& page, const PageHistory::Facts& from, const PageHistory::F
 }
 }  // namespace
 
+PageHistory::RowsPatch PageHistory::Encode(const CellStore::SharedRows& target,
+                                           const CellStore::SharedRows& base) {
+    // A row moves by the difference in row count, or by one (an inserted or deleted row).
+    constexpr int kMostCellsOfAMovedRow = 4;
+    std::unordered_set<const CellStore::Row*> inBase;
+    for (const auto& row : base)
+        inBase.insert(row.get());
+    int shift = static_cast<int>(base.size()) - static_cast<int>(target.size());
+    RowsPatch patch(target.size());
+    for (int r = 0; r < static_cast<int>(target.size()); ++r) {
+        PatchRow& out = patch[r];
+        out.whole = target[r];
+        if (inBase.count(target[r].get())) continue;
+        std::vector<std::pair<int, CellStore::Cell>> best;
+        for (int b : {r, r + shift, r + 1, r - 1}) {
+            if (b < 0 || b >= static_cast<int>(base.size())) continue;
+            std::vector<std::pair<int, CellStore::Cell>> cells;
+            for (int c = 0; c < kColumnCount && cells.size() <= kMostCellsOfAMovedRow; ++c)
+                if ((*target[r])[c] != (*base[b])[c]) cells.emplace_back(c, (*target[r])[c]);
+            if (cells.size() <= kMostCellsOfAMovedRow &&
+                (out.base < 0 || cells.size() < best.size())) {
+                out.base = b;
+                best = std::move(cells);
+            }
+        }
+        if (out.base < 0) continue;
+        out.whole.reset();
+        out.cells = std::move(best);
+        out.cells.shrink_to_fit();
+    }
+    return patch;
+}
+
+CellStore::SharedRows PageHistory::Decode(const RowsPatch& patch,
+                                          const CellStore::SharedRows& base) {
+    CellStore::SharedRows rows;
+    rows.reserve(patch.size());
+    for (const PatchRow& in : patch) {
+        if (in.whole) {
+            rows.push_back(in.whole);
+            continue;
+        }
+        auto row = std::make_shared<CellStore::Row>(*base[in.base]);
+        for (const auto& [col, cell] : in.cells)
+            (*row)[col] = cell;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
 void PageHistory::Reset(const Page& page) {
     steps_.clear();
     done_ = 0;
@@ -84,8 +135,7 @@ bool PageHistory::Record(Page& page, const wxString& name) {
     step.name = name;
     if (step.rowsMoved) {
         step.cells.clear();
-        step.rowsBefore = last_.rows;
-        step.rowsAfter = now;
+        step.otherRows = Encode(last_.rows, now);
     }
     if (step.factsChanged) {
         step.factsBefore = last_.facts;
@@ -105,9 +155,12 @@ bool PageHistory::Record(Page& page, const wxString& name) {
     return true;
 }
 
-void PageHistory::Apply(Page& page, const Step& step, bool forward) {
+void PageHistory::Apply(Page& page, Step& step, bool forward) {
     if (step.rowsMoved) {
-        page.grid.AdoptRows(forward ? step.rowsAfter : step.rowsBefore);
+        CellStore::SharedRows current = page.grid.ShareRows();
+        CellStore::SharedRows other = Decode(step.otherRows, current);
+        step.otherRows = Encode(current, other);
+        page.grid.AdoptRows(other);
     } else {
         for (const CellChange& change : step.cells)
             page.grid.SetCell(change.row, change.col, forward ? change.after : change.before);

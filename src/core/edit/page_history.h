@@ -1,6 +1,7 @@
 // The undo history of one page. Each step holds only what it changed: the cells (text, lock and
-// colour) it wrote, or, when rows moved, the rows as shared pointers; the page's parameters,
-// names, zone counters and operating modes when they changed; the selection around it.
+// colour) it wrote, or, when rows moved, the rows of its other side told against the page's
+// (a moved row costs its renumbered cells); the page's parameters, names, zone counters and
+// operating modes when they changed; the selection around it.
 //
 // The history compares the page with its last known state, so a command needs no hooks: the
 // caller records a step after each command or edit, whatever path changed the page.
@@ -51,11 +52,26 @@ class PageHistory {
         int row, col;
         CellStore::Cell before, after;
     };
+    // One row of the other side of a step that moved rows: a row the page holds as it stands
+    // (`whole`), or a row of the page (`base`) with a few cells of its own.
+    struct PatchRow {
+        std::shared_ptr<const CellStore::Row> whole;
+        int base = -1;
+        std::vector<std::pair<int, CellStore::Cell>> cells;
+    };
+    using RowsPatch = std::vector<PatchRow>;
+    // The rows of `target` told against `base`: rows moved or renumbered cost their changed
+    // cells, not a copy.
+    static RowsPatch Encode(const CellStore::SharedRows& target, const CellStore::SharedRows& base);
+    static CellStore::SharedRows Decode(const RowsPatch& patch, const CellStore::SharedRows& base);
+
     struct Step {
         wxString name;
         std::vector<CellChange> cells;
-        bool rowsMoved = false;  // rows were added, removed or moved: whole rows are kept
-        CellStore::SharedRows rowsBefore, rowsAfter;
+        // Rows were added, removed or moved: the step keeps the rows of its other side (before
+        // it while done, after it while undone) against the page's.
+        bool rowsMoved = false;
+        RowsPatch otherRows;
         bool factsChanged = false;
         Facts factsBefore, factsAfter;
         Selection selectionBefore, selectionAfter;
@@ -68,7 +84,7 @@ class PageHistory {
         uint64_t revision = 0;
     };
 
-    void Apply(Page& page, const Step& step, bool forward);
+    void Apply(Page& page, Step& step, bool forward);
 
     size_t depth_;
     std::deque<Step> steps_;
