@@ -2,6 +2,7 @@
 #include "bench_pages.h"
 #include "commands/target_selection.h"
 #include "edit/cell_traits.h"
+#include "edit/page_history.h"
 #include "edit/row_check.h"
 #include "edit/row_commands.h"
 #include "edit/row_values.h"
@@ -14,8 +15,11 @@
 #include "support/scripted_dialogs.h"
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
+
 #include <wx/filename.h>
 #include <wx/init.h>
+#include <functional>
 
 using namespace lumo;
 
@@ -104,6 +108,86 @@ static void BM_DeleteHundredRowsOfFullEp25(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DeleteHundredRowsOfFullEp25)->Unit(benchmark::kMillisecond);
+
+// The undo history on a full 502-row page: recording the step of a Validate page data that
+// repairs every tenth row, and undoing it.
+namespace {
+Page ValidatedFullEp25(PageHistory*& history, ScriptedDialogs& dialogs) {
+    Page page = FullPage(7);
+    for (int row = 1; row <= page.LastMemoryRow(); row += 10)
+        page.grid.Set(row, RFRQ, "999.0000");
+    history = new PageHistory(page);
+    CheckPage(page, dialogs, 0);
+    return page;
+}
+}  // namespace
+
+static void BM_RecordValidateFullEp25(benchmark::State& state) {
+    ScriptedDialogs dialogs;
+    for (auto _ : state) {
+        state.PauseTiming();
+        PageHistory* history = nullptr;
+        Page page = ValidatedFullEp25(history, dialogs);
+        state.ResumeTiming();
+        history->Record(page, "Validate page data");
+        state.PauseTiming();
+        delete history;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RecordValidateFullEp25)->Unit(benchmark::kMillisecond);
+
+static void BM_UndoValidateFullEp25(benchmark::State& state) {
+    ScriptedDialogs dialogs;
+    for (auto _ : state) {
+        state.PauseTiming();
+        PageHistory* history = nullptr;
+        Page page = ValidatedFullEp25(history, dialogs);
+        history->Record(page, "Validate page data");
+        state.ResumeTiming();
+        history->Undo(page);
+        benchmark::DoNotOptimize(page.grid.Get(1, RFRQ));
+        state.PauseTiming();
+        delete history;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_UndoValidateFullEp25)->Unit(benchmark::kMillisecond);
+
+// What 100 steps hold, measured on the heap: one-cell edits, and inserted rows (each moves the
+// rows below it, so the step keeps whole rows).
+static void HistoryMemory(benchmark::State& state, const std::function<void(Page&, int)>& step) {
+    ScriptedDialogs dialogs;
+    for (auto _ : state) {
+        Page page = FullPage(7);
+        PageHistory history(page);
+        size_t before = mallinfo2().uordblks;
+        for (int i = 0; i < 100; ++i) {
+            step(page, i);
+            history.Record(page, "step");
+        }
+        state.counters["bytes"] = static_cast<double>(mallinfo2().uordblks - before);
+        state.counters["steps"] = static_cast<double>(history.Size());
+    }
+}
+
+static void BM_MemoryOfHundredOneCellSteps(benchmark::State& state) {
+    HistoryMemory(state, [](Page& page, int i) {
+        page.grid.Set(1 + i * 5, DESC, wxString::Format("EDIT %d", i));
+    });
+}
+BENCHMARK(BM_MemoryOfHundredOneCellSteps)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+static void BM_MemoryOfHundredInsertedRows(benchmark::State& state) {
+    ScriptedDialogs dialogs;
+    HistoryMemory(state, [&](Page& page, int i) {
+        RowCommand cmd{page, dialogs, 10 + i};
+        page.grid.GetSelection().Clear();
+        page.grid.GetSelection().AddRow(10 + i);
+        InsertRow(cmd);
+    });
+}
+BENCHMARK(BM_MemoryOfHundredInsertedRows)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 static void BM_SaveFullEp25File(benchmark::State& state) {
     Page page = FullPage(7);

@@ -37,6 +37,7 @@ LumoFrame::LumoFrame()
     InitPrintSettings();
     SetSettings(std::make_unique<ConfigSettings>());
     backupFolder_ = DefaultBackupFolder();
+    UpdateEditMenu();
 }
 
 void LumoFrame::OnClose(wxCloseEvent& event) {

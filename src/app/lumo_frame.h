@@ -13,6 +13,7 @@
 #include <memory>
 
 class wxPrintout;
+class wxTextEntry;
 enum class PrintOutcome;
 
 class LumoFrame : public NorvLumFrame {
@@ -74,6 +75,20 @@ class LumoFrame : public NorvLumFrame {
     void OnRenumberSequencial(wxCommandEvent& event) override;
     void OnDefaultFile(wxCommandEvent& event) override;
 
+    // The Edit menu, the grid's Delete key and the undo history (lumo_frame_history.cpp).
+    void OnUndo(wxCommandEvent& event) override;
+    void OnRedo(wxCommandEvent& event) override;
+    void OnSelectAllCells(wxCommandEvent& event) override;
+    void OnCut(wxCommandEvent& event) override;
+    void OnCopy(wxCommandEvent& event) override;
+    void OnPaste(wxCommandEvent& event) override;
+    void OnGridCellChanged(wxGridEvent& event) override;
+    void OnGridKeyDown(wxKeyEvent& event) override;
+    void CommandStarts(int id) override;
+    void CommandEnded(int id) override;
+    // The Undo and Redo items name the current page's next steps.
+    void UpdateEditMenu();
+
     const lumo::PortSelection& Port() const { return port_; }
     // Chooses the serial port without the dialog (a device given on the command line, tests).
     void SetPort(const wxString& name);
@@ -115,6 +130,18 @@ class LumoFrame : public NorvLumFrame {
     bool OpenOnNewPage(const wxString& path);
     // The settings menu's check marks from the settings.
     void ShowSafetySettings();
+    // A step of the current page's history around a change: BeginStep takes the selection and
+    // any change made outside a step; EndStep records what each page changed under the name.
+    void BeginStep();
+    void EndStep(const wxString& name, bool namesOnly = false);
+    void StepThroughHistory(bool back);
+    // The text of the cell editor being typed in, if one is.
+    wxTextEntry* OpenEditorText();
+    // Empties the selected cells (the cursor's without a selection) as one step.
+    void ClearCells(const wxString& stepName);
+    // Puts the selected cells (the cursor's without a selection) on the clipboard; false when
+    // there was nothing to copy.
+    bool CopyCells();
 
     std::function<bool(const wxString&)> launchDocument_;
     std::function<PrintOutcome(wxPrintout&)> printRunner_;

@@ -87,6 +87,8 @@ void LumoFrame::RemovePage(int deleted) {
 bool LumoFrame::OpenIntoCurrentPage(const wxString& path) {
     wxString message;
     if (OpenFileInto(pages_, pages_.Current(), path, &message)) {
+        // A file opened at start or on a new page begins the page's history.
+        CurrentView()->History().Reset(pages_.CurrentPage());
         AdjustEditGrid();
         ShowPageStatus(pages_.Current());
         return true;
@@ -125,6 +127,7 @@ void LumoFrame::OnPageChanged(wxBookCtrlEvent& event) {
     LUMO_LOG(kUnit, "\n>----------- OnPageChanged: %d -> %d ----------------------------------<",
              previous + 1, selection + 1);
     ShowPageStatus(selection);
+    UpdateEditMenu();
 }
 
 void LumoFrame::AdjustEditGrid() {

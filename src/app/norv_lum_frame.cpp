@@ -10,6 +10,7 @@
 #include "util/resources.h"
 #include "wx_dialogs.h"
 
+#include <wx/accel.h>
 #include <wx/grid.h>
 #include <wx/iconbndl.h>
 #include <wx/log.h>
@@ -74,6 +75,13 @@ const CommandBinding kCommandBindings[] = {
     {ID_OPEN_LAST_BACKUP, &NorvLumFrame::OnOpenLastBackup},
     {ID_COMPARE_WITH_FILE, &NorvLumFrame::OnCompareWithFile},
     {ID_SEND_TO_SEVERAL, &NorvLumFrame::OnSendToSeveral},
+    // The Edit menu.
+    {ID_UNDO, &NorvLumFrame::OnUndo},
+    {ID_REDO, &NorvLumFrame::OnRedo},
+    {ID_CUT, &NorvLumFrame::OnCut},
+    {ID_COPY, &NorvLumFrame::OnCopy},
+    {ID_PASTE, &NorvLumFrame::OnPaste},
+    {ID_SELECT_ALL_CELLS, &NorvLumFrame::OnSelectAllCells},
 };
 
 wxBitmap ToolBitmap(const char* relativePath) {
@@ -128,6 +136,9 @@ NorvLumFrame::NorvLumFrame(wxWindow* parent, wxWindowID id, const wxString& titl
 }
 
 NorvLumFrame::~NorvLumFrame() {
+    // The grids read their pages until they are gone (a focus change as the window closes), and
+    // the pages are members of this class: the windows go first.
+    DestroyChildren();
     // The context items live outside the menu while they are not shown; delete them all once.
     for (wxMenuItem* item : contextItems_) {
         if (contextMenu_.FindChildItem(item->GetId())) contextMenu_.Remove(item);
@@ -175,12 +186,26 @@ void NorvLumFrame::BindCommands() {
     // Menu items and tools share their identifiers; tool events reach the frame as well.
     for (const CommandBinding& binding : kCommandBindings) {
         CommandHandler handler = binding.handler;
+        int id = binding.id;
         Bind(
-            wxEVT_MENU, [this, handler](wxCommandEvent& e) { (this->*handler)(e); }, binding.id);
+            wxEVT_MENU,
+            [this, handler, id](wxCommandEvent& e) {
+                CommandStarts(id);
+                (this->*handler)(e);
+                CommandEnded(id);
+            },
+            id);
     }
+    // Redo's second shortcut, as other editors have it.
+    wxAcceleratorEntry redo(wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', ID_REDO);
+    SetAcceleratorTable(wxAcceleratorTable(1, &redo));
     notebook_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& e) { OnPageChanged(e); });
     notebook_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGING,
                     [this](wxBookCtrlEvent& e) { OnPageChanging(e); });
+}
+
+void NorvLumFrame::OnGridKeyDown(wxKeyEvent& event) {
+    event.Skip();
 }
 
 PageView* NorvLumFrame::View(int slot) const {
@@ -198,9 +223,12 @@ void NorvLumFrame::CreateNewPage(int slot) {
     SetPageDefaults(page, slot);
     view->Grid()->Bind(wxEVT_GRID_CELL_CHANGING, [this](wxGridEvent& e) { OnGridCellChanging(e); });
     view->Grid()->Bind(wxEVT_CONTEXT_MENU, &NorvLumFrame::OnGridContextMenu, this);
+    view->Grid()->Bind(wxEVT_GRID_CELL_CHANGED, [this](wxGridEvent& e) { OnGridCellChanged(e); });
+    view->Grid()->Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& e) { OnGridKeyDown(e); });
     pages_.AddSlot();
     pages_.SetCurrent(slot);
-    page.MarkSaved();  // a new page holds nothing to lose
+    page.MarkSaved();  // a new page holds nothing to lose, nor anything to undo
+    view->History().Reset(page);
     view->Refresh();
 }
 

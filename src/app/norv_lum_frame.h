@@ -75,6 +75,17 @@ class NorvLumFrame : public wxFrame {
     virtual void OnOpenLastBackup(wxCommandEvent&) {}
     virtual void OnCompareWithFile(wxCommandEvent&) {}
     virtual void OnSendToSeveral(wxCommandEvent&) {}
+    // The Edit menu, the keys of the grid and the undo history around every command.
+    virtual void OnUndo(wxCommandEvent&) {}
+    virtual void OnRedo(wxCommandEvent&) {}
+    virtual void OnCut(wxCommandEvent&) {}
+    virtual void OnCopy(wxCommandEvent&) {}
+    virtual void OnPaste(wxCommandEvent&) {}
+    virtual void OnSelectAllCells(wxCommandEvent&) {}
+    virtual void OnGridCellChanged(wxGridEvent&) {}
+    virtual void OnGridKeyDown(wxKeyEvent& event);
+    virtual void CommandStarts(int /*id*/) {}
+    virtual void CommandEnded(int /*id*/) {}
 
     lumo::PageTable& Pages() { return pages_; }
     PageView* View(int slot) const;

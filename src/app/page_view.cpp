@@ -10,6 +10,7 @@ using namespace lumo;
 PageView::PageView(wxWindow* notebook, Page& page, DialogsSource dialogs)
     : wxPanel(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL | wxNO_BORDER),
       page_(&page),
+      history_(page),
       dialogs_(std::move(dialogs)) {
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     grid_ = new PageGrid(this, wxID_ANY);

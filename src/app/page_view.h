@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cell_validators.h"
+#include "edit/page_history.h"
 #include "pages/page.h"
 
 #include <wx/grid.h>
@@ -26,6 +27,8 @@ class PageView : public wxPanel {
 
     PageGrid* Grid() const { return grid_; }
     lumo::Page& GetPage() const { return *page_; }
+    // The page's undo history; it goes with the view when the page is deleted.
+    lumo::PageHistory& History() { return history_; }
 
     // Widths, minimal widths and labels of the 32 columns for the page's type.
     void SetPageColumns();
@@ -40,6 +43,7 @@ class PageView : public wxPanel {
     void SetupGrid();
 
     lumo::Page* page_;
+    lumo::PageHistory history_;
     DialogsSource dialogs_;
     PageGrid* grid_;
 };

@@ -1,8 +1,10 @@
 #include "edit/row_commands.h"
 #include "digital_radio.h"
+#include "edit/page_history.h"
 #include "edit/row_check.h"
 #include "edit/row_values.h"
 #include "files/lumo_file.h"
+#include "support/page_equality.h"
 #include "support/page_fixtures.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -251,14 +253,17 @@ void ReadBackThroughRadio(Page& page, int version) {
 }
 }  // namespace
 
-// Random sequences of commands on P25 pages must keep every zone counter equal to the rows it
-// counts and every shadow link whole. Seeded, so a failure can be replayed.
+// Random sequences of commands, undos and redos on P25 pages must keep every zone counter equal
+// to the rows it counts and every shadow link whole; undoing every step gives back the first
+// page, redoing them the last. Seeded, so a failure can be replayed.
 class CommandSequences : public CommandTest, public testing::WithParamInterface<int> {};
 
 TEST_P(CommandSequences, KeepZoneCountsAndShadowLinks) {
     TempDir dir;
     for (int radio : {6, 7}) {
         Page page = MakePage(radio);
+        Page first = page;
+        PageHistory history(page, 1000);
         std::mt19937 random(GetParam() * 31 + radio);
         auto pick = [&](int low, int high) {
             return std::uniform_int_distribution<int>(low, high)(random);
@@ -268,7 +273,7 @@ TEST_P(CommandSequences, KeepZoneCountsAndShadowLinks) {
             int row = pick(1, lastRow);
             Select(page, {row, pick(1, lastRow)});
             RowCommand cmd = On(page, row);
-            int command = pick(0, 13);
+            int command = pick(0, 16);
             switch (command) {
                 case 0:
                     if (!page.IsRowUsed(row)) FillFromDefaults(page, row);
@@ -309,12 +314,24 @@ TEST_P(CommandSequences, KeepZoneCountsAndShadowLinks) {
                     ReadBackThroughRadio(page, version);
                     break;
                 }
+                case 14: history.Undo(page); break;
+                case 15: history.Redo(page); break;
             }
+            history.Record(page, "step");
             ASSERT_TRUE(ZoneCountersMatchRows(page))
                 << "radio " << radio << " step " << step << " command " << command;
             ASSERT_TRUE(ShadowLinksHaveBothEnds(page))
                 << "radio " << radio << " step " << step << " command " << command;
         }
+        while (history.Redo(page)) {
+        }
+        Page last = page;
+        while (history.Undo(page)) {
+        }
+        ExpectSamePage(page, first);
+        while (history.Redo(page)) {
+        }
+        ExpectSamePage(page, last);
     }
 }
 

@@ -5,9 +5,9 @@
 
 namespace lumo {
 
-const std::array<const char*, 5> MenuTitles = {"File", "Page", "Data", "Settings", "Help"};
+const std::array<const char*, 6> MenuTitles = {"File", "Edit", "Page", "Data", "Settings", "Help"};
 
-const std::array<MenuItemSpec, 26> MenuItems = {{
+const std::array<MenuItemSpec, 32> MenuItems = {{
     {"File", "&Open", "Open a memory data file", ID_OPEN},
     {"File", "&Save", "Save memory data file", ID_SAVE},
     {"File", "save &As...", "Save file to new name", ID_SAVE_AS},
@@ -17,6 +17,12 @@ const std::array<MenuItemSpec, 26> MenuItems = {{
     {"File", "print preview", "Print Preview", ID_PRINT_PREVIEW},
     {"File", "page setup...", "Print Page Setup", ID_PAGE_SETUP},
     {"File", "&Quit", "Quit the application", ID_QUIT},
+    {"Edit", "&Undo\tCtrl+Z", "Undo the last change of this page", ID_UNDO},
+    {"Edit", "&Redo\tCtrl+Y", "Redo the change undone last", ID_REDO},
+    {"Edit", "Cu&t\tCtrl+X", "Copy the selected cells to the clipboard and clear them", ID_CUT},
+    {"Edit", "&Copy\tCtrl+C", "Copy the selected cells to the clipboard", ID_COPY},
+    {"Edit", "&Paste\tCtrl+V", "Paste the clipboard's cells at the cursor", ID_PASTE},
+    {"Edit", "Select a&ll\tCtrl+A", "Select every cell of the page", ID_SELECT_ALL_CELLS},
     {"Page", "&Add page", "Add page", ID_PAGE_ADD},
     {"Page", "&Delete page", "Delete page", ID_PAGE_DELETE},
     {"Data", "&Send to radio", "Write data to radio", ID_UPLOAD},
@@ -76,6 +82,29 @@ const std::array<ContextItemSpec, 15> ContextItems = {{
     {"&Save defaults", "Save default data to file", ID_SAVE_DEFAULT},
     {"&Load defaults", "Load default data from file", ID_LOAD_DEFAULT},
 }};
+
+namespace {
+const char* LabelOf(int id) {
+    for (const MenuItemSpec& item : MenuItems)
+        if (item.id == id) return item.label;
+    for (const ContextItemSpec& item : ContextItems)
+        if (item.id == id) return item.label;
+    return "";
+}
+}  // namespace
+
+wxString CommandName(int id) {
+    wxString name = wxString(LabelOf(id)).BeforeFirst('\t');
+    name.Replace("&", "");
+    if (name.EndsWith("...")) name.RemoveLast(3);
+    return name;
+}
+
+wxString HistoryItemLabel(int id, const wxString& stepName) {
+    wxString label = LabelOf(id);
+    if (stepName.empty()) return label;
+    return label.BeforeFirst('\t') + " " + stepName + "\t" + label.AfterFirst('\t');
+}
 
 ClickArea ClassifyClick(int x, int y) {
     if (x > 0 && y > 0) return ClickArea::Cells;

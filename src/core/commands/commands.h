@@ -54,6 +54,13 @@ enum CommandId {
     ID_OPEN_LAST_BACKUP = 6102,
     ID_COMPARE_WITH_FILE = 6103,
     ID_SEND_TO_SEVERAL = 6104,  // one page to many radios at once
+    // The Edit menu: the page's history and the clipboard.
+    ID_UNDO = 6200,
+    ID_REDO = 6201,
+    ID_CUT = 6202,
+    ID_COPY = 6203,
+    ID_PASTE = 6204,
+    ID_SELECT_ALL_CELLS = 6205,
 };
 
 struct MenuItemSpec {
@@ -78,12 +85,19 @@ struct ContextItemSpec {
     int id;
 };
 
-extern const std::array<const char*, 5> MenuTitles;
-extern const std::array<MenuItemSpec, 26> MenuItems;
+extern const std::array<const char*, 6> MenuTitles;
+extern const std::array<MenuItemSpec, 32> MenuItems;
 // The menu items that are check boxes (settings).
 extern const std::array<int, 2> CheckMenuItems;
 extern const std::array<ToolSpec, 11> Tools;
 extern const std::array<ContextItemSpec, 15> ContextItems;
+
+// What a command is called in the undo history: its menu text without the mnemonic, the
+// shortcut and a trailing ellipsis ("Paste row"); empty for an unknown identifier.
+wxString CommandName(int id);
+// The Undo and Redo items' label for a step of that name ("&Undo Paste row\tCtrl+Z"); with no
+// name, the item's own label.
+wxString HistoryItemLabel(int id, const wxString& stepName);
 
 // Where a right click landed, in the grid's cell-window coordinates.
 enum class ClickArea { Corner, RowLabel, ColumnLabel, Cells };

@@ -331,6 +331,48 @@ bool MarkRows(Page& page) {
     return !rows.empty();
 }
 
+void FinishWrittenRow(Page& page, Dialogs& dialogs, int row) {
+    CheckRow(page, dialogs, row);
+    long number = 0;
+    if (page.IsP25() && (ParseHexFlags(page.grid.Get(row, MFLG)) & kMflgPrimary) &&
+        ParseDecimal(page.grid.Get(row, MNUM), number))
+        HandleP25Shadows(page, number);
+}
+
+bool ClearSelectedCells(Page& page, Dialogs& dialogs) {
+    const Selection& selection = page.grid.GetSelection();
+    bool changed = false;
+    for (int row = 1; row <= page.Rows(); ++row) {
+        if (!page.IsRowUsed(row)) continue;
+        std::vector<int> cols;
+        bool whole = true;
+        for (int col = 0; col < kColumnCount; ++col) {
+            if (!IsColumnShown(page.Type(), col)) continue;
+            if (selection.Contains(row, col))
+                cols.push_back(col);
+            else
+                whole = false;
+        }
+        if (cols.empty()) continue;
+        if (whole) {
+            ClearForRemoval(page, row);
+            changed = true;
+            continue;
+        }
+        bool written = false;
+        for (int col : cols) {
+            if (col == MNUM || (col == ZONE && page.IsP25()) || page.grid.IsReadOnly(row, col) ||
+                page.grid.Get(row, col).empty())
+                continue;
+            page.grid.Set(row, col, wxString());
+            written = true;
+        }
+        if (written) FinishWrittenRow(page, dialogs, row);
+        changed |= written;
+    }
+    return changed;
+}
+
 void SelectAllRows(Page& page) {
     LUMO_LOG(kUnit, "\n>----------- OnSelectAll --------------------------------------------<");
     page.grid.GetSelection().SelectAll(page.grid.RowCount());

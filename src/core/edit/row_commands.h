@@ -32,6 +32,14 @@ bool DefaultFile(RowCommand& cmd);
 bool RenumberToRowNum(RowCommand& cmd);
 bool RenumberSequential(RowCommand& cmd);
 bool MarkRows(Page& page);
+// The Delete key: empties the selected cells of memory rows that can be edited (not the memory
+// number, not a P25 row's zone), then checks each row, so a cell that must hold a value takes
+// the default row's, highlighted. A row selected across all its shown columns is cleared as
+// Clear row clears it. Returns true when the page changed.
+bool ClearSelectedCells(Page& page, Dialogs& dialogs);
+// After cells of a row were written from outside an editor (paste, Delete): the row check, and
+// a P25 primary's shadows follow it.
+void FinishWrittenRow(Page& page, Dialogs& dialogs, int row);
 void SelectAllRows(Page& page);
 void DeselectAllRows(Page& page);
 

@@ -159,6 +159,8 @@ void SetChecked(Page& page, Dialogs& dialogs, int row, int col, const wxString& 
     CheckColumn(page, dialogs, row, col, squelch);
 }
 
+}  // namespace
+
 void SetCsvCell(Page& page, Dialogs& dialogs, int row, int column, const wxString& text) {
     CellStore& g = page.grid;
     bool p25 = page.IsP25();
@@ -196,8 +198,6 @@ void SetCsvCell(Page& page, Dialogs& dialogs, int row, int column, const wxStrin
         default: SetChecked(page, dialogs, row, ExportColumnList[column], text); break;
     }
 }
-}  // namespace
-
 int Import_CSV(ImportReader& reader, Page& page, Dialogs& dialogs) {
     int gridRows = page.grid.RowCount();
     reader.damxMode = false;

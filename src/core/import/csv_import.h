@@ -21,6 +21,10 @@ bool GetHeader_CSV(ImportReader& reader);
 // `out` and its row to `row`. False at the end of the file.
 bool GetData_CSV(ImportReader& reader, std::vector<wxString>& out, int gridRows, int& row);
 
+// One value of a CSV column into a row, through the single-column check of its grid column (a
+// zone through the zone placement, tones and codes with the row's squelch type).
+void SetCsvCell(Page& page, Dialogs& dialogs, int row, int column, const wxString& text);
+
 int Import_CSV(ImportReader& reader, Page& page, Dialogs& dialogs);
 int Import_DAMX(ImportReader& reader, Page& page, Dialogs& dialogs);
 

@@ -44,14 +44,24 @@ void Selection::OnRowsInserted(int pos, int count) {
     }
 }
 
-CellStore::CellStore(int gridRows) : rows_(std::max(0, gridRows), Row(kColumnCount)) {}
+namespace {
+std::shared_ptr<CellStore::Row> EmptyRow() {
+    return std::make_shared<CellStore::Row>(kColumnCount);
+}
+}  // namespace
+
+// Empty rows share one row until they are written.
+CellStore::CellStore(int gridRows) : rows_(std::max(0, gridRows), EmptyRow()) {}
 
 CellStore::Cell* CellStore::At(int row, int col) {
-    return IsValid(row, col) ? &rows_[row][col] : nullptr;
+    if (!IsValid(row, col)) return nullptr;
+    std::shared_ptr<Row>& shared = rows_[row];
+    if (shared.use_count() > 1) shared = std::make_shared<Row>(*shared);
+    return &(*shared)[col];
 }
 
 const CellStore::Cell* CellStore::At(int row, int col) const {
-    return IsValid(row, col) ? &rows_[row][col] : nullptr;
+    return IsValid(row, col) ? &(*rows_[row])[col] : nullptr;
 }
 
 const wxString& CellStore::Get(int row, int col) const {
@@ -61,10 +71,37 @@ const wxString& CellStore::Get(int row, int col) const {
 }
 
 void CellStore::Set(int row, int col, const wxString& text) {
-    Cell* cell = At(row, col);
-    if (!cell || cell->text == text) return;
-    cell->text = text;
-    ++revision_;
+    const Cell* current = static_cast<const CellStore*>(this)->At(row, col);
+    if (!current || current->text == text) return;
+    // A shared row is copied first; `text` may live in the old row, which its holder keeps.
+    At(row, col)->text = text;
+    Changed();
+}
+
+const CellStore::Cell& CellStore::CellAt(int row, int col) const {
+    static const Cell empty;
+    const Cell* cell = At(row, col);
+    return cell ? *cell : empty;
+}
+
+void CellStore::SetCell(int row, int col, const Cell& cell) {
+    const Cell* current = static_cast<const CellStore*>(this)->At(row, col);
+    if (!current || *current == cell) return;
+    bool textChanged = current->text != cell.text;
+    *At(row, col) = cell;
+    if (textChanged) Changed();
+}
+
+void CellStore::AdoptRows(const SharedRows& rows) {
+    int before = RowCount();
+    rows_.clear();
+    // The store writes only rows no one else holds (see At), so dropping const here is safe.
+    for (const std::shared_ptr<const Row>& row : rows)
+        rows_.push_back(std::const_pointer_cast<Row>(row));
+    int after = RowCount();
+    if (!observer_) return;
+    if (after < before) observer_->RowsDeleted(after, before - after);
+    if (after > before) observer_->RowsAppended(after - before);
 }
 
 RowTexts CellStore::GetRow(int row) const {
@@ -85,6 +122,7 @@ bool CellStore::IsReadOnly(int row, int col) const {
 }
 
 void CellStore::SetReadOnly(int row, int col, bool readOnly) {
+    if (IsReadOnly(row, col) == readOnly) return;
     if (Cell* cell = At(row, col)) cell->readOnly = readOnly;
 }
 
@@ -95,8 +133,8 @@ std::optional<Rgb> CellStore::Background(int row, int col) const {
 }
 
 void CellStore::SetBackground(int row, int col, std::optional<Rgb> colour) {
+    if (!IsValid(row, col) || Background(row, col) == colour) return;
     Cell* cell = At(row, col);
-    if (!cell) return;
     cell->hasColour = colour.has_value();
     cell->colour = colour.value_or(Rgb{});
 }
@@ -107,16 +145,17 @@ void CellStore::ClearRowTexts(int row) {
 }
 
 void CellStore::ClearAll() {
-    for (Row& row : rows_)
-        std::fill(row.begin(), row.end(), Cell{});
-    ++revision_;
+    std::shared_ptr<Row> empty = EmptyRow();
+    for (std::shared_ptr<Row>& row : rows_)
+        row = empty;
+    Changed();
 }
 
 void CellStore::InsertRows(int pos, int count) {
     if (count <= 0 || pos < 0 || pos > RowCount()) return;
-    rows_.insert(rows_.begin() + pos, count, Row(kColumnCount));
+    rows_.insert(rows_.begin() + pos, count, EmptyRow());
     selection_.OnRowsInserted(pos, count);
-    ++revision_;
+    Changed();
     if (observer_) observer_->RowsInserted(pos, count);
 }
 
@@ -126,20 +165,20 @@ void CellStore::DeleteRows(int pos, int count) {
     if (count <= 0) return;
     rows_.erase(rows_.begin() + pos, rows_.begin() + pos + count);
     selection_.OnRowsDeleted(pos, count);
-    ++revision_;
+    Changed();
     if (observer_) observer_->RowsDeleted(pos, count);
 }
 
 void CellStore::AppendRows(int count) {
     if (count <= 0) return;
-    rows_.resize(rows_.size() + count, Row(kColumnCount));
-    ++revision_;
+    rows_.resize(rows_.size() + count, EmptyRow());
+    Changed();
     if (observer_) observer_->RowsAppended(count);
 }
 
 bool CellStore::IsRowUsed(int row) const {
     if (row < 0 || row >= RowCount()) return false;
-    return std::any_of(rows_[row].begin(), rows_[row].end(),
+    return std::any_of(rows_[row]->begin(), rows_[row]->end(),
                        [](const Cell& c) { return !c.text.empty(); });
 }
 

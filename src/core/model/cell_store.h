@@ -7,6 +7,7 @@
 #include <wx/string.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -60,6 +61,22 @@ class CellStoreObserver {
 
 class CellStore {
   public:
+    struct Cell {
+        wxString text;
+        bool readOnly = false;
+        bool hasColour = false;
+        Rgb colour;
+        bool operator==(const Cell& o) const {
+            return text == o.text && readOnly == o.readOnly && hasColour == o.hasColour &&
+                   colour == o.colour;
+        }
+        bool operator!=(const Cell& o) const { return !(*this == o); }
+    };
+    using Row = std::vector<Cell>;
+    // The rows as they stand. A row is shared until the store or a holder changes it (the store
+    // copies a shared row before writing it), so keeping a page's state costs a pointer a row.
+    using SharedRows = std::vector<std::shared_ptr<const Row>>;
+
     explicit CellStore(int gridRows = 0);
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
@@ -98,25 +115,30 @@ class CellStore {
     void SetObserver(CellStoreObserver* observer) { observer_ = observer; }
     CellStoreObserver* Observer() const { return observer_; }
 
-    // Counts every change of content, so callers can tell whether a page was edited.
+    // Whole cells, for the undo history: text, lock and colour together.
+    const Cell& CellAt(int row, int col) const;
+    void SetCell(int row, int col, const Cell& cell);
+    SharedRows ShareRows() const { return {rows_.begin(), rows_.end()}; }
+    // Takes rows shared earlier as the store's; the observer learns of rows gained or lost.
+    void AdoptRows(const SharedRows& rows);
+
+    // Changes with every change of content, so callers can tell whether a page was edited. Each
+    // change takes a number never used before, so a state left by undo is told apart from any
+    // later one; SetRevision gives a restored state its number back.
     uint64_t Revision() const { return revision_; }
+    void SetRevision(uint64_t revision) { revision_ = revision; }
 
   private:
-    struct Cell {
-        wxString text;
-        bool readOnly = false;
-        bool hasColour = false;
-        Rgb colour;
-    };
-    using Row = std::vector<Cell>;
-
     Cell* At(int row, int col);
     const Cell* At(int row, int col) const;
 
-    std::vector<Row> rows_;
+    void Changed() { revision_ = ++lastRevision_; }
+
+    std::vector<std::shared_ptr<Row>> rows_;
     Selection selection_;
     CellStoreObserver* observer_ = nullptr;
     uint64_t revision_ = 0;
+    uint64_t lastRevision_ = 0;
 };
 
 }  // namespace lumo
