@@ -29,8 +29,8 @@ struct FaultCase {
     Event event;
     int status;
     const char* box;  // how the one box that ends the command begins
-    Faults faults;
-    DigitalSettings settings;
+    Faults faults = {};
+    DigitalSettings settings = {};
 };
 
 Faults With(bool noReply, int badChecksums, bool noise, bool split, int dropAfter) {
@@ -197,7 +197,9 @@ TEST_P(TransferFaults, EndsWithItsStatusThePortClosedAndThePageKept) {
         ASSERT_EQ(boxes.size(), c.mode == kTransferRead && !c.digital ? 2u : 1u);
         EXPECT_TRUE(boxes.back().StartsWith(c.box)) << boxes.back();
     }
-    if (c.digital && c.event == Event::Cancel) EXPECT_EQ(Sent().back(), "T9030000FC");
+    if (c.digital && c.event == Event::Cancel) {
+        EXPECT_EQ(Sent().back(), "T9030000FC");
+    }
     if (server && c.faults.dropAfter < 0) {  // a line that went dead took its device along
         chmod(port.fn_str(), 0600);
         EXPECT_TRUE(OpenRadioPort(port)->IsOpen()) << "the port was left open";
