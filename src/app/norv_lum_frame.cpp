@@ -142,9 +142,11 @@ void NorvLumFrame::BuildMenuBar() {
             if (wxString(item.menu) != title) continue;
             bool check = std::find(CheckMenuItems.begin(), CheckMenuItems.end(), item.id) !=
                          CheckMenuItems.end();
-            menu->Append(item.id, item.label, item.help, check ? wxITEM_CHECK : wxITEM_NORMAL);
+            menu->Append(item.id, MenuLabelWithKeys(item), item.help,
+                         check ? wxITEM_CHECK : wxITEM_NORMAL);
         }
-        menuBar->Append(menu, title);
+        // Every menu title starts with a letter no other title starts with: Alt and it opens.
+        menuBar->Append(menu, wxString("&") + title);
     }
     SetMenuBar(menuBar);
 }
@@ -160,8 +162,10 @@ void NorvLumFrame::BuildToolBar(wxSizer* mainSizer) {
                              wxTB_VERTICAL | wxTB_FLAT | wxTB_NODIVIDER);
     toolBar_->SetToolBitmapSize(wxSize(kToolBitmapSize, kToolBitmapSize));
     for (const ToolSpec& tool : Tools) {
-        toolBar_->AddTool(tool.id, tool.label, ToolBitmap(tool.bitmap), wxNullBitmap, wxITEM_NORMAL,
-                          tool.shortHelp, tool.longHelp);
+        // The label is not drawn, but screen readers announce it: it names the command, as the
+        // tooltip does.
+        toolBar_->AddTool(tool.id, tool.shortHelp, ToolBitmap(tool.bitmap), wxNullBitmap,
+                          wxITEM_NORMAL, tool.shortHelp, tool.longHelp);
         for (int i = 0; i < tool.separatorsAfter; ++i)
             toolBar_->AddSeparator();
     }

@@ -31,12 +31,12 @@ TEST_F(FrameTest, MenuItemsHaveTheirLabelsHelpTextsAndIds) {
     wxMenuBar* bar = frame->GetMenuBar();
     ASSERT_EQ(bar->GetMenuCount(), MenuTitles.size());
     for (size_t m = 0; m < MenuTitles.size(); ++m)
-        EXPECT_EQ(bar->GetMenuLabel(m), MenuTitles[m]);
+        EXPECT_EQ(bar->GetMenuLabelText(m), MenuTitles[m]);
     for (const MenuItemSpec& traits : MenuItems) {
         wxMenu* owner = nullptr;
         wxMenuItem* item = bar->FindItem(traits.id, &owner);
         ASSERT_NE(item, nullptr) << traits.label;
-        EXPECT_EQ(item->GetItemLabel(), traits.label);
+        EXPECT_EQ(item->GetItemLabel().BeforeFirst('\t'), traits.label);
         EXPECT_EQ(item->GetHelp(), traits.help);
         EXPECT_EQ(bar->GetMenu(bar->FindMenu(traits.menu)), owner) << traits.label;
     }

@@ -82,6 +82,16 @@ extern const std::array<MenuItemSpec, 25> MenuItems;
 // The menu items that are check boxes (settings).
 extern const std::array<int, 2> CheckMenuItems;
 extern const std::array<ToolSpec, 11> Tools;
+
+// The keys of the menu commands that have one, in the toolkit's accelerator notation. The menus'
+// own titles are reached with Alt and their first letter.
+struct ShortcutSpec {
+    int id;
+    const char* keys;
+};
+extern const std::array<ShortcutSpec, 8> Shortcuts;
+// A menu item's label with its key, as the menu shows it ("&Open\tCtrl+O").
+wxString MenuLabelWithKeys(const MenuItemSpec& item);
 extern const std::array<ContextItemSpec, 15> ContextItems;
 
 // Where a right click landed, in the grid's cell-window coordinates.

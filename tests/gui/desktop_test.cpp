@@ -1,0 +1,67 @@
+// What a user of desktop editors reaches for: shortcuts, recent files, the title, feedback.
+#include "support/gui_support.h"
+
+#include "lumo_printing.h"
+
+#include <wx/filefn.h>
+
+using namespace lumo;
+
+namespace {
+class DesktopTest : public FrameTest {
+  protected:
+    // A data file of the test folder, copied where the test may write it.
+    wxString CopyOfData(const char* name) {
+        wxString copy = scratch.Path(name);
+        wxCopyFile(wxString(LUMO_TEST_DATA) + "/" + name, copy);
+        return copy;
+    }
+    bool Shown(const wxString& caption) const {
+        for (const ShownDialog& dialog : dialogs->shown)
+            if (dialog.caption == caption) return true;
+        return false;
+    }
+    // A key as the user presses it, with the grid holding the keyboard.
+    void Press(int key, int modifiers = wxMOD_NONE) {
+        Focus(1, DESC);
+        wxUIActionSimulator().Char(key, modifiers);
+    }
+};
+}  // namespace
+
+TEST_F(DesktopTest, EveryShortcutRunsItsCommand) {
+    frame->OpenFiles({CopyOfData("long-names.lumo")});
+    int printed = 0;
+    frame->SetPrintRunner([&](wxPrintout&) {
+        ++printed;
+        return PrintOutcome::Cancelled;
+    });
+    wxString launched;
+    frame->SetDocumentLauncher([&](const wxString& path) {
+        launched = path;
+        return true;
+    });
+    CurrentPage().grid.Set(3, DESC, "CHANGED");
+    struct Case {
+        const char* keys;
+        int key;
+        int modifiers;
+        std::function<bool()> ran;
+    };
+    const Case cases[] = {
+        {"Ctrl+O", 'O', wxMOD_CONTROL, [&] { return Shown("Open File?"); }},
+        {"Ctrl+Shift+S", 'S', wxMOD_CONTROL | wxMOD_SHIFT,
+         [&] { return Shown("Save .lumo file..."); }},
+        {"Ctrl+S", 'S', wxMOD_CONTROL, [&] { return !CurrentPage().HasUnsavedChanges(); }},
+        {"Ctrl+P", 'P', wxMOD_CONTROL, [&] { return printed == 1; }},
+        {"Ctrl+N", 'N', wxMOD_CONTROL, [&] { return Shown("<-- Select Target Radio -->"); }},
+        {"Ctrl+W", 'W', wxMOD_CONTROL, [&] { return Shown("Delete Page Error"); }},
+        {"F1", WXK_F1, wxMOD_NONE, [&] { return !launched.empty() || Shown("User Guide"); }},
+        {"Ctrl+Q", 'Q', wxMOD_CONTROL, [] { return wxTopLevelWindows.empty(); }},
+    };
+    for (const Case& c : cases) {
+        Press(c.key, c.modifiers);
+        EXPECT_TRUE(WaitUntil(c.ran)) << c.keys;
+    }
+    frame = nullptr;  // Ctrl+Q closed it
+}
