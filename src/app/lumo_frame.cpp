@@ -37,6 +37,7 @@ LumoFrame::LumoFrame()
     InitPrintSettings();
     SetSettings(std::make_unique<ConfigSettings>());
     backupFolder_ = DefaultBackupFolder();
+    Bind(wxEVT_MENU, &LumoFrame::OnRecentFile, this, wxID_FILE1, wxID_FILE9);
 }
 
 void LumoFrame::OnClose(wxCloseEvent& event) {

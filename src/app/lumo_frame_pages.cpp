@@ -89,6 +89,7 @@ bool LumoFrame::OpenIntoCurrentPage(const wxString& path) {
     if (OpenFileInto(pages_, pages_.Current(), path, &message)) {
         AdjustEditGrid();
         ShowPageStatus(pages_.Current());
+        NoteDataFile(path);
         return true;
     }
     Dialogs().Message(message + "\n\n" + path, "Error", DialogIcon::Error);

@@ -60,6 +60,8 @@ void LumoFrame::OnDownload(wxCommandEvent&) {
 void LumoFrame::SetSettings(std::unique_ptr<Settings> settings) {
     settings_ = std::move(settings);
     ShowSafetySettings();
+    recent_.Load(*settings_);
+    ShowRecentFiles();
 }
 
 void LumoFrame::ShowSafetySettings() {

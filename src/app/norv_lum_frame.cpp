@@ -140,6 +140,10 @@ void NorvLumFrame::BuildMenuBar() {
         auto* menu = new wxMenu;
         for (const MenuItemSpec& item : MenuItems) {
             if (wxString(item.menu) != title) continue;
+            if (item.id == ID_RECENT_FILES) {  // LumoFrame fills it from the settings
+                menu->Append(item.id, item.label, new wxMenu, item.help);
+                continue;
+            }
             bool check = std::find(CheckMenuItems.begin(), CheckMenuItems.end(), item.id) !=
                          CheckMenuItems.end();
             menu->Append(item.id, MenuLabelWithKeys(item), item.help,

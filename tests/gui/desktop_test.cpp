@@ -52,7 +52,11 @@ TEST_F(DesktopTest, EveryShortcutRunsItsCommand) {
         {"Ctrl+O", 'O', wxMOD_CONTROL, [&] { return Shown("Open File?"); }},
         {"Ctrl+Shift+S", 'S', wxMOD_CONTROL | wxMOD_SHIFT,
          [&] { return Shown("Save .lumo file..."); }},
-        {"Ctrl+S", 'S', wxMOD_CONTROL, [&] { return !CurrentPage().HasUnsavedChanges(); }},
+        {"Ctrl+S", 'S', wxMOD_CONTROL,
+         [&] {
+             return !CurrentPage().HasUnsavedChanges() &&
+                    frame->GetStatusBar()->GetStatusText(0) == "Saved long-names.lumo";
+         }},
         {"Ctrl+P", 'P', wxMOD_CONTROL, [&] { return printed == 1; }},
         {"Ctrl+N", 'N', wxMOD_CONTROL, [&] { return Shown("<-- Select Target Radio -->"); }},
         {"Ctrl+W", 'W', wxMOD_CONTROL, [&] { return Shown("Delete Page Error"); }},
@@ -64,4 +68,39 @@ TEST_F(DesktopTest, EveryShortcutRunsItsCommand) {
         EXPECT_TRUE(WaitUntil(c.ran)) << c.keys;
     }
     frame = nullptr;  // Ctrl+Q closed it
+}
+
+TEST_F(DesktopTest, RecentFilesOutliveTheRunAndDropMissingFiles) {
+    wxString longNames = CopyOfData("long-names.lumo");
+    wxString shortNames = CopyOfData("short-names.lumo");
+    frame->OpenFiles({longNames, shortNames});
+    auto labels = [](LumoFrame* shown) {
+        std::vector<wxString> texts;
+        for (wxMenuItem* item :
+             shown->GetMenuBar()->FindItem(ID_RECENT_FILES)->GetSubMenu()->GetMenuItems())
+            texts.push_back(item->GetItemLabel());
+        return texts;
+    };
+    std::vector<wxString> newestFirst = {"&1 short-names.lumo", "&2 long-names.lumo"};
+    EXPECT_EQ(labels(frame), newestFirst);
+
+    // The next run starts from the settings this one leaves.
+    auto* next = new LumoFrame;
+    next->SetSettings(
+        std::make_unique<MemorySettings>(static_cast<const MemorySettings&>(frame->GetSettings())));
+    EXPECT_EQ(labels(next), newestFirst);
+    next->Destroy();
+
+    wxRemoveFile(shortNames);
+    Command(wxID_FILE1);
+    EXPECT_EQ(dialogs->shown.back().caption, "Recent Files");
+    EXPECT_TRUE(dialogs->shown.back().text.StartsWith(shortNames));
+    EXPECT_EQ(labels(frame), std::vector<wxString>{"&1 long-names.lumo"});
+    EXPECT_EQ(frame->GetSettings().ReadString("RecentFiles/File2", "?"), "");
+
+    CurrentPage().grid.Set(2, DESC, "CHANGED");
+    Command(wxID_FILE1);  // asks, as File > Open does, and reads the file again
+    EXPECT_EQ(dialogs->shown.back().caption, "Open File?");
+    EXPECT_FALSE(CurrentPage().HasUnsavedChanges());
+    EXPECT_EQ(CurrentPage().strings.fileName, "long-names");
 }

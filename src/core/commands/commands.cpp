@@ -7,8 +7,9 @@ namespace lumo {
 
 const std::array<const char*, 5> MenuTitles = {"File", "Page", "Data", "Settings", "Help"};
 
-const std::array<MenuItemSpec, 25> MenuItems = {{
+const std::array<MenuItemSpec, 26> MenuItems = {{
     {"File", "&Open", "Open a memory data file", ID_OPEN},
+    {"File", "&Recent files", "Open a data file opened or saved lately", ID_RECENT_FILES},
     {"File", "&Save", "Save memory data file", ID_SAVE},
     {"File", "save &As...", "Save file to new name", ID_SAVE_AS},
     {"File", "&Import...", "Import legacy data file", ID_IMPORT},

@@ -53,6 +53,8 @@ enum CommandId {
     ID_VERIFY_AFTER_WRITING = 6101,
     ID_OPEN_LAST_BACKUP = 6102,
     ID_COMPARE_WITH_FILE = 6103,
+    // File > Recent files: a submenu of the last nine data files (wxID_FILE1 to wxID_FILE9).
+    ID_RECENT_FILES = 6110,
 };
 
 struct MenuItemSpec {
@@ -78,7 +80,7 @@ struct ContextItemSpec {
 };
 
 extern const std::array<const char*, 5> MenuTitles;
-extern const std::array<MenuItemSpec, 25> MenuItems;
+extern const std::array<MenuItemSpec, 26> MenuItems;
 // The menu items that are check boxes (settings).
 extern const std::array<int, 2> CheckMenuItems;
 extern const std::array<ToolSpec, 11> Tools;
