@@ -188,6 +188,23 @@ void NorvLumFrame::BindCommands() {
     notebook_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& e) { OnPageChanged(e); });
     notebook_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGING,
                     [this](wxBookCtrlEvent& e) { OnPageChanging(e); });
+    Bind(wxEVT_IDLE, [this](wxIdleEvent& e) {
+        e.Skip();
+        ShowFileMarks();
+    });
+    // The notebook has no tooltips per tab: its own follows the tab under the pointer.
+    notebook_->Bind(wxEVT_MOTION, [this](wxMouseEvent& e) {
+        e.Skip();
+        wxString tip = TabTip(notebook_->HitTest(e.GetPosition()));
+        if (tip.empty())
+            notebook_->UnsetToolTip();
+        else if (notebook_->GetToolTipText() != tip)
+            notebook_->SetToolTip(tip);
+    });
+    notebook_->Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& e) {
+        e.Skip();
+        notebook_->UnsetToolTip();
+    });
 }
 
 PageView* NorvLumFrame::View(int slot) const {
@@ -222,6 +239,16 @@ void NorvLumFrame::ShowPageStatus(int slot) {
         notebook_->SetPageText(slot, texts.radio);
     SetTitle(texts.title);
     pages_.NoteShownPage(slot);
+    ShowFileMarks();
+}
+
+void NorvLumFrame::ShowFileMarks() {
+    for (int slot = 0; slot < kPageSlots; ++slot)
+        tabTips_[slot] = pages_.IsInUse(slot) ? pages_.StatusTexts(slot).tabTip : wxString();
+    if (!pages_.IsInUse(pages_.Current())) return;
+    PageStatusTexts texts = pages_.StatusTexts(pages_.Current());
+    wxString title = texts.file.empty() ? texts.title : texts.title + " - " + texts.file;
+    if (GetTitle() != title) SetTitle(title);
 }
 
 void NorvLumFrame::OnGridContextMenu(wxContextMenuEvent& event) {

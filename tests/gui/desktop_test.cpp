@@ -4,6 +4,7 @@
 #include "lumo_printing.h"
 
 #include <wx/filefn.h>
+#include <wx/notebook.h>
 
 using namespace lumo;
 
@@ -103,4 +104,32 @@ TEST_F(DesktopTest, RecentFilesOutliveTheRunAndDropMissingFiles) {
     EXPECT_EQ(dialogs->shown.back().caption, "Open File?");
     EXPECT_FALSE(CurrentPage().HasUnsavedChanges());
     EXPECT_EQ(CurrentPage().strings.fileName, "long-names");
+}
+
+TEST_F(DesktopTest, TitleAndTabTellTheFileAndWhetherItIsSaved) {
+    wxString path = CopyOfData("long-names.lumo");
+    frame->OpenFiles({path});
+    EXPECT_EQ(frame->GetTitle(), "Norv Lumo: Page 1 of 1. - long-names.lumo");
+    Type(5, DESC, "NEW");
+    EXPECT_TRUE(WaitUntil([&] {
+        return frame->GetTitle() == "Norv Lumo: Page 1 of 1. - long-names.lumo *";
+    })) << frame->GetTitle();
+    wxString tip = frame->TabTip(0);
+    EXPECT_TRUE(tip.Contains(path)) << tip;
+    EXPECT_TRUE(tip.EndsWith("\nChanges not saved")) << tip;
+
+    // The pointer on the tab shows its tooltip.
+    wxNotebook* book = frame->Notebook();
+    wxPoint onTab = wxDefaultPosition;
+    for (int y = 0; y < 60 && onTab == wxDefaultPosition; y += 3)
+        for (int x = 0; x < 200 && onTab == wxDefaultPosition; x += 5)
+            if (book->HitTest(wxPoint(x, y)) == 0) onTab = wxPoint(x, y);
+    ASSERT_NE(onTab, wxDefaultPosition);
+    wxUIActionSimulator().MouseMove(book->ClientToScreen(onTab));
+    EXPECT_TRUE(WaitUntil([&] { return book->GetToolTipText() == frame->TabTip(0); }));
+
+    Command(ID_SAVE);
+    EXPECT_TRUE(WaitUntil(
+        [&] { return frame->GetTitle() == "Norv Lumo: Page 1 of 1. - long-names.lumo"; }));
+    EXPECT_FALSE(frame->TabTip(0).Contains("not saved"));
 }
