@@ -47,12 +47,14 @@ void LumoFrame::OnClose(wxCloseEvent& event) {
         event.Veto();
         return;
     }
+    SaveGeometry();
     Destroy();
 }
 
 void LumoFrame::OnQuit(wxCommandEvent&) {
     LUMO_LOG(kUnit, "\n>----------- OnQuit -------------------------------------------------<");
     if (!ConfirmUnsavedPages(Dialogs(), pages_)) return;
+    SaveGeometry();
     Destroy();
 }
 

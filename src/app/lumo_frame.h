@@ -121,6 +121,9 @@ class LumoFrame : public NorvLumFrame {
     // A data file was opened or saved: it heads the recent files, its folder is the last one.
     void NoteDataFile(const wxString& path);
     void SaveCurrentPage(bool saveAs);
+    // The window's place and size: as the user left them, or wide enough for a whole P25 row.
+    void RestoreGeometry();
+    void SaveGeometry();
     void ShowRecentFiles();
 
     std::function<bool(const wxString&)> launchDocument_;

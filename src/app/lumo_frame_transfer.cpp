@@ -62,6 +62,7 @@ void LumoFrame::SetSettings(std::unique_ptr<Settings> settings) {
     ShowSafetySettings();
     recent_.Load(*settings_);
     ShowRecentFiles();
+    RestoreGeometry();
 }
 
 void LumoFrame::ShowSafetySettings() {

@@ -133,3 +133,26 @@ TEST_F(DesktopTest, TitleAndTabTellTheFileAndWhetherItIsSaved) {
         [&] { return frame->GetTitle() == "Norv Lumo: Page 1 of 1. - long-names.lumo"; }));
     EXPECT_FALSE(frame->TabTip(0).Contains("not saved"));
 }
+
+TEST_F(DesktopTest, WindowShowsAWholeP25RowAndOpensWhereItWasLeft) {
+    Retarget(6);  // VRD-21, a P25 page: the most columns
+    ASSERT_TRUE(CurrentPage().IsP25());
+    EXPECT_LE(frame->GetSize().x, 1366) << "fits a 1366-pixel-wide screen";
+    int row = 0;
+    for (int col = 0; col < Grid()->GetNumberCols(); ++col)
+        row += Grid()->GetColSize(col);
+    EXPECT_TRUE(WaitUntil([&] { return Grid()->GetGridWindow()->GetClientSize().x >= row; }))
+        << Grid()->GetGridWindow()->GetClientSize().x << " shown of " << row;
+
+    wxRect left(60, 40, 800, 560);
+    frame->SetSize(left);
+    ASSERT_TRUE(WaitUntil([&] { return frame->GetRect() == left; }));
+    dialogs->answers = {DialogAnswer::No};  // the retarget is not saved
+    ASSERT_TRUE(frame->Close());
+    auto kept =
+        std::make_unique<MemorySettings>(static_cast<const MemorySettings&>(frame->GetSettings()));
+    frame = new LumoFrame;
+    frame->SetSettings(std::move(kept));
+    frame->Show();
+    EXPECT_TRUE(WaitUntil([&] { return frame->GetRect() == left; })) << frame->GetRect().x;
+}
