@@ -25,7 +25,8 @@ bool IsEditingKey(const wxKeyEvent& event) {
            event.GetKeyCode() == WXK_NUMPAD_DELETE;
 }
 
-void Bell(const EditorContext& context) {
+void Refuse(const EditorContext& context, wxWindow* near, const wxString& reason) {
+    ShowRefusal(near, reason);
     if (Dialogs* dialogs = context.dialogs ? context.dialogs() : nullptr)
         dialogs->Bell();
     else
@@ -63,7 +64,11 @@ void FrequencyEditor::BeginEdit(int row, int col, wxGrid* grid) {
 bool FrequencyEditor::EndEdit(int, int, const wxGrid*, const wxString&, wxString* newval) {
     wxString text = Text()->GetValue();
     if (text == value_) return false;
-    if (!CompleteFrequency({band_, step_}, text, fullLength_)) return false;
+    // A value the page cannot hold leaves the cell as it was, and says why.
+    if (!CompleteFrequency({band_, step_}, text, fullLength_)) {
+        ShowRefusal(Text(), FrequencyRefusal(text, {band_, step_}));
+        return false;
+    }
     value_ = text;
     if (newval) *newval = text;
     return true;
@@ -77,8 +82,12 @@ void FrequencyEditor::ApplyEdit(int row, int col, wxGrid* grid) {
 
 void FrequencyEditor::StartingKey(wxKeyEvent& event) {
     wxChar key = KeyOf(event);
-    // A point or a letter opens the editor on the cell's text and is swallowed.
-    if ((key >= '0' && key <= '9') || IsEditingKey(event)) wxGridCellTextEditor::StartingKey(event);
+    // A point or a letter opens the editor on the cell's text and is swallowed; a letter says
+    // why.
+    if ((key >= '0' && key <= '9') || IsEditingKey(event))
+        wxGridCellTextEditor::StartingKey(event);
+    else if (key > ' ' && key != '.')
+        ShowRefusal(GetControl(), FrequencyRefusal(wxString(key), {band_, step_}));
 }
 
 // --- DigitalSquelchEditor ---
@@ -120,7 +129,7 @@ void DigitalSquelchEditor::StartingKey(wxKeyEvent& event) {
     if (IsEditingKey(event) || HexKeyAccepted(KeyOf(event)))
         wxGridCellTextEditor::StartingKey(event);
     else
-        Bell(context_);
+        Refuse(context_, GetControl(), HexRefusal(wxString(KeyOf(event))));
 }
 
 // --- LumoDescriptionEditor ---
@@ -139,7 +148,7 @@ void LumoDescriptionEditor::StartingKey(wxKeyEvent& event) {
     if (IsEditingKey(event) || DescriptionKeyAccepted(KeyOf(event), set_))
         wxGridCellTextEditor::StartingKey(event);
     else
-        Bell(context_);
+        Refuse(context_, GetControl(), DescriptionRefusal(wxString(KeyOf(event)), set_));
 }
 
 // --- LumoMemoryNumberEditor ---

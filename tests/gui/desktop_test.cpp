@@ -156,3 +156,13 @@ TEST_F(DesktopTest, WindowShowsAWholeP25RowAndOpensWhereItWasLeft) {
     frame->Show();
     EXPECT_TRUE(WaitUntil([&] { return frame->GetRect() == left; })) << frame->GetRect().x;
 }
+
+TEST_F(DesktopTest, ARefusedKeySaysWhyAndTheCellKeepsItsValue) {
+    Type(2, RFRQ, "70");  // the VR-12 page: FM 66-88
+    wxString before = Grid()->GetCellValue(2, RFRQ);
+    ASSERT_TRUE(before.StartsWith("70.")) << before;
+    Type(2, RFRQ, "9.");
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0), "9: outside 66-88 MHz for this page");
+    EXPECT_EQ(dialogs->bells, 1);
+    EXPECT_EQ(Grid()->GetCellValue(2, RFRQ), before);
+}
