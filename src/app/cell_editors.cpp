@@ -1,6 +1,7 @@
 #include "cell_editors.h"
 
 #include "edit/cell_edits.h"
+#include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "edit/zones.h"
 #include "page_view.h"
@@ -172,10 +173,50 @@ void LumoMemoryNumberEditor::ApplyEdit(int row, int, wxGrid* grid) {
     RefreshPageGrid(grid);
 }
 
+// --- TypingChoiceEditor ---
+
+void TypingChoiceEditor::Create(wxWindow* parent, wxWindowID id, wxEvtHandler* evtHandler) {
+    wxGridCellChoiceEditor::Create(parent, id, evtHandler);
+    // Key-down, not char: a read-only combo box does not make chars of its keys.
+    Combo()->Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& event) {
+        wxChar key = KeyOf(event);
+        if (key <= ' ' || key == 127 || event.HasModifiers())
+            event.Skip();  // Return, Escape, moving about and shortcuts are the grid's
+        else
+            Type(key);
+    });
+}
+
+void TypingChoiceEditor::BeginEdit(int row, int col, wxGrid* grid) {
+    typed_.clear();
+    wxGridCellChoiceEditor::BeginEdit(row, col, grid);
+}
+
+void TypingChoiceEditor::StartingKey(wxKeyEvent& event) {
+    wxChar key = KeyOf(event);
+    if (key > ' ' && key != 127)
+        Type(key);
+    else
+        event.Skip();
+}
+
+void TypingChoiceEditor::Type(wxChar key) {
+    wxArrayString shown = Combo()->GetStrings();
+    std::vector<wxString> choices(shown.begin(), shown.end());
+    // Characters that begin no choice on from what was typed start a new search.
+    int index = ChoiceStartingWith(choices, typed_ + key);
+    typed_ = index >= 0 ? typed_ + key : wxString(key);
+    if (index < 0) index = ChoiceStartingWith(choices, typed_);
+    if (index >= 0)
+        Combo()->SetSelection(index);
+    else
+        ShowRefusal(Combo(), wxString::Format("'%s': no choice of this cell begins so", typed_));
+}
+
 // --- LumoChoiceEditor ---
 
 LumoChoiceEditor::LumoChoiceEditor(const EditorContext& context, const wxArrayString& choices)
-    : wxGridCellChoiceEditor(choices), context_(context) {}
+    : TypingChoiceEditor(choices), context_(context) {}
 
 wxGridCellEditor* LumoChoiceEditor::Clone() const {
     return new LumoChoiceEditor(context_, m_choices);
@@ -200,7 +241,7 @@ void MODXBandChoiceEditor::ApplyEdit(int row, int, wxGrid* grid) {
 // --- P25ZoneEditor ---
 
 P25ZoneEditor::P25ZoneEditor(const EditorContext& context)
-    : wxGridCellChoiceEditor(wxArrayString()), context_(context) {}
+    : TypingChoiceEditor(wxArrayString()), context_(context) {}
 
 wxGridCellEditor* P25ZoneEditor::Clone() const {
     return new P25ZoneEditor(context_);
@@ -213,7 +254,7 @@ void P25ZoneEditor::BeginEdit(int row, int col, wxGrid* grid) {
     for (const wxString& zone : ZoneEditChoices(*context_.page, row))
         m_choices.Add(zone);
     Combo()->Set(m_choices);
-    wxGridCellChoiceEditor::BeginEdit(row, col, grid);
+    TypingChoiceEditor::BeginEdit(row, col, grid);
 }
 
 bool P25ZoneEditor::EndEdit(int, int, const wxGrid*, const wxString&, wxString* newval) {

@@ -61,17 +61,21 @@ void LumoFrame::OnQuit(wxCommandEvent&) {
 void LumoFrame::OnAbout(wxCommandEvent&) {
     LUMO_LOG(kUnit, "\n>----------- OnAbout ------------------------------------------------<");
     Dialogs().About({"Norv Lumo", ProgramVersion(),
-                     wxString(AboutDescription) + ReleaseDateText + ToolkitVersionText()});
+                     wxString(AboutDescription) + ReleaseDateText + ToolkitVersionText(),
+                     FindResource("icons/lumo-128.png")});
 }
 
 void LumoFrame::OnHelp(wxCommandEvent&) {
     LUMO_LOG(kUnit, "\n>----------- OnHelp -------------------------------------------------<");
     wxString path = UserGuidePath();
     LUMO_LOG(kUnit, " File Name and Path: %s", path);
-    if (wxFileExists(path) && launchDocument_ && launchDocument_(path)) return;
+    bool found = wxFileExists(path);
+    if (found && launchDocument_ && launchDocument_(path)) return;
     Dialogs().Message(
         "Unable to open User Guide.\nLook in the install directory for "
-        "LumoUserGuide.pdf",
+        "LumoUserGuide.pdf\n\n" +
+            (found ? "No program could be started to show " + path
+                   : "The guide was looked for at " + path),
         "User Guide");
 }
 

@@ -166,3 +166,13 @@ TEST_F(DesktopTest, ARefusedKeySaysWhyAndTheCellKeepsItsValue) {
     EXPECT_EQ(dialogs->bells, 1);
     EXPECT_EQ(Grid()->GetCellValue(2, RFRQ), before);
 }
+
+TEST_F(DesktopTest, TypingIntoAChoiceCellPicksTheChoiceItBegins) {
+    Focus(3, RTON);
+    wxUIActionSimulator sim;
+    sim.Text("103");  // "1" picks the first tone from 1, "10" 100.0, "103" 103.5
+    ASSERT_TRUE(WaitUntil([&] { return Grid()->IsCellEditControlShown(); }));
+    sim.Char(WXK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return Grid()->GetCellValue(3, RTON) == "103.5"; }))
+        << Grid()->GetCellValue(3, RTON);
+}

@@ -78,6 +78,8 @@ TEST_F(EditorTest, ValidateCommandRepairsAndHighlights) {
     EXPECT_EQ(dialogs->shown[0].caption, "Validate Page");
     EXPECT_EQ(Grid()->GetCellValue(4, RFRQ), "66.0000");
     EXPECT_EQ(Grid()->GetCellBackgroundColour(4, RFRQ), wxColour(235, 125, 50));
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0),
+              "Checked 1 memory: 2 values repaired, highlighted");
     Command(ID_CLEAR_HIGHLIGHT);
     EXPECT_NE(Grid()->GetCellBackgroundColour(4, RFRQ), wxColour(235, 125, 50));
 }
