@@ -8,13 +8,12 @@
 #include "page_view.h"
 
 #include <wx/display.h>
-#include <wx/settings.h>
-#include <wx/toolbar.h>
-
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/grid.h>
 #include <wx/menu.h>
+#include <wx/settings.h>
+#include <wx/toolbar.h>
 
 using namespace lumo;
 

@@ -61,6 +61,7 @@ TEST_F(FrameTest, ToolBarHoldsElevenToolsWithTheirSeparators) {
         wxToolBarToolBase* tool = tools->FindById(traits.id);
         ASSERT_NE(tool, nullptr);
         EXPECT_EQ(tool->GetShortHelp(), traits.shortHelp);
+        EXPECT_EQ(tool->GetLabel(), traits.shortHelp) << "what a screen reader announces";
         EXPECT_EQ(tool->GetLongHelp(), traits.longHelp);
         EXPECT_TRUE(tool->GetNormalBitmap().IsOk());
         EXPECT_EQ(tool->GetNormalBitmap().GetWidth(), 32) << traits.bitmap;
