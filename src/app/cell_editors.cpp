@@ -1,6 +1,7 @@
 #include "cell_editors.h"
 
 #include "edit/cell_edits.h"
+#include "edit/cell_traits.h"
 #include "edit/row_check.h"
 #include "edit/zones.h"
 #include "page_view.h"
@@ -25,7 +26,8 @@ bool IsEditingKey(const wxKeyEvent& event) {
            event.GetKeyCode() == WXK_NUMPAD_DELETE;
 }
 
-void Bell(const EditorContext& context) {
+void Refuse(const EditorContext& context, wxWindow* near, const wxString& reason) {
+    ShowRefusal(near, reason);
     if (Dialogs* dialogs = context.dialogs ? context.dialogs() : nullptr)
         dialogs->Bell();
     else
@@ -63,7 +65,11 @@ void FrequencyEditor::BeginEdit(int row, int col, wxGrid* grid) {
 bool FrequencyEditor::EndEdit(int, int, const wxGrid*, const wxString&, wxString* newval) {
     wxString text = Text()->GetValue();
     if (text == value_) return false;
-    if (!CompleteFrequency({band_, step_}, text, fullLength_)) return false;
+    // A value the page cannot hold leaves the cell as it was, and says why.
+    if (!CompleteFrequency({band_, step_}, text, fullLength_)) {
+        ShowRefusal(Text(), FrequencyRefusal(text, {band_, step_}));
+        return false;
+    }
     value_ = text;
     if (newval) *newval = text;
     return true;
@@ -77,8 +83,12 @@ void FrequencyEditor::ApplyEdit(int row, int col, wxGrid* grid) {
 
 void FrequencyEditor::StartingKey(wxKeyEvent& event) {
     wxChar key = KeyOf(event);
-    // A point or a letter opens the editor on the cell's text and is swallowed.
-    if ((key >= '0' && key <= '9') || IsEditingKey(event)) wxGridCellTextEditor::StartingKey(event);
+    // A point or a letter opens the editor on the cell's text and is swallowed; a letter says
+    // why.
+    if ((key >= '0' && key <= '9') || IsEditingKey(event))
+        wxGridCellTextEditor::StartingKey(event);
+    else if (key > ' ' && key != '.')
+        ShowRefusal(GetControl(), FrequencyRefusal(wxString(key), {band_, step_}));
 }
 
 // --- DigitalSquelchEditor ---
@@ -120,7 +130,7 @@ void DigitalSquelchEditor::StartingKey(wxKeyEvent& event) {
     if (IsEditingKey(event) || HexKeyAccepted(KeyOf(event)))
         wxGridCellTextEditor::StartingKey(event);
     else
-        Bell(context_);
+        Refuse(context_, GetControl(), HexRefusal(wxString(KeyOf(event))));
 }
 
 // --- LumoDescriptionEditor ---
@@ -139,7 +149,7 @@ void LumoDescriptionEditor::StartingKey(wxKeyEvent& event) {
     if (IsEditingKey(event) || DescriptionKeyAccepted(KeyOf(event), set_))
         wxGridCellTextEditor::StartingKey(event);
     else
-        Bell(context_);
+        Refuse(context_, GetControl(), DescriptionRefusal(wxString(KeyOf(event)), set_));
 }
 
 // --- LumoMemoryNumberEditor ---
@@ -163,10 +173,50 @@ void LumoMemoryNumberEditor::ApplyEdit(int row, int, wxGrid* grid) {
     RefreshPageGrid(grid);
 }
 
+// --- TypingChoiceEditor ---
+
+void TypingChoiceEditor::Create(wxWindow* parent, wxWindowID id, wxEvtHandler* evtHandler) {
+    wxGridCellChoiceEditor::Create(parent, id, evtHandler);
+    // Key-down, not char: a read-only combo box does not make chars of its keys.
+    Combo()->Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& event) {
+        wxChar key = KeyOf(event);
+        if (key <= ' ' || key == 127 || event.HasModifiers())
+            event.Skip();  // Return, Escape, moving about and shortcuts are the grid's
+        else
+            Type(key);
+    });
+}
+
+void TypingChoiceEditor::BeginEdit(int row, int col, wxGrid* grid) {
+    typed_.clear();
+    wxGridCellChoiceEditor::BeginEdit(row, col, grid);
+}
+
+void TypingChoiceEditor::StartingKey(wxKeyEvent& event) {
+    wxChar key = KeyOf(event);
+    if (key > ' ' && key != 127)
+        Type(key);
+    else
+        event.Skip();
+}
+
+void TypingChoiceEditor::Type(wxChar key) {
+    wxArrayString shown = Combo()->GetStrings();
+    std::vector<wxString> choices(shown.begin(), shown.end());
+    // Characters that begin no choice on from what was typed start a new search.
+    int index = ChoiceStartingWith(choices, typed_ + key);
+    typed_ = index >= 0 ? typed_ + key : wxString(key);
+    if (index < 0) index = ChoiceStartingWith(choices, typed_);
+    if (index >= 0)
+        Combo()->SetSelection(index);
+    else
+        ShowRefusal(Combo(), wxString::Format("'%s': no choice of this cell begins so", typed_));
+}
+
 // --- LumoChoiceEditor ---
 
 LumoChoiceEditor::LumoChoiceEditor(const EditorContext& context, const wxArrayString& choices)
-    : wxGridCellChoiceEditor(choices), context_(context) {}
+    : TypingChoiceEditor(choices), context_(context) {}
 
 wxGridCellEditor* LumoChoiceEditor::Clone() const {
     return new LumoChoiceEditor(context_, m_choices);
@@ -191,7 +241,7 @@ void MODXBandChoiceEditor::ApplyEdit(int row, int, wxGrid* grid) {
 // --- P25ZoneEditor ---
 
 P25ZoneEditor::P25ZoneEditor(const EditorContext& context)
-    : wxGridCellChoiceEditor(wxArrayString()), context_(context) {}
+    : TypingChoiceEditor(wxArrayString()), context_(context) {}
 
 wxGridCellEditor* P25ZoneEditor::Clone() const {
     return new P25ZoneEditor(context_);
@@ -204,7 +254,7 @@ void P25ZoneEditor::BeginEdit(int row, int col, wxGrid* grid) {
     for (const wxString& zone : ZoneEditChoices(*context_.page, row))
         m_choices.Add(zone);
     Combo()->Set(m_choices);
-    wxGridCellChoiceEditor::BeginEdit(row, col, grid);
+    TypingChoiceEditor::BeginEdit(row, col, grid);
 }
 
 bool P25ZoneEditor::EndEdit(int, int, const wxGrid*, const wxString&, wxString* newval) {

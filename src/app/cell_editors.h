@@ -74,7 +74,22 @@ class LumoMemoryNumberEditor : public wxGridCellNumberEditor {
     int minimum_, maximum_;
 };
 
-class LumoChoiceEditor : public wxGridCellChoiceEditor {
+// A choice cell takes typing: the first characters select the first choice they begin, and
+// Return takes it.
+class TypingChoiceEditor : public wxGridCellChoiceEditor {
+  public:
+    using wxGridCellChoiceEditor::wxGridCellChoiceEditor;
+
+    void Create(wxWindow* parent, wxWindowID id, wxEvtHandler* evtHandler) override;
+    void BeginEdit(int row, int col, wxGrid* grid) override;
+    void StartingKey(wxKeyEvent& event) override;
+
+  private:
+    void Type(wxChar key);
+    wxString typed_;
+};
+
+class LumoChoiceEditor : public TypingChoiceEditor {
   public:
     LumoChoiceEditor(const EditorContext& context, const wxArrayString& choices);
 
@@ -94,7 +109,7 @@ class MODXBandChoiceEditor : public LumoChoiceEditor {
     wxGridCellEditor* Clone() const override;
 };
 
-class P25ZoneEditor : public wxGridCellChoiceEditor {
+class P25ZoneEditor : public TypingChoiceEditor {
   public:
     explicit P25ZoneEditor(const EditorContext& context);
 

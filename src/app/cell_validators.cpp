@@ -3,6 +3,7 @@
 #include "util/diag_log.h"
 
 #include <wx/clipbrd.h>
+#include <wx/frame.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
@@ -30,11 +31,18 @@ bool IsPlainCharacter(const wxKeyEvent& event, wxChar& key) {
 }
 }  // namespace
 
+void ShowRefusal(wxWindow* near, const wxString& reason) {
+    if (reason.empty() || !near) return;
+    auto* frame = wxDynamicCast(wxGetTopLevelParent(near), wxFrame);
+    if (frame && frame->GetStatusBar()) frame->SetStatusText(reason, 0);
+}
+
 wxTextCtrl* LumoTextValidator::Text() const {
     return wxDynamicCast(GetWindow(), wxTextCtrl);
 }
 
-void LumoTextValidator::Refuse() const {
+void LumoTextValidator::Refuse(const wxString& reason) const {
+    ShowRefusal(GetWindow(), reason);
     if (IsSilent()) return;
     if (lumo::Dialogs* dialogs = Dialogs())
         dialogs->Bell();
@@ -84,16 +92,17 @@ void FrequencyValidator::OnChar(wxKeyEvent& event) {
         event.Skip();
         return;
     }
-    Refuse();
+    Refuse(FrequencyKeyRefusal(text->GetValue(), text->GetInsertionPoint(), key, rule_));
 }
 
 void FrequencyValidator::OnPaste(wxClipboardTextEvent& event) {
     wxTextCtrl* text = Text();
-    if (text &&
-        FrequencyPasteAccepted(text->GetValue(), text->GetInsertionPoint(), ClipboardText(), rule_))
+    if (!text) return;
+    wxString pasted = ClipboardText();
+    if (FrequencyPasteAccepted(text->GetValue(), text->GetInsertionPoint(), pasted, rule_))
         event.Skip();
     else
-        Refuse();
+        Refuse(FrequencyPasteRefusal(text->GetValue(), text->GetInsertionPoint(), pasted, rule_));
 }
 
 wxBEGIN_EVENT_TABLE(DigitalSquelchValidator, wxValidator) EVT_CHAR(DigitalSquelchValidator::OnChar)
@@ -118,14 +127,15 @@ void DigitalSquelchValidator::OnChar(wxKeyEvent& event) {
     if (!IsPlainCharacter(event, key) || HexKeyAccepted(key))
         event.Skip();
     else
-        Refuse();
+        Refuse(HexRefusal(wxString(key)));
 }
 
 void DigitalSquelchValidator::OnPaste(wxClipboardTextEvent& event) {
-    if (HexPasteAccepted(ClipboardText()))
+    wxString pasted = ClipboardText();
+    if (HexPasteAccepted(pasted))
         event.Skip();
     else
-        Refuse();
+        Refuse(HexRefusal(pasted));
 }
 
 void DigitalSquelchValidator::OnText(wxCommandEvent& event) {
@@ -152,14 +162,15 @@ void LumoDescriptionValidator::OnChar(wxKeyEvent& event) {
     if (!IsPlainCharacter(event, key) || DescriptionKeyAccepted(key, set_))
         event.Skip();
     else
-        Refuse();
+        Refuse(DescriptionRefusal(wxString(key), set_));
 }
 
 void LumoDescriptionValidator::OnPaste(wxClipboardTextEvent& event) {
-    if (DescriptionPasteAccepted(ClipboardText(), set_))
+    wxString pasted = ClipboardText();
+    if (DescriptionPasteAccepted(pasted, set_))
         event.Skip();
     else
-        Refuse();
+        Refuse(DescriptionRefusal(pasted, set_));
 }
 
 void LumoDescriptionValidator::OnText(wxCommandEvent& event) {

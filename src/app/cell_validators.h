@@ -15,6 +15,9 @@ class wxTextCtrl;
 // Where the grid's editors and validators find the dialogs of the moment.
 using DialogsSource = std::function<lumo::Dialogs*()>;
 
+// Says in the status bar of the window's frame why a key, paste or value was refused.
+void ShowRefusal(wxWindow* near, const wxString& reason);
+
 // What the three validators share: the text control, the bell and the conflict box.
 class LumoTextValidator : public wxValidator {
   public:
@@ -27,7 +30,8 @@ class LumoTextValidator : public wxValidator {
 
   protected:
     wxTextCtrl* Text() const;
-    void Refuse() const;
+    // Rings the bell and says why.
+    void Refuse(const wxString& reason) const;
     void UpperCaseInPlace();
     lumo::Dialogs* Dialogs() const { return dialogs_ ? dialogs_() : nullptr; }
     DialogsSource dialogs_;

@@ -38,6 +38,7 @@ LumoFrame::LumoFrame()
     SetSettings(std::make_unique<ConfigSettings>());
     backupFolder_ = DefaultBackupFolder();
     UpdateEditMenu();
+    Bind(wxEVT_MENU, &LumoFrame::OnRecentFile, this, wxID_FILE1, wxID_FILE9);
 }
 
 void LumoFrame::OnClose(wxCloseEvent& event) {
@@ -47,29 +48,35 @@ void LumoFrame::OnClose(wxCloseEvent& event) {
         event.Veto();
         return;
     }
+    SaveGeometry();
     Destroy();
 }
 
 void LumoFrame::OnQuit(wxCommandEvent&) {
     LUMO_LOG(kUnit, "\n>----------- OnQuit -------------------------------------------------<");
     if (!ConfirmUnsavedPages(Dialogs(), pages_)) return;
+    SaveGeometry();
     Destroy();
 }
 
 void LumoFrame::OnAbout(wxCommandEvent&) {
     LUMO_LOG(kUnit, "\n>----------- OnAbout ------------------------------------------------<");
     Dialogs().About({"Norv Lumo", ProgramVersion(),
-                     wxString(AboutDescription) + ReleaseDateText + ToolkitVersionText()});
+                     wxString(AboutDescription) + ReleaseDateText + ToolkitVersionText(),
+                     FindResource("icons/lumo-128.png")});
 }
 
 void LumoFrame::OnHelp(wxCommandEvent&) {
     LUMO_LOG(kUnit, "\n>----------- OnHelp -------------------------------------------------<");
     wxString path = UserGuidePath();
     LUMO_LOG(kUnit, " File Name and Path: %s", path);
-    if (wxFileExists(path) && launchDocument_ && launchDocument_(path)) return;
+    bool found = wxFileExists(path);
+    if (found && launchDocument_ && launchDocument_(path)) return;
     Dialogs().Message(
         "Unable to open User Guide.\nLook in the install directory for "
-        "LumoUserGuide.pdf",
+        "LumoUserGuide.pdf\n\n" +
+            (found ? "No program could be started to show " + path
+                   : "The guide was looked for at " + path),
         "User Guide");
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edit/row_commands.h"
+#include "files/recent_files.h"
 #include "norv_lum_frame.h"
 #include "transfer/port_selection.h"
 #include "transfer/transfer_context.h"
@@ -98,6 +99,9 @@ class LumoFrame : public NorvLumFrame {
     // What Lumo remembers between runs (the toolkit's configuration); tests give their own.
     void SetSettings(std::unique_ptr<lumo::Settings> settings);
     lumo::Settings& GetSettings() { return *settings_; }
+    // File > Recent files (lumo_frame_desktop.cpp): the nine data files used last.
+    void OnRecentFile(wxCommandEvent& event);
+    const lumo::RecentFiles& Recent() const { return recent_; }
     // Where backups of radios go (the user's data folder; tests give their own).
     void SetBackupFolder(const wxString& folder) { backupFolder_ = folder; }
     // Re-lays out the current page's grid after its target changed.
@@ -142,10 +146,18 @@ class LumoFrame : public NorvLumFrame {
     // Puts the selected cells (the cursor's without a selection) on the clipboard; false when
     // there was nothing to copy.
     bool CopyCells();
+    // A data file was opened or saved: it heads the recent files, its folder is the last one.
+    void NoteDataFile(const wxString& path);
+    void SaveCurrentPage(bool saveAs);
+    // The window's place and size: as the user left them, or wide enough for a whole P25 row.
+    void RestoreGeometry();
+    void SaveGeometry();
+    void ShowRecentFiles();
 
     std::function<bool(const wxString&)> launchDocument_;
     std::function<PrintOutcome(wxPrintout&)> printRunner_;
     lumo::PasteBuffer pasteBuffer_;
+    lumo::RecentFiles recent_;
     lumo::PortSelection port_;
     lumo::SteadyClock clock_;
     lumo::HeldRadio heldRadio_;  // the radio read last in this run

@@ -29,7 +29,9 @@ void LumoFrame::RunRowCommand(const std::function<void(RowCommand&)>& command) {
 
 void LumoFrame::OnValidatePage(wxCommandEvent&) {
     Dialogs().Message("Validate row data", "Validate Page");
-    RunOnPage([&](Page& page) { CheckPage(page, Dialogs(), pages_.Current()); });
+    wxString summary;
+    RunOnPage([&](Page& page) { summary = ValidatePage(page, Dialogs(), pages_.Current()); });
+    SetStatusText(summary, 0);
 }
 
 void LumoFrame::OnClearHighlight(wxCommandEvent&) {

@@ -6,25 +6,36 @@
 #include "import/import_command.h"
 #include "page_view.h"
 
+#include <wx/filename.h>
+
 using namespace lumo;
 
 void LumoFrame::OnOpen(wxCommandEvent&) {
     PageView* view = CurrentView();
     if (!view) return;
     view->Grid()->DisableCellEditControl();
-    if (!OpenFileCommand(Dialogs(), pages_, pages_.Current())) return;
+    wxString opened;
+    if (!OpenFileCommand(Dialogs(), pages_, pages_.Current(), &opened, LastFolder(*settings_)))
+        return;
     AdjustEditGrid();
     ShowPageStatus(pages_.Current());
+    NoteDataFile(opened);
 }
 
 void LumoFrame::OnSave(wxCommandEvent&) {
-    if (PageView* view = CurrentView()) view->Grid()->DisableCellEditControl();
-    SaveFileCommand(Dialogs(), pages_.CurrentPage(), false);
+    SaveCurrentPage(false);
 }
 
 void LumoFrame::OnSaveAs(wxCommandEvent&) {
+    SaveCurrentPage(true);
+}
+
+void LumoFrame::SaveCurrentPage(bool saveAs) {
     if (PageView* view = CurrentView()) view->Grid()->DisableCellEditControl();
-    SaveFileCommand(Dialogs(), pages_.CurrentPage(), true);
+    Page& page = pages_.CurrentPage();
+    if (!SaveFileCommand(Dialogs(), page, saveAs, LastFolder(*settings_))) return;
+    NoteDataFile(DataFilePath(page));
+    SetStatusText("Saved " + wxFileName(DataFilePath(page)).GetFullName(), 0);
 }
 
 void LumoFrame::OnImport(wxCommandEvent&) {

@@ -91,6 +91,7 @@ bool LumoFrame::OpenIntoCurrentPage(const wxString& path) {
         CurrentView()->History().Reset(pages_.CurrentPage());
         AdjustEditGrid();
         ShowPageStatus(pages_.Current());
+        NoteDataFile(path);
         return true;
     }
     Dialogs().Message(message + "\n\n" + path, "Error", DialogIcon::Error);

@@ -79,6 +79,9 @@ void LumoFrame::OnDownload(wxCommandEvent&) {
 void LumoFrame::SetSettings(std::unique_ptr<Settings> settings) {
     settings_ = std::move(settings);
     ShowSafetySettings();
+    recent_.Load(*settings_);
+    ShowRecentFiles();
+    RestoreGeometry();
 }
 
 void LumoFrame::ShowSafetySettings() {

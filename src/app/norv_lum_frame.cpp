@@ -152,11 +152,17 @@ void NorvLumFrame::BuildMenuBar() {
         auto* menu = new wxMenu;
         for (const MenuItemSpec& item : MenuItems) {
             if (wxString(item.menu) != title) continue;
+            if (item.id == ID_RECENT_FILES) {  // LumoFrame fills it from the settings
+                menu->Append(item.id, item.label, new wxMenu, item.help);
+                continue;
+            }
             bool check = std::find(CheckMenuItems.begin(), CheckMenuItems.end(), item.id) !=
                          CheckMenuItems.end();
-            menu->Append(item.id, item.label, item.help, check ? wxITEM_CHECK : wxITEM_NORMAL);
+            menu->Append(item.id, MenuLabelWithKeys(item), item.help,
+                         check ? wxITEM_CHECK : wxITEM_NORMAL);
         }
-        menuBar->Append(menu, title);
+        // Every menu title starts with a letter no other title starts with: Alt and it opens.
+        menuBar->Append(menu, wxString("&") + title);
     }
     SetMenuBar(menuBar);
 }
@@ -172,8 +178,10 @@ void NorvLumFrame::BuildToolBar(wxSizer* mainSizer) {
                              wxTB_VERTICAL | wxTB_FLAT | wxTB_NODIVIDER);
     toolBar_->SetToolBitmapSize(wxSize(kToolBitmapSize, kToolBitmapSize));
     for (const ToolSpec& tool : Tools) {
-        toolBar_->AddTool(tool.id, tool.label, ToolBitmap(tool.bitmap), wxNullBitmap, wxITEM_NORMAL,
-                          tool.shortHelp, tool.longHelp);
+        // The label is not drawn, but screen readers announce it: it names the command, as the
+        // tooltip does.
+        toolBar_->AddTool(tool.id, tool.shortHelp, ToolBitmap(tool.bitmap), wxNullBitmap,
+                          wxITEM_NORMAL, tool.shortHelp, tool.longHelp);
         for (int i = 0; i < tool.separatorsAfter; ++i)
             toolBar_->AddSeparator();
     }
@@ -202,6 +210,23 @@ void NorvLumFrame::BindCommands() {
     notebook_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGED, [this](wxBookCtrlEvent& e) { OnPageChanged(e); });
     notebook_->Bind(wxEVT_NOTEBOOK_PAGE_CHANGING,
                     [this](wxBookCtrlEvent& e) { OnPageChanging(e); });
+    Bind(wxEVT_IDLE, [this](wxIdleEvent& e) {
+        e.Skip();
+        ShowFileMarks();
+    });
+    // The notebook has no tooltips per tab: its own follows the tab under the pointer.
+    notebook_->Bind(wxEVT_MOTION, [this](wxMouseEvent& e) {
+        e.Skip();
+        wxString tip = TabTip(notebook_->HitTest(e.GetPosition()));
+        if (tip.empty())
+            notebook_->UnsetToolTip();
+        else if (notebook_->GetToolTipText() != tip)
+            notebook_->SetToolTip(tip);
+    });
+    notebook_->Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& e) {
+        e.Skip();
+        notebook_->UnsetToolTip();
+    });
 }
 
 void NorvLumFrame::OnGridKeyDown(wxKeyEvent& event) {
@@ -243,6 +268,16 @@ void NorvLumFrame::ShowPageStatus(int slot) {
         notebook_->SetPageText(slot, texts.radio);
     SetTitle(texts.title);
     pages_.NoteShownPage(slot);
+    ShowFileMarks();
+}
+
+void NorvLumFrame::ShowFileMarks() {
+    for (int slot = 0; slot < kPageSlots; ++slot)
+        tabTips_[slot] = pages_.IsInUse(slot) ? pages_.StatusTexts(slot).tabTip : wxString();
+    if (!pages_.IsInUse(pages_.Current())) return;
+    PageStatusTexts texts = pages_.StatusTexts(pages_.Current());
+    wxString title = texts.file.empty() ? texts.title : texts.title + " - " + texts.file;
+    if (GetTitle() != title) SetTitle(title);
 }
 
 void NorvLumFrame::OnGridContextMenu(wxContextMenuEvent& event) {

@@ -103,6 +103,13 @@ class NorvLumFrame : public wxFrame {
 
     // Shows a page's radio, band and rows in the status bar, its tab and the title.
     void ShowPageStatus(int slot);
+    // The title and the tabs' tooltips follow the pages' files and unsaved changes, however
+    // the store changed (an edit, a command, undo).
+    void ShowFileMarks();
+    // The tooltip a page's tab shows while the pointer rests on it.
+    wxString TabTip(int slot) const {
+        return slot >= 0 && slot < lumo::kPageSlots ? tabTips_[slot] : wxString();
+    }
     // The row the context-menu commands act on.
     int ContextRow() const { return contextRow_; }
 
@@ -125,6 +132,7 @@ class NorvLumFrame : public wxFrame {
     wxToolBar* toolBar_ = nullptr;
     wxMenu contextMenu_;
     std::array<wxMenuItem*, 15> contextItems_{};
+    std::array<wxString, lumo::kPageSlots> tabTips_;
     std::unique_ptr<lumo::Dialogs> dialogs_;
     std::function<void(wxMenu&)> contextMenuPresenter_;
 };

@@ -87,6 +87,8 @@ void WxDialogs::About(const lumo::AboutInfo& info) {
     about.SetName(info.name);
     about.SetVersion(info.version);
     about.SetDescription(info.description);
+    wxIcon icon;
+    if (!info.icon.empty() && icon.LoadFile(info.icon, wxBITMAP_TYPE_PNG)) about.SetIcon(icon);
     wxAboutBox(about);
 }
 

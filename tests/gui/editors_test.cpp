@@ -49,6 +49,19 @@ TEST_F(EditorTest, ReceiveOnlyTransmitFrequencyBecomesNotApplicable) {
     EXPECT_EQ(Grid()->GetCellValue(3, TFRQ), "n/a") << "a receive-only RFRQ is not copied";
 }
 
+TEST_F(EditorTest, ValidateCommandRepairsAndHighlights) {
+    CurrentPage().grid.SetRow(4, CurrentPage().grid.GetRow(0));
+    CurrentPage().grid.Set(4, RFRQ, "150.0000");
+    Command(ID_VALIDATE);
+    EXPECT_EQ(dialogs->shown[0].caption, "Validate Page");
+    EXPECT_EQ(Grid()->GetCellValue(4, RFRQ), "66.0000");
+    EXPECT_EQ(Grid()->GetCellBackgroundColour(4, RFRQ), wxColour(235, 125, 50));
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0),
+              "Checked 1 memory: 2 values repaired, highlighted");
+    Command(ID_CLEAR_HIGHLIGHT);
+    EXPECT_NE(Grid()->GetCellBackgroundColour(4, RFRQ), wxColour(235, 125, 50));
+}
+
 TEST_F(EditorTest, ScanBoxesToggleByClickAndNeedAChannelNumber) {
     CurrentPage().grid.SetRow(5, CurrentPage().grid.GetRow(0));
     CurrentPage().grid.Set(5, MNUM, "005");

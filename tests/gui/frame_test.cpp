@@ -26,6 +26,8 @@ TEST_F(FrameTest, MenusAndToolsComeFromTheCommandTable) {
     for (const ToolSpec& traits : Tools) {
         wxToolBarToolBase* tool = tools->FindById(traits.id);
         ASSERT_NE(tool, nullptr) << traits.shortHelp;
+        EXPECT_EQ(tool->GetShortHelp(), traits.shortHelp);
+        EXPECT_EQ(tool->GetLabel(), traits.shortHelp) << "what a screen reader announces";
         EXPECT_EQ(tool->GetNormalBitmap().GetWidth(), 32) << traits.bitmap;
     }
 }
@@ -37,6 +39,7 @@ TEST_F(FrameTest, AboutShowsNameVersionAndToolkit) {
     EXPECT_TRUE(dialogs->about.description.StartsWith(
         "Channel loading software for Norv Radios. \n26 MAY 2026 \n\nwxWidgets 3.2"));
     EXPECT_TRUE(dialogs->about.description.Contains("GTK"));
+    EXPECT_TRUE(wxImage(dialogs->about.icon).IsOk()) << dialogs->about.icon;
 }
 
 TEST_F(FrameTest, HelpOpensTheGuideOrSaysWhereToLook) {
@@ -54,8 +57,9 @@ TEST_F(FrameTest, HelpOpensTheGuideOrSaysWhereToLook) {
     frame->SetDocumentLauncher([](const wxString&) { return false; });
     Command(ID_HELP);
     ASSERT_FALSE(dialogs->shown.empty());
-    EXPECT_EQ(dialogs->shown.back().text,
-              "Unable to open User Guide.\nLook in the install directory for LumoUserGuide.pdf");
+    EXPECT_TRUE(dialogs->shown.back().text.StartsWith(
+        "Unable to open User Guide.\nLook in the install directory for LumoUserGuide.pdf\n\n"));
+    EXPECT_TRUE(dialogs->shown.back().text.EndsWith(UserGuidePath()));
     EXPECT_EQ(dialogs->shown.back().caption, "User Guide");
 }
 

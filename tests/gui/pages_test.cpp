@@ -72,7 +72,8 @@ TEST_F(PagesTest, DeletingASlotMovesTheOnesAboveIt) {
     EXPECT_EQ(frame->Pages().Slot(3).strings.radioName, "");
     EXPECT_EQ(frame->View(3), nullptr);
     int current = frame->Pages().Current();
-    EXPECT_EQ(frame->GetTitle(), wxString::Format("Norv Lumo: Page %d of 3.", current + 1));
+    EXPECT_TRUE(
+        frame->GetTitle().StartsWith(wxString::Format("Norv Lumo: Page %d of 3.", current + 1)));
     EXPECT_EQ(&frame->CurrentView()->GetPage(), &frame->Pages().Slot(current));
 }
 

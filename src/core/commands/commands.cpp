@@ -7,15 +7,16 @@ namespace lumo {
 
 const std::array<const char*, 6> MenuTitles = {"File", "Edit", "Page", "Data", "Settings", "Help"};
 
-const std::array<MenuItemSpec, 32> MenuItems = {{
+const std::array<MenuItemSpec, 33> MenuItems = {{
     {"File", "&Open", "Open a memory data file", ID_OPEN},
+    {"File", "&Recent files", "Open a data file opened or saved lately", ID_RECENT_FILES},
     {"File", "&Save", "Save memory data file", ID_SAVE},
     {"File", "save &As...", "Save file to new name", ID_SAVE_AS},
     {"File", "&Import...", "Import legacy data file", ID_IMPORT},
     {"File", "&Export...", "Export data file to csv", ID_EXPORT},
     {"File", "&Print...", "Print the current tab", ID_PRINT},
-    {"File", "print preview", "Print Preview", ID_PRINT_PREVIEW},
-    {"File", "page setup...", "Print Page Setup", ID_PAGE_SETUP},
+    {"File", "print pre&view", "Print Preview", ID_PRINT_PREVIEW},
+    {"File", "page set&up...", "Print Page Setup", ID_PAGE_SETUP},
     {"File", "&Quit", "Quit the application", ID_QUIT},
     {"Edit", "&Undo\tCtrl+Z", "Undo the last change of this page", ID_UNDO},
     {"Edit", "&Redo\tCtrl+Y", "Redo the change undone last", ID_REDO},
@@ -64,6 +65,23 @@ const std::array<ToolSpec, 11> Tools = {{
     {"Quit", "Quit", "Quit the application", "icons/btn-exit-32.png", ID_QUIT, 2},
     {"tool", "Help", "Open help file", "icons/btn-help-32.png", ID_HELP, 0},
 }};
+
+const std::array<ShortcutSpec, 8> Shortcuts = {{
+    {ID_OPEN, "Ctrl+O"},
+    {ID_SAVE, "Ctrl+S"},
+    {ID_SAVE_AS, "Ctrl+Shift+S"},
+    {ID_PRINT, "Ctrl+P"},
+    {ID_QUIT, "Ctrl+Q"},
+    {ID_PAGE_ADD, "Ctrl+N"},
+    {ID_PAGE_DELETE, "Ctrl+W"},
+    {ID_HELP, "F1"},
+}};
+
+wxString MenuLabelWithKeys(const MenuItemSpec& item) {
+    for (const ShortcutSpec& shortcut : Shortcuts)
+        if (shortcut.id == item.id) return wxString(item.label) + "\t" + shortcut.keys;
+    return item.label;
+}
 
 const std::array<ContextItemSpec, 15> ContextItems = {{
     {"de&Fault row", "Set row to default values", ID_DEFAULT_ROW},

@@ -61,6 +61,8 @@ enum CommandId {
     ID_COPY = 6203,
     ID_PASTE = 6204,
     ID_SELECT_ALL_CELLS = 6205,
+    // File > Recent files: a submenu of the last nine data files (wxID_FILE1 to wxID_FILE9).
+    ID_RECENT_FILES = 6110,
 };
 
 struct MenuItemSpec {
@@ -86,10 +88,20 @@ struct ContextItemSpec {
 };
 
 extern const std::array<const char*, 6> MenuTitles;
-extern const std::array<MenuItemSpec, 32> MenuItems;
+extern const std::array<MenuItemSpec, 33> MenuItems;
 // The menu items that are check boxes (settings).
 extern const std::array<int, 2> CheckMenuItems;
 extern const std::array<ToolSpec, 11> Tools;
+
+// The keys of the menu commands that have one, in the toolkit's accelerator notation. The menus'
+// own titles are reached with Alt and their first letter.
+struct ShortcutSpec {
+    int id;
+    const char* keys;
+};
+extern const std::array<ShortcutSpec, 8> Shortcuts;
+// A menu item's label with its key, as the menu shows it ("&Open\tCtrl+O").
+wxString MenuLabelWithKeys(const MenuItemSpec& item);
 extern const std::array<ContextItemSpec, 15> ContextItems;
 
 // What a command is called in the undo history: its menu text without the mnemonic, the

@@ -241,4 +241,12 @@ void SetPageEditors(Page& page, int pageNumber) {
     SetPageToneCodeEditors(page);
 }
 
+int ChoiceStartingWith(const std::vector<wxString>& choices, const wxString& typed) {
+    if (typed.empty()) return -1;
+    wxString wanted = typed.Upper();
+    for (size_t i = 0; i < choices.size(); ++i)
+        if (choices[i].Upper().StartsWith(wanted)) return static_cast<int>(i);
+    return -1;
+}
+
 }  // namespace lumo

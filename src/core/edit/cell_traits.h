@@ -68,6 +68,9 @@ struct CellTraits {
 };
 
 std::vector<wxString> ChoicesOf(ChoiceList list);
+// Typing into a choice cell: the first choice that begins with the typed characters, case
+// aside; -1 when none does.
+int ChoiceStartingWith(const std::vector<wxString>& choices, const wxString& typed);
 CellTraits EditorFor(const Page& page, int row, int col);
 // The text a cell shows on screen and on paper: its value, or the label its renderer draws
 // (memory numbers, scan boxes, seven-digit unit IDs, "n/a").

@@ -2,6 +2,7 @@
 
 #include "edit/cell_edits.h"
 #include "edit/error_display.h"
+#include "edit/page_compare.h"
 #include "edit/shadows.h"
 #include "edit/zones.h"
 #include "rules/frequency_rules.h"
@@ -300,6 +301,23 @@ void CheckPage(Page& page, Dialogs& dialogs, int pageNumber, CheckReport* report
              page.strings.radioName, page.strings.bandName, page.strings.typeCode, page.Rows());
     for (int row = 1; row <= page.Rows(); ++row)
         if (page.IsRowUsed(row)) CheckRow(page, dialogs, row, report);
+}
+
+wxString ValidatePage(Page& page, Dialogs& dialogs, int pageNumber) {
+    std::vector<std::pair<int, RowTexts>> before;
+    for (int row = 1; row <= page.Rows(); ++row)
+        if (page.IsRowUsed(row)) before.emplace_back(row, page.grid.GetRow(row));
+    CheckReport report;
+    CheckPage(page, dialogs, pageNumber, &report);
+    long repaired = 0;
+    for (const auto& [row, texts] : before)
+        for (int col = 0; col < kColumnCount; ++col)
+            if (IsColumnShown(page.Type(), col) && page.grid.Get(row, col) != texts[col])
+                ++repaired;
+    wxString summary = "Checked " + MemoriesText(static_cast<long>(before.size())) + ": ";
+    if (repaired == 0) return summary + "nothing to repair";
+    summary << repaired << (repaired == 1 ? " value repaired" : " values repaired");
+    return report.highlighted.empty() ? summary : summary + ", highlighted";
 }
 
 void ClearHighlights(Page& page) {

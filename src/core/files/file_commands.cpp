@@ -17,25 +17,43 @@ void MakeUserDataDirectory() {
     wxString dir = wxStandardPaths::Get().GetUserDataDir();
     if (!wxFileName::DirExists(dir)) wxFileName::Mkdir(dir, 0777, wxPATH_MKDIR_FULL);
 }
+
+bool MayOverwritePage(Dialogs& dialogs) {
+    return dialogs.Ask("This will overwrite all data on this page! Continue?", "Open File?",
+                       DialogButtons::OkCancel) != DialogAnswer::Cancel;
+}
+
+bool OpenReported(Dialogs& dialogs, PageTable& pages, int pageNumber, const wxString& path) {
+    wxString message;
+    if (OpenFileInto(pages, pageNumber, path, &message)) return true;
+    dialogs.Message(message, "Error", DialogIcon::Error);
+    return false;
+}
 }  // namespace
 
-bool OpenFileCommand(Dialogs& dialogs, PageTable& pages, int pageNumber) {
+bool OpenFileCommand(Dialogs& dialogs, PageTable& pages, int pageNumber, wxString* opened,
+                     const wxString& lastFolder) {
     LUMO_LOG(kUnit, "\n>----------- OnOpen -------------------------------------------------<");
-    if (dialogs.Ask("This will overwrite all data on this page! Continue?", "Open File?",
-                    DialogButtons::OkCancel) == DialogAnswer::Cancel)
-        return false;
+    if (!MayOverwritePage(dialogs)) return false;
     Page& page = pages.Slot(pageNumber);
     wxString directory = page.strings.fileDirectory;
     if (directory.empty()) directory = pages.Slot(0).strings.fileDirectory;
+    if (directory.empty()) directory = lastFolder;
     std::optional<wxString> path = dialogs.OpenFile(
         {"Select Lumo file", directory, wxString(), "Lumo files|*.lumo|All files|*.*"});
-    if (!path) return false;
-    wxString message;
-    if (!OpenFileInto(pages, pageNumber, *path, &message)) {
-        dialogs.Message(message, "Error", DialogIcon::Error);
-        return false;
-    }
+    if (!path || !OpenReported(dialogs, pages, pageNumber, *path)) return false;
+    if (opened) *opened = *path;
     return true;
+}
+
+bool OpenChosenFileCommand(Dialogs& dialogs, PageTable& pages, int pageNumber,
+                           const wxString& path) {
+    return MayOverwritePage(dialogs) && OpenReported(dialogs, pages, pageNumber, path);
+}
+
+wxString DataFilePath(const Page& page) {
+    if (page.strings.fileName.empty()) return wxString();
+    return page.strings.fileDirectory + page.strings.fileName + ".lumo";
 }
 
 bool OpenFileInto(PageTable& pages, int pageNumber, const wxString& path, wxString* message) {
@@ -49,7 +67,7 @@ bool OpenFileInto(PageTable& pages, int pageNumber, const wxString& path, wxStri
     return true;
 }
 
-bool SaveFileCommand(Dialogs& dialogs, Page& page, bool saveAs) {
+bool SaveFileCommand(Dialogs& dialogs, Page& page, bool saveAs, const wxString& lastFolder) {
     if (saveAs) {
         LUMO_LOG(kUnit, "\n>----------- OnSaveAs -----------------------------------------------<");
     } else {
@@ -65,8 +83,9 @@ bool SaveFileCommand(Dialogs& dialogs, Page& page, bool saveAs) {
     wxString fileName = page.strings.fileName;
     LUMO_LOG(kUnit, "fPathName: %s", directory + fileName);
     if (fileName.empty() || saveAs) {
-        std::optional<wxString> path = dialogs.SaveFile(
-            {"Save .lumo file...", directory, fileName, "Lumo Files|*.lumo|All files|*.*"});
+        std::optional<wxString> path =
+            dialogs.SaveFile({"Save .lumo file...", directory.empty() ? lastFolder : directory,
+                              fileName, "Lumo Files|*.lumo|All files|*.*"});
         if (!path) return false;
         wxFileName chosen(*path);
         directory = chosen.GetPathWithSep();
@@ -102,8 +121,8 @@ int CompareFileCommand(Dialogs& dialogs, Page& page, int pageNumber) {
     wxString text;
     if (other.params.radio != page.params.radio || other.params.band != page.params.band)
         text << name << " is for the " << other.strings.radioName << " (" << other.strings.bandName
-             << "), this page for the " << page.strings.radioName << " ("
-             << page.strings.bandName << ").\n\n";
+             << "), this page for the " << page.strings.radioName << " (" << page.strings.bandName
+             << ").\n\n";
     if (differences.empty()) {
         text << "The page holds the same memories as " << name << ".";
     } else {

@@ -39,6 +39,14 @@ PageStatusTexts PageTable::StatusTexts(int slot) {
     texts.band = page.strings.bandName;
     texts.rows = wxString::Format("%d Rows", page.Rows());
     texts.title = wxString::Format("Norv Lumo: Page %d of %d.", slot + 1, count_);
+    const wxString& name = page.strings.fileName;
+    bool unsaved = page.HasUnsavedChanges();
+    if (!name.empty() || unsaved)
+        texts.file = (name.empty() ? wxString("no file") : name + ".lumo") + (unsaved ? " *" : "");
+    texts.tabTip = texts.radio + ", " + texts.band + "\n" +
+                   (name.empty() ? wxString("Not saved to a file yet")
+                                 : page.strings.fileDirectory + name + ".lumo");
+    if (unsaved) texts.tabTip += "\nChanges not saved";
     return texts;
 }
 

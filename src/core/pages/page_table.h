@@ -16,6 +16,10 @@ struct PageStatusTexts {
     wxString band;   // status field 2
     wxString rows;   // status field 3: "%d Rows"
     wxString title;  // "Norv Lumo: Page %d of %d."
+    // After the title: the page's data file, " *" while it holds changes not saved ("NAME.lumo",
+    // "NAME.lumo *", "no file *"); empty for a page that holds nothing yet.
+    wxString file;
+    wxString tabTip;  // radio and band, the file's path, "Changes not saved"
 };
 
 class PageTable {

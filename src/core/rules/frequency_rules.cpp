@@ -226,6 +226,44 @@ bool FrequencyPasteAccepted(const wxString& text, long insertionPoint, const wxS
     return IsOkFreq(text.Left(insertionPoint) + pasted + text.Mid(insertionPoint), rule);
 }
 
+wxString FrequencyRefusal(const wxString& text, const FrequencyRule& rule) {
+    if (text.empty() || rule.band < 0 || rule.band >= kBandCount) return wxString();
+    // "250." is shown as the 250 typed so far.
+    wxString shown =
+        text.Freq('.') == 1 && text.EndsWith(".") ? text.Left(text.length() - 1) : text;
+    wxString whole = text.BeforeFirst('.'), part = text.AfterFirst('.');
+    auto why = [&](const wxString& reason) { return shown + ": " + reason; };
+    wxString digits = text;
+    digits.Replace(".", "");
+    if (!AllDigits(digits)) return why("a frequency holds only digits and a point");
+    if (part.Find('.') != wxNOT_FOUND) return why("a frequency has one point");
+    if (whole.empty()) return why("the MHz come before the point");
+    if (whole.length() > 3) return why("more than three digits before the point");
+    if (part.length() > 5) return why("more than five digits after the point");
+    long mhz = 0;
+    whole.ToLong(&mhz);
+    int low = BandLimitsMHz[rule.band][0], high = BandLimitsMHz[rule.band][1];
+    if (mhz < low || mhz > high || (mhz == high && part.find_first_not_of('0') != wxString::npos))
+        return why(wxString::Format("outside %d-%d MHz for this page", low, high));
+    if (!IsOkFreq(whole + "." + part, rule))
+        return why(wxString::Format(
+            "not a channel of the %s kHz step",
+            rule.step == 8333 ? wxString("8.33") : wxString::FromDouble(rule.step / 1000.0)));
+    return wxString();
+}
+
+wxString FrequencyKeyRefusal(const wxString& text, long insertionPoint, wxChar key,
+                             const FrequencyRule& rule) {
+    if (FrequencyKeyAccepted(text, insertionPoint, key, rule)) return wxString();
+    return FrequencyRefusal(text.Left(insertionPoint) + key + text.Mid(insertionPoint), rule);
+}
+
+wxString FrequencyPasteRefusal(const wxString& text, long insertionPoint, const wxString& pasted,
+                               const FrequencyRule& rule) {
+    if (FrequencyPasteAccepted(text, insertionPoint, pasted, rule)) return wxString();
+    return FrequencyRefusal(text.Left(insertionPoint) + pasted + text.Mid(insertionPoint), rule);
+}
+
 wxString FrequencyValidationError(const wxString& text) {
     for (wxChar c : text)
         if (!((c >= '0' && c <= '9') || c == '.')) return InvalidCharactersMessage(text);

@@ -43,6 +43,14 @@ bool FrequencyKeyAccepted(const wxString& text, long insertionPoint, wxChar key,
                           const FrequencyRule& rule);
 bool FrequencyPasteAccepted(const wxString& text, long insertionPoint, const wxString& pasted,
                             const FrequencyRule& rule);
+// Why a frequency text cannot be, or become by further typing, a frequency of the band and
+// step, in words for the status bar ("250.125: outside 136-174 MHz for this page"); empty when
+// it can. A key or paste the editor refuses is told by the text it would have made.
+wxString FrequencyRefusal(const wxString& text, const FrequencyRule& rule);
+wxString FrequencyKeyRefusal(const wxString& text, long insertionPoint, wxChar key,
+                             const FrequencyRule& rule);
+wxString FrequencyPasteRefusal(const wxString& text, long insertionPoint, const wxString& pasted,
+                               const FrequencyRule& rule);
 // The validator's answer: "'%s' contains invalid character(s)" or "".
 wxString FrequencyValidationError(const wxString& text);
 

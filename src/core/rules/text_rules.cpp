@@ -63,6 +63,25 @@ wxString CheckDescriptionText(const wxString& text, int pageType) {
     return result;
 }
 
+wxString DescriptionRefusal(const wxString& typed, DescriptionSet set) {
+    for (wxChar c : typed) {
+        if (InDescriptionSet(c, set) || (typed.length() == 1 && IsControlKey(c))) continue;
+        wxString allowed = set == DescriptionSet::Restricted
+                               ? "letters, digits, space and + - . / : ? _"
+                               : (set == DescriptionSet::P25 ? "characters from space to z"
+                                                             : "characters from space to ~");
+        return wxString::Format("'%s': a name on this page holds only %s", typed, allowed);
+    }
+    return wxString();
+}
+
+wxString HexRefusal(const wxString& typed) {
+    for (wxChar c : typed)
+        if (!wxIsxdigit(c) && !(typed.length() == 1 && IsControlKey(c)))
+            return wxString::Format("'%s': only the hexadecimal digits 0-9 and A-F", typed);
+    return wxString();
+}
+
 bool HexKeyAccepted(wxChar key) {
     return IsControlKey(key) || wxIsxdigit(key);
 }

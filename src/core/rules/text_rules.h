@@ -23,6 +23,8 @@ int DescriptionEditorLength(int pageType);
 bool DescriptionKeyAccepted(wxChar key, DescriptionSet set);
 bool DescriptionPasteAccepted(const wxString& pasted, DescriptionSet set);
 wxString DescriptionValidationError(const wxString& text, DescriptionSet set);
+// Why a typed or pasted name is refused, for the status bar; empty when it is not.
+wxString DescriptionRefusal(const wxString& typed, DescriptionSet set);
 // The row check's repair: cut (8 on P25 pages, 9 on ANFM and MODX), upper-case on ANFM pages,
 // characters outside the page's set replaced by spaces.
 wxString CheckDescriptionText(const wxString& text, int pageType);
@@ -31,6 +33,8 @@ wxString CheckDescriptionText(const wxString& text, int pageType);
 bool HexKeyAccepted(wxChar key);
 bool HexPasteAccepted(const wxString& pasted);
 wxString HexValidationError(const wxString& text);
+// Why a typed or pasted talkgroup or NAC is refused, for the status bar; empty when it is not.
+wxString HexRefusal(const wxString& typed);
 // Upper-cased, zero-padded on the left to the field width, cut to its rightmost digits.
 wxString NormaliseHexField(const wxString& text, int width);
 // The first `width` characters are all hexadecimal digits.

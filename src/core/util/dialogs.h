@@ -17,6 +17,7 @@ struct AboutInfo {
     wxString name;
     wxString version;
     wxString description;
+    wxString icon;  // the program's icon, a PNG file
 };
 
 // The platform's pattern for "all files" in a file dialog's wildcard.
