@@ -83,7 +83,7 @@ const FaultCase kCases[] = {
     {"digital write, hang-up", true, kW, kNone, kTransferPortError, kPort,
      With(false, 0, false, false, 12)},
     {"digital read, hang-up", true, kR, kNone, kTransferPortError, kPort,
-     With(false, 0, false, false, 12)},
+     With(false, 0, false, false, 5)},
     {"analog write, hang-up", false, kW, kNone, kTransferPortError, kPort,
      With(false, 0, false, false, 2)},
     {"digital write, Cancel", true, kW, Event::Cancel, kTransferCancelled, "Cancelled by User"},
