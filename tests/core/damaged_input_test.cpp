@@ -29,7 +29,7 @@ TEST(DamagedInput, DataFilesKeepTheirLinksAndZoneCountsTrue) {
     struct Case {
         const char* what;
         std::string rows;
-        int zoneOneRows;
+        int zoneOneRows;  // -1: whatever the mend leaves
     } cases[] = {
         {"a row named twice", Row(2, "<MN>002</MN>" + plain) + Row(2, "<MN>002</MN>" + plain), 1},
         {"a primary listing a plain memory",
@@ -40,6 +40,14 @@ TEST(DamagedInput, DataFilesKeepTheirLinksAndZoneCountsTrue) {
          Row(1, "<MF>11</MF><MN>002</MN><PR>002</PR><ZN>1</ZN>") +
              Row(2, "<MF>10</MF><MN>002</MN><ZN>1</ZN><S1>002</S1>"),
          2},
+        {"a row flagged primary and shadow, numbered 000",
+         Row(1, "<MF>11</MF><MN>000</MN><PR>002</PR><ZN>1</ZN>") +
+             Row(2, "<MF>10</MF><MN>002</MN><ZN>1</ZN><S1>002</S1>"),
+         -1},
+        {"a row flagged primary and shadow, listed by its primary",
+         Row(1, "<MF>11</MF><MN>001</MN><PR>002</PR><ZN>1</ZN>") +
+             Row(2, "<MF>10</MF><MN>002</MN><ZN>1</ZN><S0>001</S0>"),
+         -1},
         {"a plain memory listing a shadow",
          Row(2, "<MN>002</MN><S0>003</S0>" + plain) + Row(3, "<MN>003</MN>" + plain), 2},
     };
@@ -52,7 +60,9 @@ TEST(DamagedInput, DataFilesKeepTheirLinksAndZoneCountsTrue) {
             << c.what << ": " << message;
         EXPECT_TRUE(ZoneCountersMatchRows(page)) << c.what;
         EXPECT_TRUE(ShadowLinksHaveBothEnds(page)) << c.what;
-        EXPECT_EQ(page.zoneCounters[0], c.zoneOneRows) << c.what;
+        if (c.zoneOneRows >= 0) {
+            EXPECT_EQ(page.zoneCounters[0], c.zoneOneRows) << c.what;
+        }
     }
 }
 

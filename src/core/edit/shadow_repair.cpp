@@ -20,6 +20,7 @@ bool SlotNamesOwnShadow(const Page& page, int primary, int slot) {
 bool ListedByPrimary(const Page& page, int shadow, int primary) {
     if (primary <= 0 || primary == shadow || !IsPrimaryRow(page, primary)) return false;
     long own = DecimalOrZero(page.grid.Get(shadow, MNUM));
+    if (own <= 0) return false;  // an empty slot names no memory
     for (int slot = SHD0; slot <= SHD6; ++slot)
         if (DecimalOrZero(page.grid.Get(primary, slot)) == own) return true;
     return false;
@@ -73,6 +74,12 @@ int UnlinkOnce(Page& page) {
     int changed = 0;
     for (int row = 1; row <= page.Rows(); ++row) {
         if (!page.IsRowUsed(row)) continue;
+        // A row flagged both primary and shadow is taken for a shadow (its primary decides below).
+        unsigned flags = ParseHexFlags(page.grid.Get(row, MFLG));
+        if ((flags & kMflgPrimary) && IsShadowRow(page, row)) {
+            page.grid.Set(row, MFLG, FormatHexFlags(flags & ~kMflgPrimary));
+            ++changed;
+        }
         bool mended = IsPrimaryRow(page, row) ? MendPrimarySlots(page, row) : ClearSlots(page, row);
         if (mended) ++changed;
     }
@@ -93,9 +100,13 @@ int UnlinkOnce(Page& page) {
 int UnlinkBrokenRelations(Page& page) {
     // Cutting one end can break a link that looked whole (a shadow that turns plain leaves its
     // primary's slot pointing at it): mend until a pass finds nothing. Each pass only cuts.
+    // A pass cuts what the last one left dangling, which takes two or three; the bound only
+    // guarantees that no input, however tangled, keeps it going.
     int changed = 0;
-    for (int cut = UnlinkOnce(page); cut > 0; cut = UnlinkOnce(page))
+    for (int pass = 0, cut = 1; cut > 0 && pass < 16; ++pass) {
+        cut = UnlinkOnce(page);
         changed += cut;
+    }
     return changed;
 }
 
