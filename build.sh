@@ -46,15 +46,15 @@ sanitize() {
 
 # Each target starts from its corpus in the repo (seeds and the inputs of faults found before)
 # and keeps what it finds in the build folder; a crash leaves its input in build-fuzz/crashes.
-fuzz() {
-  local seconds=${1:-60} target status=0 line
+fuzz() {  # fuzz SECONDS [SEED]: a fixed seed makes the short run of the tests repeatable
+  local seconds=${1:-60} seed=${2:-0} target status=0 line
   CC=clang-14 CXX=clang++-14 build build-fuzz -DLUMO_FUZZ=ON -DLUMO_BUILD_GUI=OFF -DLUMO_BUILD_BENCH=OFF
   mkdir -p build-fuzz/crashes
   for target in lumo_file import trecord analog_line digital_session analog_session; do
     mkdir -p "build-fuzz/corpus/$target"
     if UBSAN_OPTIONS=print_stacktrace=1 ASAN_OPTIONS=detect_leaks=0 \
         "build-fuzz/bin/${target}_fuzz" -max_total_time="$seconds" -timeout=20 -max_len=16384 \
-        -print_final_stats=1 -artifact_prefix="build-fuzz/crashes/$target-" \
+        -print_final_stats=1 -seed="$seed" -artifact_prefix="build-fuzz/crashes/$target-" \
         "build-fuzz/corpus/$target" "fuzz/corpus/$target" > "build-fuzz/$target.log" 2>&1; then
       line=$(grep -E '^#[0-9]+[[:space:]]+DONE' "build-fuzz/$target.log" | tail -n 1)
       echo "$target: $(grep -oE 'stat::number_of_executed_units: *[0-9]+' "build-fuzz/$target.log" \
@@ -83,7 +83,7 @@ case "${1:-}" in
     sanitize
     build build
     ctest --test-dir build --output-on-failure -j"$JOBS"
-    fuzz 20
+    fuzz 20 1
     ;;
   sanitize)
     install_missing
