@@ -56,7 +56,7 @@ fuzz() {  # fuzz SECONDS [SEED]: a fixed seed makes the short run of the tests r
         "build-fuzz/bin/${target}_fuzz" -max_total_time="$seconds" -timeout=20 -max_len=16384 \
         -print_final_stats=1 -seed="$seed" -artifact_prefix="build-fuzz/crashes/$target-" \
         "build-fuzz/corpus/$target" "fuzz/corpus/$target" > "build-fuzz/$target.log" 2>&1; then
-      line=$(grep -E '^#[0-9]+[[:space:]]+DONE' "build-fuzz/$target.log" | tail -n 1)
+      line=$(grep -E '^#[0-9]+[[:space:]]+DONE' "build-fuzz/$target.log" | tail -n 1 || true)
       echo "$target: $(grep -oE 'stat::number_of_executed_units: *[0-9]+' "build-fuzz/$target.log" \
         | grep -oE '[0-9]+$') executions, ${line#*DONE}"
     else
