@@ -5,11 +5,6 @@
 
 #include <set>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::StartToolkit();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Input input = fuzz::Split(data, size, fuzz::Radios::Analog);
     const lumo::Page before = input.page;

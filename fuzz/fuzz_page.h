@@ -19,14 +19,6 @@
 
 namespace fuzz {
 
-inline void StartToolkit() {
-    static wxInitializer* toolkit = new wxInitializer;  // lives as long as the process
-    if (!toolkit->IsOk()) std::abort();
-    wxLog::EnableLogging(false);
-    wxSetAssertHandler(nullptr);  // the toolkit's own checks are not the target's faults
-    lumo::InitCatalogueLists();
-}
-
 // Which radios a target's input may reach: what a digital radio sends never reaches the page of
 // an analog one, nor the other way round.
 enum class Radios { Any, Digital, Analog };
@@ -83,3 +75,14 @@ inline wxString WriteFile(const std::string& bytes, const char* name) {
 }
 
 }  // namespace fuzz
+
+// Every target starts the toolkit once, before the first input; each target is a program of its
+// own, so this header is included once in each.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    static wxInitializer* toolkit = new wxInitializer;  // lives as long as the process
+    if (!toolkit->IsOk()) std::abort();
+    wxLog::EnableLogging(false);
+    wxSetAssertHandler(nullptr);  // the toolkit's own checks are not the target's faults
+    lumo::InitCatalogueLists();
+    return 0;
+}

@@ -5,11 +5,6 @@
 #include "import/import_command.h"
 #include "support/scripted_dialogs.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::StartToolkit();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Input input = fuzz::Split(data, size);
     int gridRows = input.page.grid.RowCount();

@@ -3,11 +3,6 @@
 #include "files/lumo_file.h"
 #include "fuzz_page.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::StartToolkit();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Input input = fuzz::Split(data, size);
     uint64_t revision = input.page.grid.Revision();

@@ -16,11 +16,6 @@ class FastClock : public lumo::TransferClock {
 };
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::StartToolkit();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Input input = fuzz::Split(data, size, fuzz::Radios::LUMO_FUZZ_RADIOS);
     int mode =

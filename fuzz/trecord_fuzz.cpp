@@ -4,11 +4,6 @@
 #include "fuzz_page.h"
 #include "transfer/trecord.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::StartToolkit();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Input input = fuzz::Split(data, size, fuzz::Radios::Digital);
     if (input.rest.empty()) return 0;

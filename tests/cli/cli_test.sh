@@ -5,13 +5,7 @@ CLI=$1
 DATA=$2
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
-failures=0
-checks=0
-check() {  # check NAME CONDITION...
-  local name=$1; shift
-  checks=$((checks + 1))
-  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 "$CLI" new VRD-21 -o "$WORK/p25.lumo"
 check "new writes a file" test -s "$WORK/p25.lumo"
@@ -73,5 +67,4 @@ check "exported file imports" test -s "$WORK/back.lumo"
 check "unwritable export fails" test $? -ne 0
 check "unwritable export message" test "$(cat "$WORK/err.txt")" = "Unable to write to selected File"
 
-echo "$((checks - failures)) passed, $failures failed"
-exit $((failures > 0))
+checks_done

@@ -14,13 +14,7 @@ cleanup() {
   rm -rf "$WORK"
 }
 trap cleanup EXIT
-failures=0
-checks=0
-check() {  # check NAME CONDITION...
-  local name=$1; shift
-  checks=$((checks + 1))
-  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 # Starts a simulated radio; its device is the first line of $WORK/NAME.dev (bounded wait).
 start_radio() {  # start_radio NAME SIM-ARGUMENTS...
   local name=$1; shift
@@ -70,5 +64,4 @@ wait $send
 check "Ctrl+C fails the send" test $? -eq 1
 check "Ctrl+C cancels the silent radio" grep -q "^$(dev silent) .*Cancelled after 0 memories" "$WORK/table.txt"
 
-echo "$((checks - failures)) passed, $failures failed"
-exit $((failures > 0))
+checks_done

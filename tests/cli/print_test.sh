@@ -7,13 +7,7 @@ LUMO=$1
 DATA=$2
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
-failures=0
-checks=0
-check() {  # check NAME CONDITION...
-  local name=$1; shift
-  checks=$((checks + 1))
-  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 
 DPI=50
 px() { awk "BEGIN { printf \"%d\", ($1) * $DPI / 25.4 }"; }  # px MILLIMETRES
@@ -85,5 +79,4 @@ check "an earlier PDF is kept" test "$(cat "$WORK/kept.pdf")" = "last night's"
 check "--help names the options" grep -q -- "--print-to OUT.pdf \[--landscape\]" \
   <(env -u DISPLAY "$LUMO" --help)
 
-echo "$((checks - failures)) passed, $failures failed"
-exit $((failures > 0))
+checks_done

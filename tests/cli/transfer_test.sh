@@ -13,13 +13,7 @@ cleanup() {
   rm -rf "$WORK"
 }
 trap cleanup EXIT
-failures=0
-checks=0
-check() {  # check NAME CONDITION...
-  local name=$1; shift
-  checks=$((checks + 1))
-  if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/checks.sh"
 # Waits (bounded) until the simulator has printed its device.
 start_radio() {
   "$SIM" "$@" > "$WORK/sim.out" 2>&1 &
@@ -105,5 +99,4 @@ check "missing port message" grep -qx "Invalid COM Port (or Port in use)" "$WORK
 "$CLI" send "$WORK/page.lumo" 2> "$WORK/err.txt" > /dev/null
 check "no port fails" grep -qx "No Port selected!" "$WORK/err.txt"
 
-echo "$((checks - failures)) passed, $failures failed"
-exit $((failures > 0))
+checks_done

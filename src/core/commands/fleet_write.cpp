@@ -21,22 +21,6 @@ namespace {
 constexpr const char* kUnit = "LumoFleet";
 std::mutex g_threadStateMutex;
 
-// The session's progress as the write command wants one to own: the port's, lent.
-class LentProgress : public TransferProgress {
-  public:
-    explicit LentProgress(TransferProgress& inner) : inner_(inner) {}
-    void SetStatusText(const wxString& text) override { inner_.SetStatusText(text); }
-    wxString StatusText() const override { return inner_.StatusText(); }
-    void SetRange(int range) override { inner_.SetRange(range); }
-    void SetValue(int value) override { inner_.SetValue(value); }
-    void Pulse() override { inner_.Pulse(); }
-    bool Cancelled() const override { return inner_.Cancelled(); }
-    void ProcessEvents() override { inner_.ProcessEvents(); }
-
-  private:
-    TransferProgress& inner_;
-};
-
 wxString FirstLine(const wxString& text) {
     return text.BeforeFirst('\n');
 }
@@ -149,7 +133,7 @@ void FleetWrite::Session::Run(const std::atomic<bool>& cancel) {
     env.dialogs = &dialogs;
     env.heldRadio = &held;
     env.makeProgress = [this](const wxString&) -> std::unique_ptr<TransferProgress> {
-        return std::make_unique<LentProgress>(progress);
+        return std::make_unique<PhaseProgress>(progress, wxString());
     };
     LUMO_LOG(kUnit, " . %s: start", port);
     WriteResult write;

@@ -12,26 +12,6 @@ constexpr size_t kBoxDifferenceLines = 20;
 constexpr const char* kBackupKey = "/Safety/BackupBeforeWriting";
 constexpr const char* kVerifyKey = "/Safety/VerifyAfterWriting";
 
-// Shows a session's texts with the phase in front ("Backup: Receiving Memory Data....").
-class PhaseProgress : public TransferProgress {
-  public:
-    PhaseProgress(TransferProgress& inner, const wxString& phase) : inner_(inner), phase_(phase) {}
-    void SetStatusText(const wxString& text) override {
-        text_ = text;
-        inner_.SetStatusText(phase_ + text);
-    }
-    wxString StatusText() const override { return text_; }
-    void SetRange(int range) override { inner_.SetRange(range); }
-    void SetValue(int value) override { inner_.SetValue(value); }
-    void Pulse() override { inner_.Pulse(); }
-    bool Cancelled() const override { return inner_.Cancelled(); }
-    void ProcessEvents() override { inner_.ProcessEvents(); }
-
-  private:
-    TransferProgress& inner_;
-    wxString phase_, text_;
-};
-
 // A cleared copy of the page to read the radio into.
 Page BlankCopy(const Page& page, int pageNumber) {
     Page copy = page;

@@ -110,7 +110,7 @@ void PruneBackups(const wxString& folder, const wxString& model, const wxString&
 wxString DefaultBackupFolder() {
     wxString data;
     wxFileName folder;
-    // The base directory specification ignores a relative XDG_DATA_HOME.
+    // A relative XDG_DATA_HOME is ignored, as the desktop's own programs ignore it.
     if (wxGetEnv("XDG_DATA_HOME", &data) && wxIsAbsolutePath(data)) {
         folder = wxFileName::DirName(data);
     } else {

@@ -58,4 +58,25 @@ class QuietProgress : public TransferProgress {
     bool cancelled_ = false;
 };
 
+// Passes a session's progress on to a display it does not own, with the phase in front of its
+// texts ("Backup: Receiving Memory Data...."; no phase: the texts as they are).
+class PhaseProgress : public TransferProgress {
+  public:
+    PhaseProgress(TransferProgress& inner, const wxString& phase) : inner_(inner), phase_(phase) {}
+    void SetStatusText(const wxString& text) override {
+        text_ = text;
+        inner_.SetStatusText(phase_ + text);
+    }
+    wxString StatusText() const override { return text_; }
+    void SetRange(int range) override { inner_.SetRange(range); }
+    void SetValue(int value) override { inner_.SetValue(value); }
+    void Pulse() override { inner_.Pulse(); }
+    bool Cancelled() const override { return inner_.Cancelled(); }
+    void ProcessEvents() override { inner_.ProcessEvents(); }
+
+  private:
+    TransferProgress& inner_;
+    wxString phase_, text_;
+};
+
 }  // namespace lumo
