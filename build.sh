@@ -15,6 +15,7 @@ PACKAGES=(
   groff xvfb xauth poppler-utils fonts-dejavu-core xdg-utils
   desktop-file-utils shared-mime-info man-db lintian
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
+  ser2net
 )
 JOBS=${JOBS:-2}
 

@@ -93,6 +93,7 @@ class LumoFrame : public NorvLumFrame {
     const lumo::PortSelection& Port() const { return port_; }
     // Chooses the serial port without the dialog (a device given on the command line, tests).
     void SetPort(const wxString& name);
+    void SetPort(const lumo::PortSelection& selection);
     const lumo::PasteBuffer& CopyBuffer() const { return pasteBuffer_; }
     // Opens each data file on a page of its own, as File > Open does (files named at start).
     void OpenFiles(const std::vector<wxString>& paths);

@@ -157,5 +157,7 @@ void LumoFrame::OnSetTarget(wxCommandEvent&) {
 void LumoFrame::OnSetPort(wxCommandEvent&) {
     LUMO_LOG(kUnit, "\n>----------- OnSetPort ----------------------------------------------<");
     std::vector<PortProbeResult> probed = ProbePorts(CandidatePorts());
-    if (ChooseSerialPort(Dialogs(), port_, probed)) SetStatusText(port_.name, 4);
+    if (!ChooseSerialPort(Dialogs(), port_, probed)) return;
+    SetStatusText(port_.name, 4);
+    RememberPort(*settings_, port_);
 }

@@ -34,6 +34,11 @@ void LumoFrame::SetPort(const wxString& name) {
     SetStatusText(name, 4);
 }
 
+void LumoFrame::SetPort(const PortSelection& selection) {
+    port_ = selection;
+    SetStatusText(port_.IsChosen() ? port_.name : wxString(), 4);
+}
+
 void LumoFrame::OnUpload(wxCommandEvent&) {
     PageView* view = CurrentView();
     if (!view) return;
@@ -78,6 +83,8 @@ void LumoFrame::OnDownload(wxCommandEvent&) {
 
 void LumoFrame::SetSettings(std::unique_ptr<Settings> settings) {
     settings_ = std::move(settings);
+    // The port chosen in an earlier run (a port given on the command line replaces it later).
+    SetPort(RecalledPort(*settings_));
     ShowSafetySettings();
     recent_.Load(*settings_);
     ShowRecentFiles();

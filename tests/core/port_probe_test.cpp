@@ -161,13 +161,36 @@ TEST(PortChoice, UserCanTypeADeviceTheProbeDoesNotFind) {
 }
 
 TEST(PortChoice, TypedDeviceThatIsNoPortIsRefusedWithItsReason) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/dev/null", "/dev/null is not a serial port."},
+        {"tcp://bench2", "tcp://bench2 is not a port on another machine.\nWrite tcp://HOST:PORT"},
+        {"rfc2217://bench2:99999", "rfc2217://bench2:99999 is not a port on another machine."},
+    };
+    for (const auto& [typed, reason] : cases) {
+        ScriptedDialogs dialogs;
+        PortSelection port;
+        dialogs.choices = {0};
+        dialogs.texts = {wxString(typed)};
+        EXPECT_FALSE(ChooseSerialPort(dialogs, port, {}));
+        EXPECT_EQ(port.name, "none");
+        EXPECT_TRUE(dialogs.Messages().back().StartsWith(reason)) << dialogs.Messages().back();
+    }
+}
+
+// Nothing is tried on the far machine when the port is chosen; the next run offers it again.
+TEST(PortChoice, APortOnAnotherMachineIsTakenAsTypedAndRemembered) {
     ScriptedDialogs dialogs;
     PortSelection port;
     dialogs.choices = {0};
-    dialogs.texts = {wxString("/dev/null")};
-    EXPECT_FALSE(ChooseSerialPort(dialogs, port, {}));
-    EXPECT_EQ(port.name, "none");
-    EXPECT_EQ(dialogs.Messages().back(), "/dev/null is not a serial port.");
+    dialogs.texts = {wxString(" rfc2217://bench2:3002 ")};
+    ASSERT_TRUE(ChooseSerialPort(dialogs, port, {}));
+    EXPECT_EQ(port.name, "rfc2217://bench2:3002");
+    MemorySettings settings;
+    EXPECT_EQ(RecalledPort(settings).name, "none");
+    RememberPort(settings, port);
+    PortSelection next = RecalledPort(settings);
+    EXPECT_EQ(next.name, "rfc2217://bench2:3002");
+    EXPECT_EQ(OfferedPorts(next, {}), std::vector<wxString>{"rfc2217://bench2:3002"});
 }
 
 TEST(PortChoice, PermissionProblemsAreExplainedBeforeTheChoice) {

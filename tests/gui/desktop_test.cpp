@@ -131,3 +131,16 @@ TEST_F(DesktopTest, RefusedKeysSayWhyAndChoiceCellsTakeTyping) {
     sim.Char(WXK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return Grid()->GetCellValue(3, RTON) == "103.5"; }));
 }
+
+// A port on another machine typed in Settings > set Port is the port of this run and the next.
+TEST_F(DesktopTest, ThePortChosenIsKeptForTheNextRun) {
+    // "Other device..." comes after the ports this machine has
+    dialogs->choices = {
+        static_cast<int>(OfferedPorts(frame->Port(), ProbePorts(CandidatePorts())).size())};
+    dialogs->texts = {wxString("tcp://bench2:3001")};
+    Command(ID_SET_PORT);
+    EXPECT_EQ(frame->Port().name, "tcp://bench2:3001");
+    Restart();
+    EXPECT_EQ(frame->Port().name, "tcp://bench2:3001");
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(4), "tcp://bench2:3001");
+}

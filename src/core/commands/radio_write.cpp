@@ -279,7 +279,7 @@ int UploadCommand(TransferEnvironment& env, const SafetyOptions& safety, Page& p
             result = WriteRadio(env, setup, page, pageNumber, safety);
             link->Close();
         } else {
-            result.write = PortFailure(page);
+            result.write = PortFailure(page, *link);
             result.status = result.write.status;
             result.message = result.write.message;
             result.icon = result.write.icon;

@@ -1,7 +1,12 @@
 #include "transfer/async_serial.h"
 
+#include "transfer/network_port.h"
+#include "transfer/telnet_codec.h"
+
+#include <boost/asio/connect.hpp>
 #include <boost/asio/executor_work_guard.hpp>
 #include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/post.hpp>
 #include <boost/asio/serial_port.hpp>
 #include <boost/asio/write.hpp>
@@ -21,10 +26,17 @@
 namespace lumo {
 
 namespace asio = boost::asio;
+using asio::ip::tcp;
 
 struct AsyncSerial::Line {
     asio::io_context io;
     asio::serial_port port{io};
+    // A network port's connection; `network` and `telnet` are set before the line starts.
+    std::optional<NetworkPort> network;
+    std::unique_ptr<TelnetCodec> telnet;
+    tcp::resolver resolver{io};
+    tcp::socket socket{io};
+    std::atomic<bool> connected{false};  // writes wait in the queue until then
     // Keeps the I/O thread running after a hang-up ended the read loop, so close() and
     // setBaudRate() always find a thread to run on.
     asio::executor_work_guard<asio::io_context::executor_type> work{io.get_executor()};
@@ -41,7 +53,8 @@ struct AsyncSerial::State {
     mutable std::mutex lineMutex;  // guards `line`, which open() and close() replace
     LinePtr line;
     bool error = false;
-    mutable std::mutex errorMutex;
+    std::string failure;
+    mutable std::mutex errorMutex;  // guards `error` and `failure`
     std::atomic<size_t> writesStarted{0};
     ReadCallback callback;
     std::mutex callbackMutex;  // the callback is cleared from the GUI thread while reads run
@@ -49,10 +62,26 @@ struct AsyncSerial::State {
 
 std::string PlatformPortName(const std::string& name) {
 #ifdef _WIN32
-    if (!name.empty() && name[0] != '\\') return "\\\\.\\" + name;
+    if (!name.empty() && name[0] != '\\' && !IsNetworkPortName(name)) return "\\\\.\\" + name;
 #endif
     return name;
 }
+
+namespace {
+// Runs `work` on whichever stream the line has.
+template <typename L, typename Work>
+void OnStream(L& line, Work&& work) {
+    if (line.network)
+        work(line.socket);
+    else
+        work(line.port);
+}
+
+std::string Why(const boost::system::error_code& error) {
+    if (error == asio::error::eof) return "the connection was closed";
+    return error.message();
+}
+}  // namespace
 
 AsyncSerial::AsyncSerial() : state_(std::make_shared<State>()) {}
 
@@ -98,13 +127,45 @@ void AsyncSerial::open(const std::string& device, unsigned baudRate, Parity pari
         // how the previous port ended does not matter to the new one
     }
     setErrorStatus(true);  // cleared once everything below worked
+    setFailure("");
     auto line = std::make_shared<Line>();
+    if (IsNetworkPortName(device)) {
+        line->network = ParseNetworkPort(device);
+        if (!line->network) {
+            setFailure("not a port server's HOST:PORT");
+            throw boost::system::system_error(asio::error::invalid_argument, device);
+        }
+        if (line->network->rfc2217) line->telnet = std::make_unique<TelnetCodec>();
+    }
     Line* l = line.get();
     line->thread = std::thread([l] { l->io.run(); });
+    if (!line->network) openSerial(*line, device, baudRate, parity, size, flow, stop);
+    state_->writesStarted = 0;
+    line->open = true;
+    {
+        std::lock_guard<std::mutex> lock(state_->lineMutex);
+        state_->line = line;
+    }
+    if (line->network) {
+        // Said first, before anything the transfer writes: the far port's line settings.
+        if (line->telnet) {
+            std::string greeting = line->telnet->Greeting(baudRate);
+            queueBytes(*line, greeting.data(), greeting.size());
+        }
+        asio::post(line->io, [this, l] { doConnect(*l); });
+    } else {
+        asio::post(line->io, [this, l] { doRead(*l); });
+    }
+    setErrorStatus(false);
+}
+
+// Opens and sets up the device on the line's thread; throws (with the thread ended) on failure.
+void AsyncSerial::openSerial(Line& line, const std::string& device, unsigned baudRate,
+                             Parity parity, CharacterSize size, FlowControl flow, StopBits stop) {
     boost::system::error_code error;
     const char* step = "open";
-    RunOnLine(*line, [&] {
-        asio::serial_port& port = line->port;
+    RunOnLine(line, [&] {
+        asio::serial_port& port = line.port;
         port.open(PlatformPortName(device), error);
 #ifdef __unix__
         // Exclusive, as a port is on Windows: other programs (and Lumo's port probe) see it
@@ -124,18 +185,41 @@ void AsyncSerial::open(const std::string& device, unsigned baudRate, Parity pari
         if (error) port.close(ignored);
     });
     if (error) {
-        line->work.reset();
-        line->thread.join();
+        setFailure(error.message());
+        line.work.reset();
+        line.thread.join();
         throw boost::system::system_error(error, step);
     }
-    state_->writesStarted = 0;
-    line->open = true;
-    {
-        std::lock_guard<std::mutex> lock(state_->lineMutex);
-        state_->line = line;
-    }
-    asio::post(line->io, [this, l] { doRead(*l); });
-    setErrorStatus(false);
+    line.connected = true;
+}
+
+void AsyncSerial::doConnect(Line& line) {
+    line.resolver.async_resolve(
+        line.network->host, line.network->service,
+        [this, &line](const boost::system::error_code& error, tcp::resolver::results_type found) {
+            if (error) return lineFailed(line, Why(error));
+            asio::async_connect(
+                line.socket, found,
+                [this, &line](const boost::system::error_code& error, const tcp::endpoint&) {
+                    if (error) return lineFailed(line, Why(error));
+                    boost::system::error_code ignored;
+                    // Records are short and each waits for its answer: no Nagle delay.
+                    line.socket.set_option(tcp::no_delay(true), ignored);
+                    line.connected = true;
+                    doRead(line);
+                    doWrite(line);
+                });
+        });
+}
+
+// On the I/O thread: the line is gone (a hang-up, a dropped or refused connection). Work
+// cancelled by close() ends here too, and is no failure.
+void AsyncSerial::lineFailed(Line& line, const std::string& why) {
+    if (!line.open) return;
+    setFailure(why);
+    setErrorStatus(true);
+    line.open = false;
+    doClose(line);
 }
 
 bool AsyncSerial::isOpen() const {
@@ -157,14 +241,31 @@ void AsyncSerial::setErrorStatus(bool error) {
     state_->error = error;
 }
 
+std::string AsyncSerial::failure() const {
+    std::lock_guard<std::mutex> lock(state_->errorMutex);
+    return state_->failure;
+}
+
+void AsyncSerial::setFailure(const std::string& why) {
+    std::lock_guard<std::mutex> lock(state_->errorMutex);
+    state_->failure = why;
+}
+
 void AsyncSerial::write(const char* data, size_t size) {
     LinePtr line = CurrentLine();
     if (!line) return;
+    if (!line->telnet) return queueBytes(*line, data, size);
+    std::string escaped = TelnetCodec::Escape(data, size);
+    queueBytes(*line, escaped.data(), escaped.size());
+}
+
+// Bytes as they go on the wire, after everything queued before them.
+void AsyncSerial::queueBytes(Line& line, const char* data, size_t size) {
     {
-        std::lock_guard<std::mutex> lock(line->writeQueueMutex);
-        line->writeQueue.insert(line->writeQueue.end(), data, data + size);
+        std::lock_guard<std::mutex> lock(line.writeQueueMutex);
+        line.writeQueue.insert(line.writeQueue.end(), data, data + size);
     }
-    asio::post(line->io, [this, l = line.get()] { doWrite(*l); });
+    asio::post(line.io, [this, &line] { doWrite(line); });
 }
 
 void AsyncSerial::writeString(const std::string& text) {
@@ -174,6 +275,11 @@ void AsyncSerial::writeString(const std::string& text) {
 void AsyncSerial::setBaudRate(unsigned baudRate) {
     LinePtr line = CurrentLine();
     if (!line) throw boost::system::system_error(asio::error::bad_descriptor, "set_option");
+    if (line->network) {
+        std::string command = line->telnet ? TelnetCodec::BaudCommand(baudRate) : std::string();
+        if (!command.empty()) queueBytes(*line, command.data(), command.size());
+        return;
+    }
     // Asio allows no other operation on a port from another thread while a read is pending.
     boost::system::error_code error;
     RunOnLine(*line,
@@ -187,7 +293,8 @@ void AsyncSerial::close() {
     // What was written just before closing (an end record, say) still goes out: wait a little
     // for the queue to drain unless the line is already dead.
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (line->open && !errorStatus() && std::chrono::steady_clock::now() < deadline) {
+    while (line->open && line->connected && !errorStatus() &&
+           std::chrono::steady_clock::now() < deadline) {
         {
             std::lock_guard<std::mutex> lock(line->writeQueueMutex);
             if (!line->writeBuffer && line->writeQueue.empty()) break;
@@ -220,26 +327,29 @@ void AsyncSerial::clearReadCallback() {
 }
 
 void AsyncSerial::doRead(Line& line) {
-    line.port.async_read_some(asio::buffer(line.readBuffer, sizeof(line.readBuffer)),
-                              [this, &line](const boost::system::error_code& error, size_t count) {
-                                  readEnd(line, error, count);
-                              });
+    OnStream(line, [this, &line](auto& stream) {
+        stream.async_read_some(asio::buffer(line.readBuffer, sizeof(line.readBuffer)),
+                               [this, &line](const boost::system::error_code& error, size_t count) {
+                                   readEnd(line, error, count);
+                               });
+    });
 }
 
 void AsyncSerial::readEnd(Line& line, const boost::system::error_code& error, size_t count) {
-    if (error) {
-        // A read that fails while the port is open means the line is gone (a hang-up, an
-        // unplugged adapter); during close() it is the cancelled read and ends the loop.
-        if (line.open) {
-            setErrorStatus(true);
-            line.open = false;
-            doClose(line);
-        }
-        return;
+    // A read that fails while the port is open means the line is gone (a hang-up, an
+    // unplugged adapter, a closed connection); during close() it is the cancelled read.
+    if (error) return lineFailed(line, Why(error));
+    const char* data = line.readBuffer;
+    std::string decoded, replies;
+    if (line.telnet) {
+        line.telnet->Decode(line.readBuffer, count, decoded, replies);
+        if (!replies.empty()) queueBytes(line, replies.data(), replies.size());
+        data = decoded.data();
+        count = decoded.size();
     }
-    {
+    if (count > 0) {
         std::lock_guard<std::mutex> lock(state_->callbackMutex);
-        if (state_->callback) state_->callback(line.readBuffer, count);
+        if (state_->callback) state_->callback(data, count);
     }
     doRead(line);
 }
@@ -250,7 +360,8 @@ void AsyncSerial::doWrite(Line& line) {
         line.writeQueue.clear();  // the line is gone: nothing will ever leave
         return;
     }
-    if (line.writeBuffer || line.writeQueue.empty()) return;  // one write at a time
+    // One write at a time, and none before the connection is made.
+    if (!line.connected || line.writeBuffer || line.writeQueue.empty()) return;
     startQueuedWrite(line);
 }
 
@@ -261,9 +372,12 @@ void AsyncSerial::startQueuedWrite(Line& line) {
     std::copy(line.writeQueue.begin(), line.writeQueue.end(), line.writeBuffer.get());
     line.writeQueue.clear();
     ++state_->writesStarted;
-    asio::async_write(
-        line.port, asio::buffer(line.writeBuffer.get(), line.writeBufferSize),
-        [this, &line](const boost::system::error_code& error, size_t) { writeEnd(line, error); });
+    OnStream(line, [this, &line](auto& stream) {
+        asio::async_write(stream, asio::buffer(line.writeBuffer.get(), line.writeBufferSize),
+                          [this, &line](const boost::system::error_code& error, size_t) {
+                              writeEnd(line, error);
+                          });
+    });
 }
 
 void AsyncSerial::writeEnd(Line& line, const boost::system::error_code& error) {
@@ -272,10 +386,8 @@ void AsyncSerial::writeEnd(Line& line, const boost::system::error_code& error) {
     line.writeBufferSize = 0;
     if (error == asio::error::operation_aborted && !line.open) return;  // cancelled by close()
     if (error) {
-        setErrorStatus(true);
-        line.open = false;
         line.writeQueue.clear();
-        doClose(line);
+        lineFailed(line, Why(error));
         return;
     }
     if (!line.writeQueue.empty()) startQueuedWrite(line);
@@ -283,6 +395,13 @@ void AsyncSerial::writeEnd(Line& line, const boost::system::error_code& error) {
 
 // Runs on the I/O thread only; a port the line's failure already closed is left alone.
 void AsyncSerial::doClose(Line& line) {
+    if (line.network) {
+        // The far end's errors at closing are no concern of the transfer's.
+        boost::system::error_code ignored;
+        line.resolver.cancel();
+        line.socket.close(ignored);
+        return;
+    }
     if (!line.port.is_open()) return;
     boost::system::error_code error;
     line.port.cancel(error);

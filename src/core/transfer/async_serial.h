@@ -1,6 +1,11 @@
 // The serial link: a port, one background I/O thread, a read loop of 512-byte reads and a
 // write queue that coalesces everything queued while a write is in flight. Only this layer
 // throws (a port that cannot be opened, an error found at close).
+//
+// A port named tcp://HOST:PORT or rfc2217://HOST:PORT is a TCP connection to a port server
+// instead; the link connects in the background, so that what is written before it is
+// connected waits in the queue, and a connection that fails or is dropped looks to the
+// transfer as a local port does when its adapter is pulled out: errorStatus() turns true.
 #pragma once
 
 #include <boost/asio/serial_port_base.hpp>
@@ -9,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,7 +37,8 @@ class AsyncSerial {
     AsyncSerial& operator=(const AsyncSerial&) = delete;
     virtual ~AsyncSerial();
 
-    // Opens the port (closing it first when open); throws boost::system::system_error.
+    // Opens the port (closing it first when open); throws boost::system::system_error. A
+    // network port throws only for a malformed name: its connection is made afterwards.
     void open(const std::string& device, unsigned baudRate, Parity parity = Parity(Parity::none),
               CharacterSize size = CharacterSize(8),
               FlowControl flow = FlowControl(FlowControl::none),
@@ -43,7 +50,9 @@ class AsyncSerial {
     // while no port is open are dropped.
     void write(const char* data, size_t size);
     void writeString(const std::string& text);
-    // Applies a new baud rate to the open port (on the I/O thread; returns once applied).
+    // Applies a new baud rate to the open port (on the I/O thread; returns once applied). On an
+    // RFC 2217 port the command leaves in order with the data around it; a raw TCP port keeps
+    // the server's rate.
     void setBaudRate(unsigned baudRate);
     // Stops the I/O thread and closes the port; throws when an error was found. The link can be
     // opened again afterwards, also after a hang-up.
@@ -51,11 +60,14 @@ class AsyncSerial {
     // How many writes went to the port since it was opened (for diagnostics: everything queued
     // while a write is in flight leaves in the next single write).
     size_t writesStarted() const;
+    // Why the line failed or could not be opened, as the system words it; empty while well.
+    std::string failure() const;
 
   protected:
     void setReadCallback(const ReadCallback& callback);
     void clearReadCallback();
     void setErrorStatus(bool error);
+    void setFailure(const std::string& why);
 
   private:
     // One opening of the port: its I/O context, thread and queues. Work left over from one
@@ -66,6 +78,11 @@ class AsyncSerial {
     LinePtr CurrentLine() const;
     // Runs `work` on the line's I/O thread and waits for it; rethrows what it threw.
     void RunOnLine(Line& line, const std::function<void()>& work);
+    void openSerial(Line& line, const std::string& device, unsigned baudRate, Parity parity,
+                    CharacterSize size, FlowControl flow, StopBits stop);
+    void doConnect(Line& line);
+    void lineFailed(Line& line, const std::string& why);
+    void queueBytes(Line& line, const char* data, size_t size);
     void doRead(Line& line);
     void readEnd(Line& line, const boost::system::error_code& error, size_t count);
     void doWrite(Line& line);
@@ -90,6 +107,7 @@ class CallbackAsyncSerial : public AsyncSerial {
 
 // The platform's name for a port: on Windows a name that does not begin with a backslash is
 // opened as "\\.\" + name (which makes COM10 and above work); elsewhere names are device paths.
+// Network names are kept as they are.
 std::string PlatformPortName(const std::string& name);
 
 }  // namespace lumo

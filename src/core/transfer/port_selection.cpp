@@ -1,5 +1,9 @@
 #include "transfer/port_selection.h"
 
+#include "transfer/network_port.h"
+
+#include <wx/tokenzr.h>
+
 #include <algorithm>
 
 namespace lumo {
@@ -7,24 +11,62 @@ namespace lumo {
 const char* const kOtherPortEntry = "Other device...";
 
 namespace {
+constexpr const char* kChosenPortKey = "Port/Chosen";
+constexpr const char* kTypedPortsKey = "Port/Typed";  // one a line
+constexpr size_t kMostTypedPorts = 32;
+
 bool Contains(const std::vector<wxString>& list, const wxString& text) {
     return std::find(list.begin(), list.end(), text) != list.end();
 }
 
 }  // namespace
 
+wxString NetworkPortProblem(const wxString& name) {
+    std::string text(name.utf8_str());
+    if (!IsNetworkPortName(text) || ParseNetworkPort(text)) return wxString();
+    return name +
+           " is not a port on another machine.\n"
+           "Write tcp://HOST:PORT or rfc2217://HOST:PORT, with a PORT from 1 to 65535.";
+}
+
 std::optional<wxString> AskForDevice(Dialogs& dialogs) {
     std::optional<wxString> typed =
-        dialogs.AskText("<-- Serial Port Device -->", "Device path (e.g. /dev/serial/by-id/...):");
+        dialogs.AskText("<-- Serial Port Device -->",
+                        "Device path (e.g. /dev/serial/by-id/...),\n"
+                        "or a port on another machine (tcp://HOST:PORT or rfc2217://HOST:PORT):");
     if (!typed) return std::nullopt;
     wxString path = typed->Strip(wxString::both);
     if (path.empty()) return std::nullopt;
-    wxString problem = PortProblem(ProbePort(path));
+    // A port on another machine is not tried here: its server may serve one client only, and
+    // the transfer says clearly enough when nobody answers.
+    wxString problem = NetworkPortProblem(path);
+    if (!IsNetworkPortName(std::string(path.utf8_str()))) problem = PortProblem(ProbePort(path));
     if (!problem.empty()) {
         dialogs.Message(problem, "Serial Port", DialogIcon::Exclamation);
         return std::nullopt;
     }
     return path;
+}
+
+void RememberPort(Settings& settings, const PortSelection& selection) {
+    settings.WriteString(kChosenPortKey, selection.name);
+    wxString typed;
+    for (const wxString& port : selection.typedPorts)
+        typed << port << "\n";
+    settings.WriteString(kTypedPortsKey, typed);
+}
+
+PortSelection RecalledPort(const Settings& settings) {
+    PortSelection selection;
+    wxString chosen = settings.ReadString(kChosenPortKey, "none").Strip(wxString::both);
+    if (!chosen.empty()) selection.name = chosen;
+    wxStringTokenizer lines(settings.ReadString(kTypedPortsKey, ""), "\n");
+    while (lines.HasMoreTokens() && selection.typedPorts.size() < kMostTypedPorts) {
+        wxString port = lines.GetNextToken().Strip(wxString::both);
+        if (!port.empty() && !Contains(selection.typedPorts, port))
+            selection.typedPorts.push_back(port);
+    }
+    return selection;
 }
 
 std::vector<wxString> OfferedPorts(const PortSelection& selection,

@@ -3,6 +3,7 @@
 
 #include "transfer/port_probe.h"
 #include "util/dialogs.h"
+#include "util/settings.h"
 
 namespace lumo {
 
@@ -21,9 +22,16 @@ struct PortSelection {
 // The available ports, then the ports typed earlier that are not among them.
 std::vector<wxString> OfferedPorts(const PortSelection& selection,
                                    const std::vector<PortProbeResult>& probed);
-// Asks for a device path; nothing when cancelled, blank, or not a port Lumo can open (after
-// saying why).
+// Why a name in the form of a network port is not a usable one; "" when it is, or is not in that
+// form.
+wxString NetworkPortProblem(const wxString& name);
+// Asks for a device path or a network port; nothing when cancelled, blank, or not a port Lumo can
+// open (after saying why).
 std::optional<wxString> AskForDevice(Dialogs& dialogs);
+
+// The port chosen in the dialog and the ports typed there, kept for the next run.
+void RememberPort(Settings& settings, const PortSelection& selection);
+PortSelection RecalledPort(const Settings& settings);
 
 // Offers the available ports, the ports typed earlier and "Other device..."; tells the user
 // first when ports exist that they may not open. Returns true when a port was chosen.

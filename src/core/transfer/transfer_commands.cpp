@@ -48,8 +48,12 @@ TransferOutcome Ended(int status, const wxString& text, DialogIcon icon) {
     return outcome;
 }
 
-TransferOutcome Failure(int status, const wxString& text) {
-    return Ended(status, text, DialogIcon::Error);
+// A port on another machine names itself and what became of its connection, so that the
+// user of a fleet knows which bench to look at.
+TransferOutcome Failure(int status, const wxString& text, const wxAsyncSerial& link) {
+    wxString trouble = link.NetworkTrouble();
+    if (!trouble.empty()) LUMO_LOG(kUnit, " . Port %s", trouble);
+    return Ended(status, trouble.empty() ? text : text + "\n" + trouble, DialogIcon::Error);
 }
 
 // The box's text for a failure, by kind of session: the analog radios word some errors their
@@ -106,7 +110,7 @@ TransferOutcome Outcome(TransferContext& c, int status, int mode, bool digital, 
         case kTransferTimeout: c.Log("<Timeout>\n"); break;
         default: break;
     }
-    return Failure(status, FailureText(c, status, digital));
+    return Failure(status, FailureText(c, status, digital), *c.serial);
 }
 }  // namespace
 
@@ -126,9 +130,10 @@ bool UsesDigitalSession(const Page& page) {
     return RadioFactsOf(page.params.radio).digitalSession;
 }
 
-TransferOutcome PortFailure(const Page& page) {
+TransferOutcome PortFailure(const Page& page, const wxAsyncSerial& link) {
     TransferContext c;
-    return Failure(kTransferPortError, FailureText(c, kTransferPortError, UsesDigitalSession(page)));
+    return Failure(kTransferPortError, FailureText(c, kTransferPortError, UsesDigitalSession(page)),
+                   link);
 }
 
 std::unique_ptr<wxAsyncSerial> OpenRadioPort(const wxString& port) {
@@ -175,7 +180,7 @@ TransferOutcome TransferData(TransferEnvironment& env, Page& page, int mode, con
     progress->SetRange(page.grid.RowCount());
     progress->SetValue(0);
     std::unique_ptr<wxAsyncSerial> link = OpenRadioPort(port);
-    if (!link->IsOpen()) return PortFailure(page);
+    if (!link->IsOpen()) return PortFailure(page, *link);
     HeldRadio forgotten;  // without one from the program, this transfer's radio is forgotten
     SessionSetup setup;
     setup.link = link.get();

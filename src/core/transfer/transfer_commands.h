@@ -48,16 +48,16 @@ struct SessionSetup {
     wxAsyncSerial* link = nullptr;
     TransferProgress* progress = nullptr;
     HeldRadio* held = nullptr;
-    bool keepRadioId = false;    // a read that leaves the radio's ID as it is
+    bool keepRadioId = false;  // a read that leaves the radio's ID as it is
     // A later session of one command on the port: it adds to the transfer log and starts the
     // line afresh (its speed, nothing unread).
     bool laterSession = false;
-    bool closingPause = true;    // the pause that shows "Transfer Complete."
+    bool closingPause = true;  // the pause that shows "Transfer Complete."
 };
 TransferOutcome RunTransfer(const TransferEnvironment& env, const SessionSetup& setup, Page& page,
                             int mode);
 // "Invalid COM Port (or Port in use)": the outcome of a port that did not open.
-TransferOutcome PortFailure(const Page& page);
+TransferOutcome PortFailure(const Page& page, const wxAsyncSerial& link);
 // The port as a link at the line's speed; test IsOpen().
 std::unique_ptr<wxAsyncSerial> OpenRadioPort(const wxString& port);
 

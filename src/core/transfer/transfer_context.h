@@ -46,11 +46,11 @@ struct TransferContext {
     int retries = 0;
     int protocolIndex = 0;
     int protocolVersion = 1;
-    int memories = 0;       // memories written or read
-    int erased = 0;         // memories erased one by one
+    int memories = 0;              // memories written or read
+    int erased = 0;                // memories erased one by one
     std::vector<int> writtenRows;  // the rows whose memories the radio took
     wxString radioId;              // the ID the radio reported
-    bool counting = false;  // the gauge shows a count, which a pulse would hide
+    bool counting = false;         // the gauge shows a count, which a pulse would hide
     wxFFile log;
     wxFFile hardware;
 

@@ -1,5 +1,7 @@
 #include "transfer/wx_async_serial.h"
 
+#include "transfer/network_port.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -42,6 +44,7 @@ wxAsyncSerial::~wxAsyncSerial() {
 
 bool wxAsyncSerial::Open(const wxString& portName, unsigned baudRate) {
     serial_->clearCallback();
+    portName_ = portName;
     try {
         serial_->open(std::string(portName.mb_str()), baudRate);
     } catch (const boost::system::system_error& error) {
@@ -107,6 +110,12 @@ bool wxAsyncSerial::IsOpen() const {
 }
 bool wxAsyncSerial::ErrorStatus() const {
     return serial_->errorStatus();
+}
+
+wxString wxAsyncSerial::NetworkTrouble() const {
+    if (!IsNetworkPortName(std::string(portName_.utf8_str()))) return wxString();
+    wxString failure = wxString::FromUTF8(serial_->failure());
+    return failure.empty() ? portName_ : portName_ + ": " + failure;
 }
 
 }  // namespace lumo

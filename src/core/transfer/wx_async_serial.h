@@ -31,6 +31,9 @@ class wxAsyncSerial : public wxObject {
     bool ErrorStatus() const;
     // Why the last Open or SetBaudRate failed, for the log.
     wxString LastError() const { return lastError_; }
+    // For a port on another machine, its name and what went wrong with the connection, if
+    // anything ("tcp://bench2:3001: Connection refused"), for the user; empty for a local port.
+    wxString NetworkTrouble() const;
 
   private:
     // What the I/O thread hands over: bytes not yet read and the wake-up of a waiting transfer.
@@ -39,6 +42,7 @@ class wxAsyncSerial : public wxObject {
     std::shared_ptr<CallbackAsyncSerial> serial_;
     std::shared_ptr<Inbox> inbox_;
     wxString lastError_;
+    wxString portName_;
 };
 
 }  // namespace lumo
