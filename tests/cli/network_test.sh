@@ -43,9 +43,13 @@ cat > "$WORK/ser2net.yaml" <<YAML
 connection: &bench1
   accepter: tcp,127.0.0.1,$RAW
   connector: serialdev,$(dev bench1),9600n81,local
+  options:
+    chardelay: false
 connection: &bench2
   accepter: telnet(rfc2217),tcp,127.0.0.1,$TELNET
   connector: serialdev,$(dev bench2),9600n81,local
+  options:
+    chardelay: false
 YAML
 ser2net -n -d -c "$WORK/ser2net.yaml" -P "$WORK/ser2net.pid" > "$WORK/ser2net.out" 2>&1 &
 PIDS+=($!)

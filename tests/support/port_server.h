@@ -53,6 +53,9 @@ class Ser2net {
     struct Device {
         std::string path;
         bool rfc2217 = false;
+        // ser2net's own default: it holds what the device sends for the time of two
+        // characters, at least a millisecond, before passing it on.
+        bool chardelay = false;
     };
 
     // Starts ser2net with one port per device; Ok() tells whether it listens on all of them.
@@ -65,7 +68,8 @@ class Ser2net {
             out << "connection: &port" << i
                 << "\n  accepter: " << (devices[i].rfc2217 ? "telnet(rfc2217),tcp," : "tcp,")
                 << "127.0.0.1," << ports_[i] << "\n  connector: serialdev," << devices[i].path
-                << ",9600n81,local\n  options:\n    kickolduser: true\n";
+                << ",9600n81,local\n  options:\n    kickolduser: true\n    chardelay: "
+                << (devices[i].chardelay ? "true" : "false") << "\n";
             names_.push_back(std::string(devices[i].rfc2217 ? "rfc2217" : "tcp") +
                              "://127.0.0.1:" + std::to_string(ports_[i]));
         }
