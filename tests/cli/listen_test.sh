@@ -53,6 +53,7 @@ for client in first next; do
 done
 
 while IFS='|' read -r name status args; do
+  # shellcheck disable=SC2086  # the table's arguments split at the spaces
   timeout 10 "$SIM" digital $args > /dev/null 2> "$WORK/err.txt"
   check "$name" test $? -eq "$status" -a "$(wc -l < "$WORK/err.txt")" -eq 1
 done <<EOF
