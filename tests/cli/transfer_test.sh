@@ -16,6 +16,8 @@ trap cleanup EXIT
 source "$(dirname "$0")/checks.sh"
 # Waits (bounded) until the simulator has printed its device.
 start_radio() {
+  # The previous simulator's device must not be taken for this one's before it starts.
+  rm -f "$WORK/sim.out"
   "$SIM" "$@" > "$WORK/sim.out" 2>&1 &
   SIM_PID=$!
   for _ in $(seq 100); do

@@ -1,5 +1,5 @@
-// lumo-radio-sim: a Norv radio in its PC download mode, on a pseudo-terminal, for trying Lumo
-// without a radio and for testing it. Prints the device to open as its first line.
+// lumo-radio-sim: a Norv radio in its PC download mode, on a pseudo-terminal or a TCP port, for
+// trying Lumo without a radio and for testing it. Prints the device to open as its first line.
 #include "model/catalogue.h"
 #include "sim_server.h"
 #include "util/program_options.h"
@@ -36,6 +36,8 @@ const char* const kUsage =
     "  --firmware HEX6     firmware version (default 020100; 01xxxx forbids V2 records)\n"
     "  --modes HEX2        operating modes (default 70)\n"
     "  --link PATH         also make PATH a symbolic link to the device\n"
+    "  --listen PORT       serve on TCP PORT (0: a free one) instead of a pseudo-terminal;\n"
+    "                      prints tcp://localhost:PORT, one connection at a time\n"
     "  --transcript FILE   write every line received (<) and sent (>)\n"
     "  --memory FILE       load the radio's memory from FILE and save it there on exit\n"
     "Faults:\n"
@@ -46,7 +48,7 @@ const char* const kUsage =
     "  --refuse ADDR       refuse the memory record of this address\n"
     "  --corrupt ADDR      store the memory of this address (analog: this memory number)\n"
     "                      with one character of its name changed\n"
-    "  --drop-after N      hang up after N replies\n"
+    "  --drop-after N      hang up after N replies (TCP: of each connection)\n"
     "  --purge-busy N      busy replies before a purge is done (default 2; -1: never done)\n"
     "\n"
     "  --version           print the program's version\n"
@@ -59,6 +61,7 @@ const wxCmdLineEntryDesc kOptions[] = {
     {wxCMD_LINE_OPTION, nullptr, "firmware", "firmware version", wxCMD_LINE_VAL_STRING, 0},
     {wxCMD_LINE_OPTION, nullptr, "modes", "operating modes", wxCMD_LINE_VAL_STRING, 0},
     {wxCMD_LINE_OPTION, nullptr, "link", "a link to the device", wxCMD_LINE_VAL_STRING, 0},
+    {wxCMD_LINE_OPTION, nullptr, "listen", "a TCP port", wxCMD_LINE_VAL_NUMBER, 0},
     {wxCMD_LINE_OPTION, nullptr, "transcript", "the transcript", wxCMD_LINE_VAL_STRING, 0},
     {wxCMD_LINE_OPTION, nullptr, "memory", "the memory file", wxCMD_LINE_VAL_STRING, 0},
     {wxCMD_LINE_SWITCH, nullptr, "no-reply", "never answer", wxCMD_LINE_VAL_NONE, 0},
@@ -77,6 +80,7 @@ const wxCmdLineEntryDesc kOptions[] = {
 struct Options {
     bool digital = true;
     std::string radio, link, transcript, memory;
+    int listen = -1;  // the TCP port, -1 for a pseudo-terminal
     DigitalSettings settings;
     Faults faults;
 };
@@ -105,6 +109,15 @@ long HexValue(const wxString& text, size_t digits) {
     return static_cast<long>(value);
 }
 
+void SetListen(const wxCmdLineParser& parser, Options& o) {
+    long port = 0;
+    if (!parser.Found("listen", &port)) return;
+    if (port < 0 || port > 65535) throw UsageError("--listen takes a port from 0 to 65535");
+    // A link names a device file; a TCP port has none.
+    if (!o.link.empty()) throw UsageError("--link and --listen do not go together");
+    o.listen = static_cast<int>(port);
+}
+
 Options OptionsOf(const wxCmdLineParser& parser) {
     Options o;
     wxString kind = parser.GetParamCount() > 0 ? parser.GetParam(0) : wxString();
@@ -123,6 +136,7 @@ Options OptionsOf(const wxCmdLineParser& parser) {
         if (o.settings.modes < 0) throw UsageError("--modes takes two hexadecimal digits");
     }
     if (parser.Found("link", &text)) o.link = Text(text);
+    SetListen(parser, o);
     if (parser.Found("transcript", &text)) o.transcript = Text(text);
     if (parser.Found("memory", &text)) o.memory = Text(text);
     o.faults.noReply = parser.Found("no-reply");
@@ -188,7 +202,9 @@ int main(int argc, char** argv) {
                                                    options.settings.corruptedAddress);
         SimServer server(std::move(digital), std::move(analog), options.faults);
         std::string error;
-        if (!server.Open(options.link, &error)) {
+        bool opened = options.listen >= 0 ? server.Listen(options.listen, &error)
+                                          : server.Open(options.link, &error);
+        if (!opened) {
             std::fprintf(stderr, "lumo-radio-sim: %s\n", error.c_str());
             return 1;
         }

@@ -1,7 +1,11 @@
 #include "sim_server.h"
 
+#include "line_speed.h"
+#include "tcp_listener.h"
+
 #include <poll.h>
 #include <pty.h>
+#include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 #include <cerrno>
@@ -15,7 +19,8 @@ SimServer::SimServer(std::unique_ptr<DigitalRadio> digital, std::unique_ptr<Anal
 
 SimServer::~SimServer() {
     Stop();
-    if (master_ >= 0) close(master_);
+    if (line_ >= 0) close(line_);
+    if (listener_ >= 0) close(listener_);
     if (!link_.empty()) unlink(link_.c_str());
 }
 
@@ -34,8 +39,8 @@ int OpenRawPseudoTerminal(std::string& slavePath) {
 }
 
 bool SimServer::Open(const std::string& linkPath, std::string* error) {
-    master_ = OpenRawPseudoTerminal(device_);
-    if (master_ < 0) {
+    line_ = OpenRawPseudoTerminal(device_);
+    if (line_ < 0) {
         if (error) *error = "cannot open a pseudo-terminal";
         return false;
     }
@@ -47,6 +52,17 @@ bool SimServer::Open(const std::string& linkPath, std::string* error) {
         }
         link_ = linkPath;
     }
+    return true;
+}
+
+bool SimServer::Listen(int port, std::string* error) {
+    if (port < 0 || port > 65535) {
+        if (error) *error = "the port is a number from 0 to 65535";
+        return false;
+    }
+    listener_ = OpenTcpListener(port, listeningPort_, error);
+    if (listener_ < 0) return false;
+    device_ = "tcp://localhost:" + std::to_string(listeningPort_);
     return true;
 }
 
@@ -65,15 +81,23 @@ void SimServer::Note(char direction, const std::string& text) {
     transcript_.flush();
 }
 
+void SimServer::Write(const char* data, size_t size) {
+    // A peer gone from a socket must not raise SIGPIPE: the read that follows sees the hang-up.
+    if (listener_ >= 0)
+        (void)!send(line_, data, size, MSG_NOSIGNAL);
+    else
+        (void)!write(line_, data, size);
+}
+
 void SimServer::Send(const std::string& chunk) {
-    if (master_ < 0) return;
+    if (line_ < 0) return;
     Note('>', chunk);
     if (!faults_.split) {
-        (void)!write(master_, chunk.data(), chunk.size());
+        Write(chunk.data(), chunk.size());
         return;
     }
     for (char c : chunk) {
-        (void)!write(master_, &c, 1);
+        Write(&c, 1);
         std::this_thread::sleep_for(std::chrono::microseconds(300));
     }
 }
@@ -112,8 +136,7 @@ void SimServer::HandleBytes(const std::string& bytes) {
         if (faults_.dropAfter >= 0 && ++replies_ >= faults_.dropAfter) {
             // The line goes dead in the middle of the transfer.
             Note('!', "hang-up");
-            close(master_);
-            master_ = -1;
+            CloseLine();
             return;
         }
     }
@@ -124,26 +147,53 @@ bool SimServer::BusyWithoutEnd() {
     return digital_ && digital_->BusyWithoutEnd();
 }
 
+void SimServer::CloseLine() {
+    close(line_);
+    line_ = -1;
+}
+
+// A new client takes the line over from the one before, which is closed; it starts with no
+// half-received line and its own count of replies before a --drop-after hang-up.
+void SimServer::AcceptLine() {
+    int connection = AcceptConnection(listener_);
+    if (connection < 0) return;
+    if (line_ >= 0) CloseLine();
+    line_ = connection;
+    pendingLine_.clear();
+    replies_ = 0;
+}
+
+void SimServer::NoteLineSpeed() {
+    unsigned baud = BaudOfLine(line_);
+    if (baud == lineBaud_) return;
+    lineBaud_ = baud;
+    Note('=', std::to_string(baud) + " baud");
+}
+
+void SimServer::ReadLine(short events) {
+    if (events & POLLIN) {
+        char buffer[4096];
+        ssize_t n = read(line_, buffer, sizeof(buffer));
+        if (n > 0) return HandleBytes(std::string(buffer, static_cast<size_t>(n)));
+        if (n < 0 && errno == EINTR) return;
+    }
+    // The client hung up: the next connection gets the line.
+    if (listener_ >= 0) return CloseLine();
+    // Nobody has the port open (POLLHUP, EIO): wait for Lumo to open it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+// One loop whichever the line is; poll passes over the entries of a line not (or no longer)
+// open, so with neither it just waits its time.
 void SimServer::Serve(const std::atomic<bool>& stop) {
     while (!stop && !stop_) {
-        if (master_ < 0) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            continue;
-        }
-        pollfd p{master_, POLLIN, 0};
-        int ready = poll(&p, 1, 20);
+        pollfd p[2] = {{line_, POLLIN, 0}, {listener_, POLLIN, 0}};
+        int ready = poll(p, 2, 20);
+        if (listener_ < 0 && line_ >= 0) NoteLineSpeed();
         if (ready == 0 && BusyWithoutEnd()) Send(DigitalRadio::BusyLine() + "\r");
         if (ready <= 0) continue;
-        if (p.revents & POLLIN) {
-            char buffer[4096];
-            ssize_t n = read(master_, buffer, sizeof(buffer));
-            if (n > 0) {
-                HandleBytes(std::string(buffer, static_cast<size_t>(n)));
-                continue;
-            }
-        }
-        // Nobody has the port open (POLLHUP, EIO): wait for Lumo to open it.
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (p[0].revents != 0) ReadLine(p[0].revents);
+        if (p[1].revents & POLLIN) AcceptLine();
     }
 }
 

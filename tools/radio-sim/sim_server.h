@@ -1,4 +1,5 @@
-// The simulator's line: a pseudo-terminal whose slave side Lumo opens as its serial port. The
+// The simulator's line: a pseudo-terminal whose slave side Lumo opens as its serial port, or a
+// TCP port where Lumo connects as it would to a radio behind a network serial server. The
 // server feeds received bytes to a radio, sends its answers, writes the transcript and plays
 // the faults it was asked for.
 #pragma once
@@ -20,7 +21,7 @@ struct Faults {
     int badChecksums = 0;  // the next replies carry a wrong checksum
     bool noise = false;    // a line of noise before every reply
     bool split = false;    // replies leave one byte at a time
-    int dropAfter = -1;    // hang up after this many replies
+    int dropAfter = -1;    // hang up after this many replies (on TCP: of each connection)
 };
 
 // Opens a pseudo-terminal whose slave side is a raw line, as a serial port is, and leaves the
@@ -35,7 +36,18 @@ class SimServer {
 
     // Opens the pseudo-terminal (and a symbolic link to it when asked).
     bool Open(const std::string& linkPath, std::string* error);
+    // Instead of a pseudo-terminal, listens on TCP `port` (0: one the system picks) on every
+    // address. One connection is served at a time: a new one replaces it, and after a hang-up
+    // (either side's) the server waits for the next.
+    bool Listen(int port, std::string* error);
+    // The pseudo-terminal's slave, or "tcp://localhost:PORT" when listening.
     std::string DevicePath() const { return device_; }
+    // The TCP port listened on, -1 for a pseudo-terminal.
+    int ListeningPort() const { return listeningPort_; }
+    // The pseudo-terminal's speed as the serving loop last saw it (it looks on every pass, at
+    // least every 20 ms); 0 before it looks, when listening, or for an unusual speed. The
+    // transcript notes it ("=115200 baud") whenever it changes, the first speed seen included.
+    unsigned LineBaud() const { return lineBaud_; }
     void SetTranscript(const std::string& path);
 
     // Serves until `stop` is set (the program) or Stop() is called (tests).
@@ -51,13 +63,22 @@ class SimServer {
   private:
     void HandleBytes(const std::string& bytes);
     bool BusyWithoutEnd();
+    void ReadLine(short events);
+    void AcceptLine();
+    void CloseLine();
+    void NoteLineSpeed();
+    void Write(const char* data, size_t size);
     void Send(const std::string& chunk);
     void Note(char direction, const std::string& text);
 
     std::unique_ptr<DigitalRadio> digital_;
     std::unique_ptr<AnalogRadio> analog_;
     Faults faults_;
-    int master_ = -1;
+    // The served end: the pseudo-terminal's master or the accepted connection.
+    int line_ = -1;
+    int listener_ = -1;
+    int listeningPort_ = -1;
+    std::atomic<unsigned> lineBaud_{0};
     std::string device_, link_;
     std::string pendingLine_;
     int replies_ = 0;
