@@ -68,9 +68,7 @@ check "the radio behind the raw port keeps the server's speed" \
 
 "$CLI" get VRD-21 --port "rfc2217://127.0.0.1:$TELNET" -o "$WORK/back.lumo" > "$WORK/get.txt" 2>&1
 check "read back through RFC 2217" test $? -eq 0
-"$CLI" export "$WORK/digital.lumo" -o "$WORK/sent.csv" > /dev/null
-"$CLI" export "$WORK/back.lumo" -o "$WORK/back.csv" > /dev/null
-check "what was read back is what was sent" cmp -s "$WORK/sent.csv" "$WORK/back.csv"
+check "what was read back is what was sent" "$CLI" diff "$WORK/digital.lumo" "$WORK/back.lumo"
 
 NOBODY=$(free_port)
 timeout 30 "$CLI" send "$WORK/digital.lumo" --port "tcp://127.0.0.1:$NOBODY" > "$WORK/none.txt" 2>&1
