@@ -5,25 +5,7 @@ set -u
 CLI=$1
 SIM=$2
 DATA=$3
-WORK=$(mktemp -d)
-export XDG_DATA_HOME="$WORK/data"
-PIDS=()
-cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-source "$(dirname "$0")/checks.sh"
-# Starts a simulated radio; its device is the first line of $WORK/NAME.dev (bounded wait).
-start_radio() {  # start_radio NAME SIM-ARGUMENTS...
-  local name=$1; shift
-  "$SIM" "$@" > "$WORK/$name.dev" 2>&1 &
-  PIDS+=($!)
-  for _ in $(seq 100); do [ -s "$WORK/$name.dev" ] && return 0; sleep 0.05; done
-  echo "FAIL radio $name did not start"; exit 1
-}
-dev() { head -n 1 "$WORK/$1.dev"; }
+source "$(dirname "$0")/radios.sh"
 row() { grep "^$(dev "$1")," "$WORK/report.csv"; }
 
 "$CLI" import "$DATA/three-memories.21" VRD-21 -o "$WORK/digital.lumo" > /dev/null

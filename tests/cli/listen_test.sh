@@ -3,24 +3,9 @@
 # hang-up after --drop-after, bad ports refused; on its pseudo-terminal, the speed a client sets.
 set -u
 SIM=$1
-WORK=$(mktemp -d)
-PIDS=()
-cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-source "$(dirname "$0")/checks.sh"
-eventually() {  # eventually COMMAND...: passes once the command does, within five seconds
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.05; done
-  return 1
-}
+source "$(dirname "$0")/radios.sh"
 start_sim() {  # start_sim NAME ARGS...: the simulator's first line in $LINE
-  local out="$WORK/$1.out"
-  shift
-  "$SIM" "$@" > "$out" 2>&1 &
-  PIDS+=($!)
-  eventually grep -qs . "$out" && LINE=$(head -n 1 "$out")
+  start_radio "$@" && LINE=$(dev "$1")
 }
 ask() {  # ask FD: the radio identifies itself to a client on FD
   local reply

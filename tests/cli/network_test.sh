@@ -5,24 +5,7 @@ set -u
 CLI=$1
 SIM=$2
 DATA=$3
-WORK=$(mktemp -d)
-export XDG_DATA_HOME="$WORK/data"
-PIDS=()
-cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-source "$(dirname "$0")/checks.sh"
-start_radio() {  # start_radio NAME SIM-ARGUMENTS...
-  local name=$1; shift
-  "$SIM" "$@" > "$WORK/$name.dev" 2>&1 &
-  PIDS+=($!)
-  for _ in $(seq 100); do [ -s "$WORK/$name.dev" ] && return 0; sleep 0.05; done
-  echo "FAIL radio $name did not start"; exit 1
-}
-dev() { head -n 1 "$WORK/$1.dev"; }
+source "$(dirname "$0")/radios.sh"
 listening() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
 # A port nobody listens on, from a range the system does not hand out on its own.
 free_port() {
@@ -53,7 +36,7 @@ connection: &bench2
 YAML
 ser2net -n -d -c "$WORK/ser2net.yaml" -P "$WORK/ser2net.pid" > "$WORK/ser2net.out" 2>&1 &
 PIDS+=($!)
-for _ in $(seq 200); do listening $RAW && listening $TELNET && break; sleep 0.05; done
+eventually listening $RAW && eventually listening $TELNET
 
 timeout 100 "$CLI" send "$WORK/digital.lumo" --port "$(dev local1)" --port "$(dev local2)" \
   --port "tcp://127.0.0.1:$RAW" --port "rfc2217://127.0.0.1:$TELNET" \
@@ -66,9 +49,12 @@ check "the radio behind RFC 2217 was switched to 115200 baud" grep -qx '=115200 
 check "the radio behind the raw port keeps the server's speed" \
   test "$(grep -c '=115200 baud' "$WORK/bench1.log")" -eq 0
 
-"$CLI" get VRD-21 --port "rfc2217://127.0.0.1:$TELNET" -o "$WORK/back.lumo" > "$WORK/get.txt" 2>&1
-check "read back through RFC 2217" test $? -eq 0
-check "what was read back is what was sent" "$CLI" diff "$WORK/digital.lumo" "$WORK/back.lumo"
+for port in "tcp://127.0.0.1:$RAW" "rfc2217://127.0.0.1:$TELNET"; do
+  "$CLI" get VRD-21 --port "$port" -o "$WORK/back.lumo" > "$WORK/get.txt" 2>&1
+  check "read back through $port" test $? -eq 0
+  check "what was read back through $port is what was sent" \
+    "$CLI" diff "$WORK/digital.lumo" "$WORK/back.lumo"
+done
 
 NOBODY=$(free_port)
 timeout 30 "$CLI" send "$WORK/digital.lumo" --port "tcp://127.0.0.1:$NOBODY" > "$WORK/none.txt" 2>&1

@@ -97,60 +97,28 @@ Page Named(int rows) {
     return page;
 }
 
-// A protocol 2 radio on a pseudo-terminal that ser2net offers raw and with RFC 2217.
+// A radio on a pseudo-terminal that ser2net offers over TCP. (Writing and reading through
+// ser2net, raw and RFC 2217, is tested end to end with lumo-cli.)
 class ThroughSer2net : public SimulatedRadioTest {
   public:
     void ServeBehindSer2net(radiosim::Faults faults = {}) {
         Serve(0, {}, faults);
         std::string device(Port().mb_str());
-        ser2net =
-            std::make_unique<Ser2net>(std::vector<Ser2net::Device>{{device, false}, {device, true}},
-                                      std::string(dir.Path().mb_str()));
+        ser2net = std::make_unique<Ser2net>(std::vector<Ser2net::Device>{{device}},
+                                            std::string(dir.Path().mb_str()));
         ASSERT_TRUE(ser2net->Ok()) << "ser2net did not start";
     }
     wxString Raw() const { return ser2net->Names()[0]; }
-    wxString Rfc2217() const { return ser2net->Names()[1]; }
-    bool SwitchedTo115200() {
-        wxTextFile file;
-        if (!file.Open(dir.Path("transcript"))) return false;
-        for (wxString line = file.GetFirstLine(); !file.Eof(); line = file.GetNextLine())
-            if (line == "=115200 baud") return true;
-        return false;
-    }
     std::unique_ptr<Ser2net> ser2net;
 };
-
-TEST_F(ThroughSer2net, WritesAndReadsBackThroughRawAndRfc2217Ports) {
-    for (bool rfc2217 : {false, true}) {
-        SCOPED_TRACE(rfc2217 ? "rfc2217" : "tcp");
-        ServeBehindSer2net();
-        wxString port = rfc2217 ? Rfc2217() : Raw();
-        Page sent = Named(12);
-        ASSERT_EQ(UploadCommand(env, PlainWrite(), sent, 0, port), kTransferComplete)
-            << dialogs.Messages().back();
-        Page read = MakePage(kVRD21);
-        ASSERT_EQ(DownloadCommand(env, read, 0, port), kTransferComplete)
-            << dialogs.Messages().back();
-        for (int row = 1; row <= 12; ++row)
-            EXPECT_EQ(read.grid.Get(row, DESC), sent.grid.Get(row, DESC));
-        // Only the RFC 2217 port carries the radio's switch to 115200 baud to the far line.
-        EXPECT_EQ(SwitchedTo115200(), rfc2217);
-    }
-}
 
 // Accepts one connection, takes what arrives first and hangs up in good order.
 class HangingUpServer {
   public:
     HangingUpServer() {
-        listener_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof(address);
-        bind(listener_, reinterpret_cast<sockaddr*>(&address), size);
+        listener_ = portserver::BoundSocket(0);
         listen(listener_, 1);
-        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
-        port_ = ntohs(address.sin_port);
+        port_ = portserver::PortOf(listener_);
         thread_ = std::thread([this] {
             int peer = accept(listener_, nullptr, nullptr);
             if (peer < 0) return;

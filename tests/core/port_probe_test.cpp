@@ -191,6 +191,9 @@ TEST(PortChoice, APortOnAnotherMachineIsTakenAsTypedAndRemembered) {
     PortSelection next = RecalledPort(settings);
     EXPECT_EQ(next.name, "rfc2217://bench2:3002");
     EXPECT_EQ(OfferedPorts(next, {}), std::vector<wxString>{"rfc2217://bench2:3002"});
+    PortSelection given;  // lumo --port tcp://bench3:3001
+    given.name = "tcp://bench3:3001";
+    EXPECT_EQ(OfferedPorts(given, {}), std::vector<wxString>{"tcp://bench3:3001"});
 }
 
 TEST(PortChoice, PermissionProblemsAreExplainedBeforeTheChoice) {

@@ -20,17 +20,29 @@ extern char** environ;
 
 namespace portserver {
 
-// A port on 127.0.0.1 that nothing listens on now (the system's choice).
-inline int FreePort() {
+// A TCP socket bound to `port` on 127.0.0.1 (0: one the system picks); -1 when it is taken.
+inline int BoundSocket(int port) {
     int s = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0) return s;
+    close(s);
+    return -1;
+}
+
+inline int PortOf(int socket) {
+    sockaddr_in address{};
     socklen_t size = sizeof(address);
-    int port = -1;
-    if (bind(s, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
-        getsockname(s, reinterpret_cast<sockaddr*>(&address), &size) == 0)
-        port = ntohs(address.sin_port);
+    getsockname(socket, reinterpret_cast<sockaddr*>(&address), &size);
+    return ntohs(address.sin_port);
+}
+
+// A port on 127.0.0.1 that nothing listens on now.
+inline int FreePort() {
+    int s = BoundSocket(0);
+    int port = PortOf(s);
     close(s);
     return port;
 }
@@ -38,14 +50,9 @@ inline int FreePort() {
 // True once something listens on the port: it can no longer be bound. Binding, unlike
 // connecting, does not make ser2net open the device.
 inline bool Listening(int port) {
-    int s = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    bool taken = bind(s, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0;
-    close(s);
-    return taken;
+    int s = BoundSocket(port);
+    if (s >= 0) close(s);
+    return s < 0;
 }
 
 class Ser2net {

@@ -74,6 +74,8 @@ std::vector<wxString> OfferedPorts(const PortSelection& selection,
     std::vector<wxString> ports = AvailablePorts(probed);
     for (const wxString& typed : selection.typedPorts)
         if (!Contains(ports, typed)) ports.push_back(typed);
+    // The port in use (given on the command line, or remembered) stays the one preselected.
+    if (selection.IsChosen() && !Contains(ports, selection.name)) ports.push_back(selection.name);
     return ports;
 }
 

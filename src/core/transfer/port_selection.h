@@ -19,7 +19,7 @@ struct PortSelection {
     bool IsChosen() const { return name != "none"; }
 };
 
-// The available ports, then the ports typed earlier that are not among them.
+// The available ports, then the ports typed earlier and the chosen one, when not among them.
 std::vector<wxString> OfferedPorts(const PortSelection& selection,
                                    const std::vector<PortProbeResult>& probed);
 // Why a name in the form of a network port is not a usable one; "" when it is, or is not in that
