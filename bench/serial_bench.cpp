@@ -86,33 +86,46 @@ static void BM_DecodeRecord(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeRecord)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
+// A simulated digital radio serving on its pseudo-terminal, and a quiet transfer environment
+// on the real clock; `ok` is false, and the benchmark skipped, when no terminal opened.
+struct BenchRadio {
+    radiosim::SimServer server{std::make_unique<radiosim::DigitalRadio>(), nullptr,
+                               radiosim::Faults()};
+    SteadyClock clock;
+    ScriptedDialogs dialogs;
+    TransferEnvironment env;
+    bool ok = false;
+
+    explicit BenchRadio(benchmark::State& state) {
+        std::string error;
+        ok = server.Open("", &error);
+        if (!ok) {
+            state.SkipWithError(error.c_str());
+            return;
+        }
+        server.Start();
+        env.dialogs = &dialogs;
+        env.clock = &clock;
+        env.logPath = env.analogLogPath = "/nonexistent/Lumo.log";
+        env.makeProgress = [](const wxString&) { return std::make_unique<QuietProgress>(); };
+    }
+    wxString Port() const { return server.DevicePath(); }
+};
+
 // A whole 502-row VRD-21B page sent to the simulated radio and read back, on the real clock:
 // what the user waits for, less the radio's own time (the simulator answers at once) and the
 // one-second pause that ends every transfer.
 static void BM_SendAndReadFullEp25(benchmark::State& state) {
-    using namespace radiosim;
-    SimServer server(std::make_unique<DigitalRadio>(), nullptr, Faults());
-    std::string error;
-    if (!server.Open("", &error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
-    server.Start();
-    SteadyClock clock;
-    ScriptedDialogs dialogs;
-    TransferEnvironment env;
-    env.dialogs = &dialogs;
-    env.clock = &clock;
-    env.logPath = "/nonexistent/Lumo.log";
-    env.makeProgress = [](const wxString&) { return std::make_unique<QuietProgress>(); };
+    BenchRadio radio(state);
+    if (!radio.ok) return;
+    TransferEnvironment& env = radio.env;
     for (auto _ : state) {
         Page page = FullPage(7);
         page.grid.GetSelection().SelectAll(page.grid.RowCount());
-        TransferData(env, page, kTransferWrite, server.DevicePath(), "Send");
+        TransferData(env, page, kTransferWrite, radio.Port(), "Send");
         Page back = FullPage(7);
-        TransferData(env, back, kTransferRead, server.DevicePath(), "Read");
+        TransferData(env, back, kTransferRead, radio.Port(), "Read");
     }
-    server.Stop();
 }
 BENCHMARK(BM_SendAndReadFullEp25)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
@@ -121,32 +134,19 @@ BENCHMARK(BM_SendAndReadFullEp25)->Unit(benchmark::kMillisecond)->UseRealTime()-
 // (1) and RFC 2217 (2), and raw TCP with ser2net's default character delay (3), which holds
 // every answer of the radio a little before passing it on.
 static void BM_WriteFullEp25ThroughPort(benchmark::State& state) {
-    using namespace radiosim;
-    SimServer server(std::make_unique<DigitalRadio>(), nullptr, Faults());
-    std::string error;
-    if (!server.Open("", &error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
-    server.Start();
+    BenchRadio radio(state);
+    if (!radio.ok) return;
+    TransferEnvironment& env = radio.env;
     TempDir folder;
-    portserver::Ser2net ser2net({{server.DevicePath(), false},
-                                 {server.DevicePath(), true},
-                                 {server.DevicePath(), false, true}},
+    std::string device(radio.Port().mb_str());
+    portserver::Ser2net ser2net({{device, false}, {device, true}, {device, false, true}},
                                 std::string(folder.Path().mb_str()));
     if (state.range(0) > 0 && !ser2net.Ok()) {
         state.SkipWithError("ser2net did not start");
         return;
     }
     wxString port =
-        state.range(0) == 0 ? wxString(server.DevicePath()) : ser2net.Names()[state.range(0) - 1];
-    SteadyClock clock;
-    ScriptedDialogs dialogs;
-    TransferEnvironment env;
-    env.dialogs = &dialogs;
-    env.clock = &clock;
-    env.logPath = "/nonexistent/Lumo.log";
-    env.makeProgress = [](const wxString&) { return std::make_unique<QuietProgress>(); };
+        state.range(0) == 0 ? wxString(radio.Port()) : ser2net.Names()[state.range(0) - 1];
     for (auto _ : state) {
         Page page = FullPage(7);
         page.grid.GetSelection().SelectAll(page.grid.RowCount());
@@ -154,7 +154,6 @@ static void BM_WriteFullEp25ThroughPort(benchmark::State& state) {
         if (outcome.status != kTransferComplete)
             state.SkipWithError(static_cast<const char*>(outcome.message.utf8_str()));
     }
-    server.Stop();
 }
 BENCHMARK(BM_WriteFullEp25ThroughPort)
     ->Arg(0)
@@ -169,35 +168,22 @@ BENCHMARK(BM_WriteFullEp25ThroughPort)
 // clock: without the safety net (argument 0), and with the backup before it and the verify
 // after it (1), each with the one-second pause that ends it.
 static void BM_SendFullEp25WithBackupAndVerify(benchmark::State& state) {
-    using namespace radiosim;
-    SimServer server(std::make_unique<DigitalRadio>(), nullptr, Faults());
-    std::string error;
-    if (!server.Open("", &error)) {
-        state.SkipWithError(error.c_str());
-        return;
-    }
-    server.Start();
+    BenchRadio radio(state);
+    if (!radio.ok) return;
+    TransferEnvironment& env = radio.env;
     TempDir backups;
-    SteadyClock clock;
-    ScriptedDialogs dialogs;
-    TransferEnvironment env;
-    env.dialogs = &dialogs;
-    env.clock = &clock;
-    env.logPath = "/nonexistent/Lumo.log";
-    env.makeProgress = [](const wxString&) { return std::make_unique<QuietProgress>(); };
     SafetyOptions safety = state.range(0) ? SafetyOptionsOf({}, backups.Path()) : PlainWrite();
     // A page as the program holds one: checked, so its zones keep their limits.
     Page page = FullPage(7);
-    CheckPage(page, dialogs, 0);
+    CheckPage(page, radio.dialogs, 0);
     page.grid.GetSelection().SelectAll(page.grid.RowCount());
-    UploadCommand(env, PlainWrite(), page, 0, server.DevicePath());
+    UploadCommand(env, PlainWrite(), page, 0, radio.Port());
     for (auto _ : state) {
         WriteResult result;
-        UploadCommand(env, safety, page, 0, server.DevicePath(), &result);
+        UploadCommand(env, safety, page, 0, radio.Port(), &result);
         if (result.status != kTransferComplete || (state.range(0) && !result.verify.Passed()))
             state.SkipWithError(static_cast<const char*>(result.message.utf8_str()));
     }
-    server.Stop();
 }
 BENCHMARK(BM_SendFullEp25WithBackupAndVerify)
     ->Arg(0)
