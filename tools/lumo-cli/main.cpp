@@ -15,6 +15,7 @@
 #include "transfer/port_probe.h"
 #include "transfer/transfer_commands.h"
 #include "transfer/transfer_status.h"
+#include "util/diag_log.h"
 #include "util/program_options.h"
 
 #include <wx/init.h>
@@ -434,6 +435,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     InitCatalogueLists();
+    ApplyDiagLogEnvironment();
     if (argc < 2) {
         std::fputs(kUsage, stderr);
         return kExitMisused;

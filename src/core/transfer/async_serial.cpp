@@ -2,6 +2,7 @@
 
 #include "transfer/network_port.h"
 #include "transfer/telnet_codec.h"
+#include "util/diag_log.h"
 
 #include <boost/asio/connect.hpp>
 #include <boost/asio/executor_work_guard.hpp>
@@ -27,6 +28,10 @@ namespace lumo {
 
 namespace asio = boost::asio;
 using asio::ip::tcp;
+
+namespace {
+constexpr const char* kUnit = "AsyncSerial";
+}  // namespace
 
 struct AsyncSerial::Line {
     asio::io_context io;
@@ -206,6 +211,7 @@ void AsyncSerial::doConnect(Line& line) {
                     // Records are short and each waits for its answer: no Nagle delay.
                     line.socket.set_option(tcp::no_delay(true), ignored);
                     line.connected = true;
+                    LUMO_LOG(kUnit, " . Connected to %s", line.network->Name().c_str());
                     doRead(line);
                     doWrite(line);
                 });
@@ -342,7 +348,11 @@ void AsyncSerial::readEnd(Line& line, const boost::system::error_code& error, si
     const char* data = line.readBuffer;
     std::string decoded, replies;
     if (line.telnet) {
+        unsigned baudBefore = line.telnet->ServerBaudRate();
         line.telnet->Decode(line.readBuffer, count, decoded, replies);
+        if (line.telnet->ServerBaudRate() != baudBefore)
+            LUMO_LOG(kUnit, " . %s: the far port runs at %u baud", line.network->Name().c_str(),
+                     line.telnet->ServerBaudRate());
         if (!replies.empty()) queueBytes(line, replies.data(), replies.size());
         data = decoded.data();
         count = decoded.size();
