@@ -51,7 +51,7 @@ fuzz() {  # fuzz SECONDS [SEED]: a fixed seed makes the short run of the tests r
   local seconds=${1:-60} seed=${2:-0} target status=0 line
   CC=clang-14 CXX=clang++-14 build build-fuzz -DLUMO_FUZZ=ON -DLUMO_BUILD_GUI=OFF -DLUMO_BUILD_BENCH=OFF
   mkdir -p build-fuzz/crashes
-  for target in lumo_file import trecord analog_line digital_session analog_session; do
+  for target in lumo_file import trecord analog_line digital_session analog_session telnet; do
     mkdir -p "build-fuzz/corpus/$target"
     if UBSAN_OPTIONS=print_stacktrace=1 ASAN_OPTIONS=detect_leaks=0 \
         "build-fuzz/bin/${target}_fuzz" -max_total_time="$seconds" -timeout=20 -max_len=16384 \
