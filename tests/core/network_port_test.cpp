@@ -50,6 +50,13 @@ TEST(NetworkPort, NamesAreASchemeAHostAndAPort) {
         EXPECT_FALSE(ParseNetworkPort(bad)) << bad;
 }
 
+// The line settings at `baud`, as sent once the server takes the COM-PORT option.
+std::string Settings(std::initializer_list<int> baud) {
+    return Bytes({255, 250, 44, 1}) + Bytes(baud) + Bytes({255, 240}) +
+           Bytes({255, 250, 44, 2, 8, 255, 240, 255, 250, 44, 3, 1, 255, 240}) +
+           Bytes({255, 250, 44, 4, 1, 255, 240, 255, 250, 44, 5, 1, 255, 240});
+}
+
 // What a port server says arrives in pieces of any size: the data, the answers and the baud
 // rate it reports come out the same wherever the pieces break.
 TEST(TelnetCodec, DecodesWhereverTheBytesAreSplit) {
@@ -65,26 +72,54 @@ TEST(TelnetCodec, DecodesWhereverTheBytesAreSplit) {
         codec.Decode(wire.data(), split, data, replies);
         codec.Decode(wire.data() + split, wire.size() - split, data, replies);
         EXPECT_EQ(data, "REPLY\r\xffX");
-        // Echo refused once however often offered, terminal type declined; the options Lumo
-        // asked for need no answer.
-        EXPECT_EQ(replies, Bytes({255, 254, 1, 255, 252, 24}));
+        // Echo refused once however often offered, the line set once the COM-PORT option is
+        // agreed, terminal type declined; the agreements Lumo asked for need no answer.
+        EXPECT_EQ(replies,
+                  Bytes({255, 254, 1}) + Settings({0, 0, 0x25, 0x80}) + Bytes({255, 252, 24}));
         EXPECT_EQ(codec.ServerBaudRate(), 115200u);
     }
 }
 
-TEST(TelnetCodec, DataAndCommandValuesEscapeTheCommandByte) {
-    EXPECT_EQ(TelnetCodec::Escape("a\xff"
-                                  "b",
-                                  3),
-              "a\xff\xff"
-              "b");
-    EXPECT_EQ(TelnetCodec::BaudCommand(115200), Bytes({255, 250, 44, 1, 0, 1, 0xC2, 0, 255, 240}));
-    EXPECT_EQ(TelnetCodec::BaudCommand(255), Bytes({255, 250, 44, 1, 0, 0, 0, 255, 255, 255, 240}));
+// The far line is set only once the server agrees, and no longer once it refuses; data and
+// values double the command byte, and a server without binary data gets CR NUL and sends it.
+TEST(TelnetCodec, FollowsTheServersAgreementsAndRefusals) {
     TelnetCodec codec;
-    std::string greeting = codec.Greeting(9600);
-    EXPECT_NE(greeting.find(TelnetCodec::BaudCommand(9600)), std::string::npos);
-    EXPECT_EQ(greeting.rfind(Bytes({255, 251, 44}), 0), std::string::npos);  // after binary
-    EXPECT_NE(greeting.find(Bytes({255, 251, 44})), std::string::npos);
+    EXPECT_EQ(codec.Greeting(9600),
+              Bytes({255, 251, 0, 255, 251, 3, 255, 251, 44, 255, 253, 0, 255, 253, 3}));
+    EXPECT_EQ(codec.SetBaudRate(115200), "") << "before the server agreed";
+    std::string data, replies;
+    auto receive = [&](const std::string& bytes) {
+        data.clear();
+        replies.clear();
+        codec.Decode(bytes.data(), bytes.size(), data, replies);
+    };
+    receive(Bytes({255, 253, 44}));
+    EXPECT_EQ(replies, Settings({0, 1, 0xC2, 0}));
+    EXPECT_EQ(codec.SetBaudRate(255), Bytes({255, 250, 44, 1, 0, 0, 0, 255, 255, 255, 240}));
+    EXPECT_EQ(codec.Encode("a\xff\rb", 4), "a\xff\xff\rb");
+    receive(Bytes({255, 254, 44, 255, 254, 0, 255, 252, 0}));
+    // An agreed option ended is acknowledged, a request refused is not.
+    EXPECT_EQ(replies, Bytes({255, 252, 44}));
+    EXPECT_EQ(codec.SetBaudRate(9600), "") << "after the server refused the option";
+    EXPECT_EQ(codec.Encode("\r", 1), std::string("\r\0", 2));
+    receive(std::string("A\r\0B", 4));
+    EXPECT_EQ(data, "A\rB");
+}
+
+// A raw port keeps its server's speed: a radio's switch is noted for the message of a transfer
+// that then fails.
+TEST(NetworkLink, ARawPortNotesASpeedItCannotSet) {
+    int listener = portserver::BoundSocket(0);
+    ASSERT_EQ(listen(listener, 1), 0);
+    wxString name = wxString::Format("tcp://127.0.0.1:%d", portserver::PortOf(listener));
+    wxAsyncSerial link(name, 9600);
+    link.SetBaudRate(9600);
+    EXPECT_EQ(link.NetworkTrouble(), name);
+    link.SetBaudRate(115200);
+    EXPECT_EQ(link.NetworkTrouble(),
+              name + ": the radio asked for 115200 baud, which only an rfc2217:// port can set");
+    link.Close();
+    close(listener);
 }
 
 Page Named(int rows) {

@@ -72,11 +72,11 @@ const char* const kUsage =
     "  diff A.lumo B.lumo             print the memories that differ, one line each (added,\n"
     "                                 removed, changed with the column's two values); exit\n"
     "                                 code 0 when the pages are equal, 1 when not, 2 on errors\n"
+    "  --version                      print the program's version\n"
+    "  -h, --help                     print this text\n"
     "\n"
     "A DEVICE may be a serial port on another machine, offered by a port server such as\n"
-    "ser2net: tcp://HOST:PORT (raw) or rfc2217://HOST:PORT (Lumo sets the line's speed).\n"
-    "  --version                      print the program's version\n"
-    "  -h, --help                     print this text\n";
+    "ser2net: tcp://HOST:PORT (raw) or rfc2217://HOST:PORT (Lumo sets the line's speed).\n";
 
 struct Arguments {
     std::vector<wxString> positional;

@@ -36,10 +36,11 @@ constexpr const char* kUnit = "AsyncSerial";
 struct AsyncSerial::Line {
     asio::io_context io;
     asio::serial_port port{io};
-    // A network port's connection; `network` and `telnet` are set before the line starts.
+    // A network port's connection; `network`, `telnet` and `openingBaud` are set before the
+    // line starts.
     std::optional<NetworkPort> network;
     std::unique_ptr<TelnetCodec> telnet;
-    tcp::resolver resolver{io};
+    unsigned openingBaud = 0;
     tcp::socket socket{io};
     std::atomic<bool> connected{false};  // writes wait in the queue until then
     // Keeps the I/O thread running after a hang-up ended the read loop, so close() and
@@ -141,6 +142,7 @@ void AsyncSerial::open(const std::string& device, unsigned baudRate, Parity pari
             throw boost::system::system_error(asio::error::invalid_argument, device);
         }
         if (line->network->rfc2217) line->telnet = std::make_unique<TelnetCodec>();
+        line->openingBaud = baudRate;
     }
     Line* l = line.get();
     line->thread = std::thread([l] { l->io.run(); });
@@ -151,17 +153,18 @@ void AsyncSerial::open(const std::string& device, unsigned baudRate, Parity pari
         std::lock_guard<std::mutex> lock(state_->lineMutex);
         state_->line = line;
     }
+    // Cleared before the line starts: a connection refused at once must stay an error.
+    setErrorStatus(false);
     if (line->network) {
         // Said first, before anything the transfer writes: the far port's line settings.
         if (line->telnet) {
             std::string greeting = line->telnet->Greeting(baudRate);
             queueBytes(*line, greeting.data(), greeting.size());
         }
-        asio::post(line->io, [this, l] { doConnect(*l); });
+        asio::post(line->io, [this, line] { doConnect(line); });
     } else {
         asio::post(line->io, [this, l] { doRead(*l); });
     }
-    setErrorStatus(false);
 }
 
 // Opens and sets up the device on the line's thread; throws (with the thread ended) on failure.
@@ -198,23 +201,46 @@ void AsyncSerial::openSerial(Line& line, const std::string& device, unsigned bau
     line.connected = true;
 }
 
-void AsyncSerial::doConnect(Line& line) {
-    line.resolver.async_resolve(
-        line.network->host, line.network->service,
-        [this, &line](const boost::system::error_code& error, tcp::resolver::results_type found) {
+// On the I/O thread. A numeric address is connected to at once. A name is looked up on a
+// thread of its own that keeps the line alive: a lookup cannot be cancelled once it runs, and
+// closing the port must not wait for a name server that does not answer.
+void AsyncSerial::doConnect(const LinePtr& line) {
+    if (!line->open) return;
+    const NetworkPort& port = *line->network;
+    boost::system::error_code error;
+    asio::ip::address address = asio::ip::make_address(port.host, error);
+    if (!error) {
+        auto number = static_cast<unsigned short>(std::stoi(port.service));
+        return connectTo(*line, {tcp::endpoint(address, number)});
+    }
+    std::thread([this, line] {
+        asio::io_context lookup;
+        boost::system::error_code error;
+        tcp::resolver::results_type found =
+            tcp::resolver(lookup).resolve(line->network->host, line->network->service, error);
+        Line* l = line.get();
+        std::vector<tcp::endpoint> endpoints(found.begin(), found.end());
+        asio::post(l->io, [this, l, endpoints, error] {
+            if (error) return lineFailed(*l, Why(error));
+            connectTo(*l, endpoints);
+        });
+    }).detach();
+}
+
+void AsyncSerial::connectTo(Line& line, const std::vector<tcp::endpoint>& endpoints) {
+    if (!line.open) return;  // closed while the name was looked up
+    asio::async_connect(
+        line.socket, endpoints,
+        [this, &line](const boost::system::error_code& error, const tcp::endpoint&) {
+            boost::system::error_code ignored;
+            if (!line.open) return void(line.socket.close(ignored));  // closed meanwhile
             if (error) return lineFailed(line, Why(error));
-            asio::async_connect(
-                line.socket, found,
-                [this, &line](const boost::system::error_code& error, const tcp::endpoint&) {
-                    if (error) return lineFailed(line, Why(error));
-                    boost::system::error_code ignored;
-                    // Records are short and each waits for its answer: no Nagle delay.
-                    line.socket.set_option(tcp::no_delay(true), ignored);
-                    line.connected = true;
-                    LUMO_LOG(kUnit, " . Connected to %s", line.network->Name().c_str());
-                    doRead(line);
-                    doWrite(line);
-                });
+            // Records are short and each waits for its answer: no Nagle delay.
+            line.socket.set_option(tcp::no_delay(true), ignored);
+            line.connected = true;
+            LUMO_LOG(kUnit, " . Connected to %s", line.network->Name().c_str());
+            doRead(line);
+            doWrite(line);
         });
 }
 
@@ -261,8 +287,8 @@ void AsyncSerial::write(const char* data, size_t size) {
     LinePtr line = CurrentLine();
     if (!line) return;
     if (!line->telnet) return queueBytes(*line, data, size);
-    std::string escaped = TelnetCodec::Escape(data, size);
-    queueBytes(*line, escaped.data(), escaped.size());
+    std::string encoded = line->telnet->Encode(data, size);
+    queueBytes(*line, encoded.data(), encoded.size());
 }
 
 // Bytes as they go on the wire, after everything queued before them.
@@ -281,16 +307,27 @@ void AsyncSerial::writeString(const std::string& text) {
 void AsyncSerial::setBaudRate(unsigned baudRate) {
     LinePtr line = CurrentLine();
     if (!line) throw boost::system::system_error(asio::error::bad_descriptor, "set_option");
-    if (line->network) {
-        std::string command = line->telnet ? TelnetCodec::BaudCommand(baudRate) : std::string();
-        if (!command.empty()) queueBytes(*line, command.data(), command.size());
-        return;
-    }
+    if (line->network) return setNetworkBaudRate(line, baudRate);
     // Asio allows no other operation on a port from another thread while a read is pending.
     boost::system::error_code error;
     RunOnLine(*line,
               [&] { line->port.set_option(asio::serial_port_base::baud_rate(baudRate), error); });
     if (error) throw boost::system::system_error(error, "set_option");
+}
+
+// Queued on the I/O thread, which the codec belongs to, before the caller writes again. A raw
+// port cannot follow; should the transfer fail, its message says why.
+void AsyncSerial::setNetworkBaudRate(const LinePtr& line, unsigned baudRate) {
+    if (!line->telnet) {
+        if (baudRate != line->openingBaud && failure().empty())
+            setFailure("the radio asked for " + std::to_string(baudRate) +
+                       " baud, which only an rfc2217:// port can set");
+        return;
+    }
+    RunOnLine(*line, [&] {
+        std::string command = line->telnet->SetBaudRate(baudRate);
+        if (!command.empty()) queueBytes(*line, command.data(), command.size());
+    });
 }
 
 void AsyncSerial::close() {
@@ -397,6 +434,7 @@ void AsyncSerial::writeEnd(Line& line, const boost::system::error_code& error) {
     if (error == asio::error::operation_aborted && !line.open) return;  // cancelled by close()
     if (error) {
         line.writeQueue.clear();
+        if (!line.open) return setErrorStatus(true);  // failed while closing: close() says so
         lineFailed(line, Why(error));
         return;
     }
@@ -408,7 +446,6 @@ void AsyncSerial::doClose(Line& line) {
     if (line.network) {
         // The far end's errors at closing are no concern of the transfer's.
         boost::system::error_code ignored;
-        line.resolver.cancel();
         line.socket.close(ignored);
         return;
     }

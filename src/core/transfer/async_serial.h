@@ -8,6 +8,7 @@
 // transfer as a local port does when its adapter is pulled out: errorStatus() turns true.
 #pragma once
 
+#include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/serial_port_base.hpp>
 #include <boost/system/system_error.hpp>
 
@@ -80,7 +81,9 @@ class AsyncSerial {
     void RunOnLine(Line& line, const std::function<void()>& work);
     void openSerial(Line& line, const std::string& device, unsigned baudRate, Parity parity,
                     CharacterSize size, FlowControl flow, StopBits stop);
-    void doConnect(Line& line);
+    void doConnect(const LinePtr& line);
+    void connectTo(Line& line, const std::vector<boost::asio::ip::tcp::endpoint>& endpoints);
+    void setNetworkBaudRate(const LinePtr& line, unsigned baudRate);
     void lineFailed(Line& line, const std::string& why);
     void queueBytes(Line& line, const char* data, size_t size);
     void doRead(Line& line);

@@ -51,8 +51,10 @@ std::optional<wxString> AskForDevice(Dialogs& dialogs) {
 void RememberPort(Settings& settings, const PortSelection& selection) {
     settings.WriteString(kChosenPortKey, selection.name);
     wxString typed;
-    for (const wxString& port : selection.typedPorts)
-        typed << port << "\n";
+    const std::vector<wxString>& ports = selection.typedPorts;
+    size_t first = ports.size() > kMostTypedPorts ? ports.size() - kMostTypedPorts : 0;
+    for (size_t i = first; i < ports.size(); ++i)  // the newest are kept
+        typed << ports[i] << "\n";
     settings.WriteString(kTypedPortsKey, typed);
 }
 
