@@ -75,9 +75,7 @@ TEST(AnalogLine, OnlyLinesThatNameARowAreRead) {
     int placed = 0;
     ASSERT_TRUE(ReadAnalogLine(back, "GD1 GUARD", &placed));
     EXPECT_EQ(placed, 121);
-    EXPECT_EQ(back.grid.Get(121, MNUM), "121");
-    EXPECT_EQ(back.grid.Get(121, SCAN), "0");
-    EXPECT_EQ(back.grid.Get(121, TFLG), "C0");
+    ExpectCells(back, {{121, MNUM, "121"}, {121, SCAN, "0"}, {121, TFLG, "C0"}});
 }
 
 TEST_F(AnalogSessionTest, APageWrittenAndReadBackIsThePage) {

@@ -111,8 +111,7 @@ TEST(DataFile, LongAndShortNamesReadTheSame) {
     ASSERT_EQ(OpenLumoFileAt(kData + "short-names.lumo", b, 0, &message), 0) << message;
     for (int row = 0; row <= a.Rows(); ++row)
         EXPECT_EQ(a.grid.GetRow(row), b.grid.GetRow(row));
-    EXPECT_EQ(a.grid.Get(7, DESC), "TAC 7");
-    EXPECT_EQ(a.grid.Get(7, TFLG), "A0");
+    ExpectCells(a, {{7, DESC, "TAC 7"}, {7, TFLG, "A0"}});
     EXPECT_EQ(a.strings.radioName, "VR-11");
 }
 

@@ -27,11 +27,9 @@ TEST(PageDefaults, P25PageFillsMemoryOneAndTheGuardMemories) {
     Page page = MakePage(6);
     ASSERT_EQ(page.grid.RowCount(), 233);
     for (int row : {1, 231, 232}) {
-        EXPECT_EQ(page.grid.Get(row, MNUM), wxString::Format("%03d", row));
-        EXPECT_EQ(page.grid.Get(row, RFRQ), "136.0000");
+        ExpectCells(page, {{row, MNUM, wxString::Format("%03d", row)}, {row, RFRQ, "136.0000"}});
     }
-    EXPECT_EQ(page.grid.Get(1, DESC), "VHF  001");
-    EXPECT_EQ(page.grid.Get(1, ZONE), "1");
+    ExpectCells(page, {{1, DESC, "VHF  001"}, {1, ZONE, "1"}});
     EXPECT_EQ(page.grid.Get(231, ZONE), "16") << "guard memories live in the last zone";
     EXPECT_EQ(page.grid.Get(1, TFLG), "A8") << "the zone is counted once";
     EXPECT_EQ(page.zoneCounters[0], 1);
@@ -47,8 +45,7 @@ TEST(PageDefaults, ReapplyingKeepsRowsInUseAndTheSelection) {
     page.grid.GetSelection().AddRow(5);
     page.grid.ClearRowTexts(232);
     SetPageDefaults(page, 0);
-    EXPECT_EQ(page.grid.Get(1, DESC), "DISPATCH");
-    EXPECT_EQ(page.grid.Get(5, DESC), "TAC 2");
+    ExpectCells(page, {{1, DESC, "DISPATCH"}, {5, DESC, "TAC 2"}});
     EXPECT_EQ(page.grid.Get(5, RFRQ), "") << "a selected row is not defaulted";
     EXPECT_TRUE(page.grid.GetSelection().IsRowSelected(5));
     EXPECT_EQ(page.grid.Get(232, DESC), "VHF  232") << "an emptied guard memory is refilled";
@@ -125,8 +122,7 @@ TEST(RowValues, ApplyToSelectedRowsNumbersThemAndClearsTheSelection) {
     page.grid.GetSelection().Add({5, 0, 6, 31});
     ApplyRowValues(page, page.grid.GetRow(0), true, true);
     for (int row : {3, 5, 6}) {
-        EXPECT_EQ(page.grid.Get(row, MNUM), wxString::Format("%03d", row));
-        EXPECT_EQ(page.grid.Get(row, TFLG), "A0");
+        ExpectCells(page, {{row, MNUM, wxString::Format("%03d", row)}, {row, TFLG, "A0"}});
     }
     EXPECT_FALSE(page.IsRowUsed(4));
     EXPECT_TRUE(page.grid.GetSelection().Empty());

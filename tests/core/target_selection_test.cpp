@@ -81,10 +81,9 @@ TEST(ChangeTarget, GuardRowsMoveToTheNewGuardRows) {
     EXPECT_EQ(page.grid.Get(5, DESC), "FIVE");
     EXPECT_FALSE(page.IsRowUsed(121));
     EXPECT_FALSE(page.IsRowUsed(122));
-    EXPECT_EQ(page.grid.Get(201, DESC), "GUARD1");
-    EXPECT_EQ(page.grid.Get(202, DESC), "GUARD2");
-    EXPECT_EQ(page.grid.Get(201, MNUM), "201");
-    EXPECT_EQ(page.grid.Get(202, MNUM), "202");
+    const CellText expected[] = {
+        {201, DESC, "GUARD1"}, {202, DESC, "GUARD2"}, {201, MNUM, "201"}, {202, MNUM, "202"}};
+    ExpectCells(page, expected);
     EXPECT_EQ(page.grid.Get(0, DESC), "VHF   138") << "the new radio's defaults";
 }
 

@@ -39,6 +39,7 @@ Faults With(bool noReply, int badChecksums, bool noise, bool split, int dropAfte
 const Faults kSilent = With(true, 0, false, false, -1);
 const Faults kNoise = With(false, 0, true, false, -1);
 const Faults kSplit = With(false, 0, false, true, -1);
+const Faults kClean = {};
 DigitalSettings Refusing() {
     return {2, "020100", 0x70, 2, 2, -1};
 }
@@ -59,26 +60,14 @@ const FaultCase kCases[] = {
      With(false, 1, false, false, -1)},
     {"digital read, two bad checksums", true, kR, kNone, kTransferChecksum, "Checksum Error",
      With(false, 2, false, false, -1)},
-    {"digital write, a record refused",
-     true,
-     kW,
-     kNone,
-     kTransferRefused,
-     "Radio rejected channel 2",
-     {},
-     Refusing()},
+    {"digital write, a record refused", true, kW, kNone, kTransferRefused,
+     "Radio rejected channel 2", kClean, Refusing()},
     {"digital write, noise lines", true, kW, kNone, kTransferComplete, "Complete", kNoise},
     {"digital read, noise lines", true, kR, kNone, kTransferComplete, "Complete", kNoise},
     {"analog read, noise lines", false, kR, kNone, kTransferComplete, "Complete", kNoise},
     {"digital write, byte by byte", true, kW, kNone, kTransferComplete, "Complete", kSplit},
     {"analog write, byte by byte", false, kW, kNone, kTransferComplete, "Complete", kSplit},
-    {"digital write, busy without end",
-     true,
-     kW,
-     kNone,
-     kTransferTimeout,
-     kTimeout,
-     {},
+    {"digital write, busy without end", true, kW, kNone, kTransferTimeout, kTimeout, kClean,
      BusyForEver()},
     {"digital write, hang-up", true, kW, kNone, kTransferPortError, kPort,
      With(false, 0, false, false, 12)},

@@ -44,6 +44,24 @@ inline int MakeShadow(lumo::Page& page, int primary, int shadow,
     return lumo::CreateShadow(page, used, primary);
 }
 
+// A cell and the text it should hold.
+struct CellText {
+    int row;
+    int col;
+    wxString text;
+};
+
+// Expects every listed cell to hold its text.
+template <typename Cells>
+void ExpectCells(const lumo::Page& page, const Cells& cells) {
+    for (const CellText& c : cells)
+        EXPECT_EQ(page.grid.Get(c.row, c.col), c.text)
+            << "row " << c.row << " " << lumo::ColumnKeys[c.col];
+}
+inline void ExpectCells(const lumo::Page& page, std::initializer_list<CellText> cells) {
+    ExpectCells<std::initializer_list<CellText>>(page, cells);
+}
+
 // Every zone counter equals the number of non-shadow rows whose ZONE names that zone.
 inline ::testing::AssertionResult ZoneCountersMatchRows(const lumo::Page& page) {
     std::array<int, lumo::kZoneCount> counted{};
