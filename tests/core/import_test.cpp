@@ -183,8 +183,7 @@ TEST(Import21Binary, RecordsFillRowsWithTheirRelationsScanAndUnitId) {
                                  {9, MODE, "n"},       {9, RTON, "67.0"}, {9, RCOD, "023"}};
     ExpectCells(page, expected);
     EXPECT_TRUE(page.params.pageFlags & kPageFlagRelations);
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
-    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+    EXPECT_TRUE(PageIsConsistent(page));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -241,8 +240,7 @@ TEST(Import21Binary, DamagedRecordsAreRepairedSkippedOrUnlinked) {
     EXPECT_EQ(ParseHexFlags(page.grid.Get(12, MFLG)) & kMflgRelationMask, 0u);
     EXPECT_FALSE(page.grid.Get(12, ZONE).empty());
     EXPECT_FALSE(page.IsRowUsed(13));
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
-    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+    EXPECT_TRUE(PageIsConsistent(page));
 }
 
 TEST(Import21Binary, AnalogPagesTakeNoPrimariesOrShadows) {
@@ -266,8 +264,7 @@ TEST(Import21Binary, ASecondRecordForAMemoryReplacesTheFirstWhole) {
     EXPECT_EQ(Import21_Binary(reader, page, dialogs), 3);
     ExpectCells(page, {{7, SHAD, "N"}, {7, SHD0, ""}});
     EXPECT_EQ(page.grid.Get(8, SHAD), "N");  // its primary is gone: a plain memory now
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
-    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+    EXPECT_TRUE(PageIsConsistent(page));
 }
 
 TEST(Import21Text, ListLinesBecomeMemoriesAndShadowsAreLinkedToTheirPrimaries) {
@@ -295,8 +292,7 @@ TEST(Import21Text, ListLinesBecomeMemoriesAndShadowsAreLinkedToTheirPrimaries) {
     EXPECT_EQ(page.grid.Get(231, MNUM), "231");
     EXPECT_FALSE(page.IsRowUsed(20));
     EXPECT_FALSE(page.IsRowUsed(21));
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
-    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
+    EXPECT_TRUE(PageIsConsistent(page));
 }
 
 TEST(Import21Text, APrimaryTakesSevenShadowsAndNoMore) {
@@ -308,8 +304,7 @@ TEST(Import21Text, APrimaryTakesSevenShadowsAndNoMore) {
     ImportReader reader = ReaderOf(file);
     EXPECT_EQ(Import21_Text(reader, page, dialogs), 9);
     ExpectCells(page, {{10, SHAD, "P-7"}, {10, SHD6, "17"}, {18, SHAD, "N"}});
-    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
+    EXPECT_TRUE(PageIsConsistent(page));
 }
 
 TEST(ImportPolyLum, LinesFillTheirRowsOnAnAnalogPage) {
@@ -581,9 +576,7 @@ TEST(ImportRobustness, DamagedFilesNeverBreakThePage) {
                 ScriptedDialogs dialogs;
                 ImportFileAt(dir.Write("damaged", bytes), page, 0, dialogs);
                 ASSERT_EQ(page.grid.RowCount(), gridRows);
-                ASSERT_TRUE(ZoneCountersMatchRows(page)) << RadioNames[radio] << " round " << round;
-                ASSERT_TRUE(ShadowLinksHaveBothEnds(page))
-                    << RadioNames[radio] << " round " << round;
+                ASSERT_TRUE(PageIsConsistent(page)) << RadioNames[radio] << " round " << round;
             }
         }
     }

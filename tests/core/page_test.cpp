@@ -92,19 +92,16 @@ TEST(PageRows, CompletenessCountsOnlyShownColumns) {
     EXPECT_TRUE(page.IsRowComplete(0) == false);
 }
 
+// Pages: VR-13 (band 5, ANFM), VRD-21 (band 4, not ANFM) and the module (band 8).
 TEST(PageAlignment, ComparesAnImportedBandWithThePage) {
-    Page anfm = MakePage(3);  // band 5
-    EXPECT_EQ(GetAlignment(anfm, 0, 5), 0);
-    EXPECT_EQ(GetAlignment(anfm, 0, 4), 1);
-    EXPECT_EQ(GetAlignment(anfm, 0, 7), 2);
-    Page p25 = MakePage(6);  // band 4, not ANFM
-    EXPECT_EQ(GetAlignment(p25, 0, 5), 0x81);
-    EXPECT_EQ(GetAlignment(p25, 0, 4), 0x80);
-    Page modx = MakePage(17, 5);  // band 8
-    EXPECT_EQ(GetAlignment(modx, 0, 0), 0x80);
-    EXPECT_EQ(GetAlignment(modx, 0, 2), 0x80);
-    EXPECT_EQ(GetAlignment(modx, 0, 6), 0x80);
-    EXPECT_EQ(GetAlignment(modx, 0, 5), 0x82);
+    const struct {
+        int radio, choice, band, alignment;
+    } cases[] = {{3, 0, 5, 0},     {3, 0, 4, 1},     {3, 0, 7, 2},
+                 {6, 0, 5, 0x81},  {6, 0, 4, 0x80},  {17, 5, 0, 0x80},
+                 {17, 5, 2, 0x80}, {17, 5, 6, 0x80}, {17, 5, 5, 0x82}};
+    for (const auto& c : cases)
+        EXPECT_EQ(GetAlignment(MakePage(c.radio, c.choice), 0, c.band), c.alignment)
+            << RadioNames[c.radio] << " band " << c.band;
 }
 
 TEST(RowValues, NumberedDescriptionReplacesTheTrailingNumber) {
@@ -172,15 +169,15 @@ TEST(PageTable, StatusTextsAndGuardRows) {
 }
 
 TEST(MemoryLabels, DefaultGuardAndThreeDigitLabels) {
-    Page page = MakePage(1);  // guard rows 121 and 122
-    EXPECT_EQ(MemoryNumberLabel(page, 0, "0"), "DEF");
-    EXPECT_EQ(MemoryNumberLabel(page, 5, "0"), "");
-    EXPECT_EQ(MemoryNumberLabel(page, 7, "7"), "007");
-    EXPECT_EQ(MemoryNumberLabel(page, 121, "121"), "GD1");
-    EXPECT_EQ(MemoryNumberLabel(page, 3, "122"), "GD2");
-    EXPECT_EQ(MemoryNumberLabel(page, 3, ""), "");
-    EXPECT_EQ(MemoryNumberLabel(page, 3, "x1"), "x1");
-    Page vra = MakePage(8);  // no guard rows
-    EXPECT_EQ(MemoryNumberLabel(vra, 99, "99"), "099");
-    EXPECT_EQ(MemoryNumberLabel(vra, 100, "100"), "100");
+    Page page = MakePage(1), vra = MakePage(8);  // guard rows 121 and 122; none
+    const struct {
+        const Page& page;
+        int row;
+        const char* number;
+        const char* label;
+    } cases[] = {{page, 0, "0", "DEF"},     {page, 5, "0", ""},      {page, 7, "7", "007"},
+                 {page, 121, "121", "GD1"}, {page, 3, "122", "GD2"}, {page, 3, "", ""},
+                 {page, 3, "x1", "x1"},     {vra, 99, "99", "099"},  {vra, 100, "100", "100"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(MemoryNumberLabel(c.page, c.row, c.number), c.label) << c.row << " " << c.number;
 }

@@ -122,3 +122,9 @@ inline ::testing::AssertionResult ShadowLinksHaveBothEnds(const lumo::Page& page
     }
     return ::testing::AssertionSuccess();
 }
+
+// The zone counts true and every shadow link whole.
+inline ::testing::AssertionResult PageIsConsistent(const lumo::Page& page) {
+    ::testing::AssertionResult zones = ZoneCountersMatchRows(page);
+    return zones ? ShadowLinksHaveBothEnds(page) : zones;
+}
