@@ -56,7 +56,6 @@ TEST(AnalogLine, FieldsStandAtTheirPlaces) {
     ASSERT_EQ(BuildAnalogLine(page, 2, line), 0);
     EXPECT_EQ(line.ToStdString(),
               "002 REPEAT    071.2500RX 071.2500TX CTCSS: 12RX 00TX DPL: 000RX 000TX 1_3__N");
-    EXPECT_EQ(line[45], 'R');  // the long layout the reader recognises
     line.clear();
     ASSERT_EQ(BuildAnalogLine(page, 1, line), 0);
     EXPECT_TRUE(line.EndsWith("LOCK W"));
@@ -85,6 +84,7 @@ TEST_F(AnalogSessionTest, APageWrittenAndReadBackIsThePage) {
     std::map<int, std::string> memory = Memory();
     EXPECT_EQ(memory.size(), 5u);
     EXPECT_EQ(RadioPib(), 2);
+    EXPECT_EQ(titles.back(), "Send to ANFM Radio Progress");
     // The gauge moves with every line sent.
     EXPECT_EQ(seen.range, 5);
     EXPECT_EQ(seen.values, std::vector<int>({1, 2, 3, 4, 5}));
@@ -116,11 +116,6 @@ TEST_F(AnalogSessionTest, SingleChannelRadiosNeedBothGuardsSelected) {
     EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, Port()), -1);
     EXPECT_TRUE(dialogs.Messages().back().EndsWith("both Guards must be selected!"));
     EXPECT_TRUE(titles.empty());
-
-    page = ChannelPage();
-    EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, Port()), kTransferComplete);
-    EXPECT_EQ(titles.back(), "Send to ANFM Radio Progress");
-    EXPECT_EQ(dialogs.shown.back().text, "Complete: 5 memories written.");
 }
 
 // Radios without a transfer byte (VR-30 to VRD-70, the M6 module) get no "rt" prefix, and

@@ -151,15 +151,10 @@ TEST(PageTable, SevenPagesAreRefused) {
     EXPECT_EQ(table.Count(), 6);
 }
 
-TEST(PageTable, StatusTextsAndGuardRows) {
+TEST(PageTable, GuardRowsOfTheShownPage) {
     PageTable table;
     table.AddSlot();
     SetPageParameters(table.Slot(0), 0, 1, 0);
-    PageStatusTexts texts = table.StatusTexts(0);
-    EXPECT_EQ(texts.radio, "VR-12");
-    EXPECT_EQ(texts.band, "FM 66-88");
-    EXPECT_EQ(texts.rows, "122 Rows");
-    EXPECT_EQ(texts.title, "Norv Lumo: Page 1 of 1.");
     table.NoteShownPage(0);
     EXPECT_EQ(table.FirstGuardRow(), 121);
     EXPECT_EQ(table.SecondGuardRow(), 122);

@@ -1,6 +1,7 @@
 // The row and column commands through the real frame: the grid's selection reaches the store
 // and comes back, and the grid shows what the command did.
 #include "support/gui_support.h"
+#include "support/page_fixtures.h"
 
 #include "commands/commands.h"
 
@@ -32,11 +33,6 @@ class RowCommandTest : public FrameTest {
         Command(command);
     }
     int menus = 0;
-    void Fill(int row) {
-        CurrentPage().grid.SetRow(row, CurrentPage().grid.GetRow(0));
-        CurrentPage().grid.Set(row, MNUM, wxString::Format("%03d", row));
-        CurrentPage().grid.Set(row, PRIM, wxString::Format("%03d", row));
-    }
 };
 }  // namespace
 
@@ -60,8 +56,8 @@ TEST_F(RowCommandTest, CopyPasteAndDefaultActOnTheRowsClickedOnly) {
     EXPECT_EQ(Grid()->GetCellValue(5, MNUM), "005");
 
     // A right click on a selected row keeps the selection: the command takes every row.
-    Fill(7);
-    Fill(8);
+    FillFromDefaults(CurrentPage(), 7);
+    FillFromDefaults(CurrentPage(), 8);
     Grid()->ClearSelection();
     Grid()->SelectRow(7);
     Grid()->SelectRow(8, true);
