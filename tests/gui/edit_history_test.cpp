@@ -149,10 +149,8 @@ TEST_F(EditHistoryTest, RowsCopiedOnOneRadioPasteOnAnotherByColumnName) {
     Page before = CurrentPage();
     Focus(5, DESC);
     Command(ID_PASTE);
-    EXPECT_EQ(Grid()->GetCellValue(5, DESC), "ALPHA");
-    EXPECT_EQ(Grid()->GetCellValue(6, RFRQ), "147.3000");
-    EXPECT_EQ(Grid()->GetCellValue(6, TFRQ), "147.3000");
-    EXPECT_EQ(Grid()->GetCellValue(5, MNUM), "005");
+    ExpectShown(
+        {{5, DESC, "ALPHA"}, {6, RFRQ, "147.3000"}, {6, TFRQ, "147.3000"}, {5, MNUM, "005"}});
     EXPECT_TRUE(ZoneCountersMatchRows(CurrentPage()));
     EXPECT_EQ(UndoLabel(), "&Undo Paste\tCtrl+Z");
     Command(ID_UNDO);
