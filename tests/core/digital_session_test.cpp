@@ -1,8 +1,6 @@
 // Transfers with a digital radio: the session and its commands against the simulated radio.
 #include "transfer/digital_session.h"
 #include "commands/radio_write.h"
-#include "edit/shadows.h"
-#include "rules/frequency_rules.h"
 #include "support/page_fixtures.h"
 #include "support/simulated_radio.h"
 #include "transfer/transfer_status.h"

@@ -1,7 +1,4 @@
-#include "edit/row_check.h"
-#include "edit/shadows.h"
 #include "files/file_commands.h"
-#include "files/lumo_file.h"
 #include "import/csv_import.h"
 #include "import/import_command.h"
 #include "import/import_reader.h"

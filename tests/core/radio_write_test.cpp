@@ -1,7 +1,6 @@
 // Send to radio with its backup and verify, against the simulated radios on pseudo-terminals,
 // and the rules by which a page and what came back from a radio or a file are compared.
 #include "commands/radio_write.h"
-#include "edit/shadows.h"
 #include "files/lumo_file.h"
 #include "support/page_fixtures.h"
 #include "support/simulated_radio.h"

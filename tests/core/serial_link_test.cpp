@@ -1,6 +1,5 @@
 #include "support/pty_pair.h"
 #include "transfer/async_serial.h"
-#include "transfer/trecord.h"
 #include "transfer/wx_async_serial.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
 #include "transfer/trecord.h"
-#include "rules/frequency_rules.h"
 #include "rules/text_rules.h"
 #include "support/page_fixtures.h"
 

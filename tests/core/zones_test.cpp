@@ -1,5 +1,4 @@
 #include "edit/zones.h"
-#include "edit/row_values.h"
 
 #include <gtest/gtest.h>
 
