@@ -20,9 +20,7 @@ constexpr int kVRD70 = 16;
 
 void FillChannel(Page& page, int row, const char* description, const char* frequency) {
     FillFromDefaults(page, row);
-    page.grid.Set(row, DESC, description);
-    page.grid.Set(row, RFRQ, frequency);
-    page.grid.Set(row, TFRQ, frequency);
+    SetCells(page, {{row, DESC, description}, {row, RFRQ, frequency}, {row, TFRQ, frequency}});
 }
 
 // A VR-12 page with channels 1 to 3 and both guards, all selected.
@@ -30,9 +28,7 @@ Page ChannelPage() {
     Page page = MakePage(kVR12);
     FillChannel(page, 1, "SIMPLEX", "70.5000");
     FillChannel(page, 2, "REPEAT", "71.2500");
-    page.grid.Set(2, RTON, "100.0");
-    page.grid.Set(2, SCAN, "5");
-    page.grid.Set(2, MODE, "N");
+    SetCells(page, {{2, RTON, "100.0"}, {2, SCAN, "5"}, {2, MODE, "N"}});
     FillChannel(page, 3, "CALL", "66.0000");
     FillChannel(page, page.FirstGuardRow(), "GUARD 1", "67.0000");
     FillChannel(page, page.SecondGuardRow(), "GUARD 2", "68.0000");

@@ -180,9 +180,7 @@ TEST(DataFile, RowsAreReadBackAsTheFileWroteThem) {
     for (auto [col, text] : {std::pair(MNUM, "7"), {RTON, "64"}, {TTON, "00"}, {TCOD, "000"}})
         anfm.grid.Set(2, col, text);
     Page r19 = MakePage(2);  // R19: shown column 30 is emptied by the check
-    r19.grid.Set(3, MNUM, "003");
-    r19.grid.Set(3, RFRQ, "121.500");
-    r19.grid.Set(3, TFLG, "A0");
+    SetCells(r19, {{3, MNUM, "003"}, {3, RFRQ, "121.500"}, {3, TFLG, "A0"}});
     const struct {
         const Page& page;
         int row;

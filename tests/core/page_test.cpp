@@ -40,8 +40,7 @@ TEST(PageDefaults, P25PageFillsMemoryOneAndTheGuardMemories) {
 
 TEST(PageDefaults, ReapplyingKeepsRowsInUseAndTheSelection) {
     Page page = MakePage(6);
-    page.grid.Set(1, DESC, "DISPATCH");
-    page.grid.Set(5, DESC, "TAC 2");
+    SetCells(page, {{1, DESC, "DISPATCH"}, {5, DESC, "TAC 2"}});
     page.grid.GetSelection().AddRow(5);
     page.grid.ClearRowTexts(232);
     SetPageDefaults(page, 0);
@@ -68,8 +67,7 @@ TEST(PageClear, EmptiesEverythingAndReappliesDefaults) {
 
 TEST(PageRows, RetargetingAppendsOrDeletesBeforeTheLastRow) {
     Page page = MakePage(1);  // 122 rows
-    page.grid.Set(122, DESC, "GUARD");
-    page.grid.Set(121, DESC, "G1");
+    SetCells(page, {{122, DESC, "GUARD"}, {121, DESC, "G1"}});
     SetPageParameters(page, 0, 9, 1);  // VR-30 UHF: 200 rows
     AdjustPageRows(page, 1, 0);
     EXPECT_EQ(page.grid.RowCount(), 201);
@@ -84,8 +82,7 @@ TEST(PageRows, RetargetingAppendsOrDeletesBeforeTheLastRow) {
 
 TEST(PageRows, CompletenessCountsOnlyShownColumns) {
     Page page = MakePage(2);  // R19: Chan, Freq and the unlabelled column 30
-    page.grid.Set(1, MNUM, "001");
-    page.grid.Set(1, RFRQ, "121.500");
+    SetCells(page, {{1, MNUM, "001"}, {1, RFRQ, "121.500"}});
     EXPECT_FALSE(page.IsRowComplete(1));
     page.grid.Set(1, RONL, "x");
     EXPECT_TRUE(page.IsRowComplete(1));

@@ -40,8 +40,7 @@ Page FilledPage(int radio, int bandChoice, const char* name) {
         page.grid.GetSelection().AddRow(4);
         return page;
     }
-    page.grid.Set(3, TFRQ, "n/a");
-    page.grid.Set(2, SCAN, "5");
+    SetCells(page, {{3, TFRQ, "n/a"}, {2, SCAN, "5"}});
     if (page.grid.Get(2, RTON) == "OFF") page.grid.Set(2, RTON, "100.0");
     if (page.HasGuardRows())
         for (int row : {page.FirstGuardRow(), page.SecondGuardRow()})

@@ -95,8 +95,7 @@ TEST(PageCheck, DuplicateMemoryNumberIsReportedOnce) {
     Page page = MakePage(1);
     FillFromDefaults(page, 1);
     FillFromDefaults(page, 2);
-    page.grid.Set(1, MNUM, "5");
-    page.grid.Set(2, MNUM, "005");
+    SetCells(page, {{1, MNUM, "5"}, {2, MNUM, "005"}});
     ScriptedDialogs dialogs;
     CheckPage(page, dialogs, 0);
     EXPECT_EQ(dialogs.Messages(), (std::vector<wxString>{"Number already used at row: 002"}));
@@ -108,8 +107,7 @@ TEST(PageCheck, BadFrequenciesAreHighlightedUntilCleared) {
     Page page = MakePage(6);  // band 4, 2.5 kHz
     FillFromDefaults(page, 3);
     FillFromDefaults(page, 4);
-    page.grid.Set(3, RFRQ, "50.5000");
-    page.grid.Set(4, TFRQ, "155.123");
+    SetCells(page, {{3, RFRQ, "50.5000"}, {4, TFRQ, "155.123"}});
     ScriptedDialogs dialogs;
     CheckReport report;
     CheckPage(page, dialogs, 0, &report);
@@ -130,8 +128,7 @@ TEST(ColumnCheck, P25TonesNeedASquelch) {
     page.grid.Set(2, TTON, "OFF");
     CheckColumn(page, dialogs, 2, TTON, "");
     EXPECT_EQ(page.grid.Get(2, TTON), "67.0") << "OFF without a squelch fails";
-    page.grid.Set(2, TSQL, "");
-    page.grid.Set(2, TTON, "100.0");
+    SetCells(page, {{2, TSQL, ""}, {2, TTON, "100.0"}});
     CheckColumn(page, dialogs, 2, TTON, "");
     EXPECT_EQ(page.grid.Get(2, TSQL), "t");
 }

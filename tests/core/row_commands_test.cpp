@@ -85,9 +85,7 @@ TEST_F(CommandTest, InsertShiftsRowsAndKeepsGuardRows) {
     Page page = MakePage(1);
     for (int row = 1; row <= page.Rows(); ++row)
         FillFromDefaults(page, row);
-    page.grid.Set(3, DESC, "THREE");
-    page.grid.Set(120, DESC, "LAST");
-    page.grid.Set(121, DESC, "GUARD1");
+    SetCells(page, {{3, DESC, "THREE"}, {120, DESC, "LAST"}, {121, DESC, "GUARD1"}});
     RowCommand cmd = On(page, 3);
     ASSERT_TRUE(InsertRow(cmd));
     EXPECT_FALSE(page.IsRowUsed(3));
@@ -101,9 +99,7 @@ TEST_F(CommandTest, DeleteClosesGapsAndKeepsGuardRows) {
     Page page = MakePage(1);
     for (int row : {1, 2, 5, 6})
         FillFromDefaults(page, row);
-    page.grid.Set(6, DESC, "SIX");
-    page.grid.Set(121, DESC, "GUARD1");
-    page.grid.Set(122, DESC, "GUARD2");
+    SetCells(page, {{6, DESC, "SIX"}, {121, DESC, "GUARD1"}, {122, DESC, "GUARD2"}});
     Select(page, {1, 5});
     RowCommand cmd = On(page, 1);
     ASSERT_TRUE(DeleteRows(cmd));
@@ -145,8 +141,7 @@ TEST_F(CommandTest, DefaultColumnWithoutRowOneSelectedSetsTheUnitId) {
 TEST_F(CommandTest, DefaultColumnOfAToneSetsItsCompanions) {
     Page page = MakePage(1);
     FillFromDefaults(page, 3);
-    page.grid.Set(0, RTON, "100.0");
-    page.grid.Set(3, RCOD, "023");
+    SetCells(page, {{0, RTON, "100.0"}, {3, RCOD, "023"}});
     page.grid.GetSelection().Add({1, RTON, 1, RTON});
     RowCommand cmd = On(page, 1);
     DefaultColumn(cmd);

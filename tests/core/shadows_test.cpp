@@ -67,17 +67,14 @@ TEST(Shadows, TheEighthShadowIsRefused) {
 TEST(Shadows, NumbersThatNameNoRowAreSkipped) {
     Page page = MakePage(6);
     FillFromDefaults(page, 5);
-    page.grid.Set(5, MFLG, "10");
-    page.grid.Set(5, SHD0, "999");
-    page.grid.Set(5, SHD1, "abc");
+    SetCells(page, {{5, MFLG, "10"}, {5, SHD0, "999"}, {5, SHD1, "abc"}});
     RowTexts lastRow = page.grid.GetRow(page.Rows());
     RemovePrimary(page, 5);
     HandleP25Shadows(page, 5);
     EXPECT_EQ(page.grid.GetRow(page.Rows()), lastRow) << "nothing is written outside the rows";
     EXPECT_EQ(GetMnumRow(page, 999), -1);
     FillFromDefaults(page, 7);
-    page.grid.Set(7, MFLG, "02");
-    page.grid.Set(7, PRIM, "444");
+    SetCells(page, {{7, MFLG, "02"}, {7, PRIM, "444"}});
     RemoveShadow(page, 7);
     EXPECT_FALSE(page.IsRowUsed(7));
     EXPECT_EQ(page.grid.GetRow(page.Rows()), lastRow);

@@ -13,8 +13,7 @@ namespace {
 
 void FillRow(Page& page, int row, const wxString& desc) {
     page.grid.SetRow(row, page.grid.GetRow(0));
-    page.grid.Set(row, MNUM, wxString::Format("%03d", row));
-    page.grid.Set(row, DESC, desc);
+    SetCells(page, {{row, MNUM, wxString::Format("%03d", row)}, {row, DESC, desc}});
 }
 
 }  // namespace
@@ -100,8 +99,7 @@ TEST(ChangeTarget, ToARadioWithoutGuardRowsLosesThem) {
 TEST(ChangeTarget, SameRadioKeepsEveryRowAndTheSelection) {
     Page page = MakePage(6);
     for (int row : {1, 2, 40, 231, 232}) {
-        page.grid.Set(row, DESC, wxString::Format("D%d", row));
-        page.grid.Set(row, RFRQ, "150.0000");
+        SetCells(page, {{row, DESC, wxString::Format("D%d", row)}, {row, RFRQ, "150.0000"}});
     }
     page.grid.GetSelection().AddRow(40);
     RowTexts before40 = page.grid.GetRow(40);
@@ -121,8 +119,7 @@ TEST(ChangeTarget, EveryZoneCountsItsRowsOnTheNewTarget) {
     Page page = MakePage(7);  // EP25, zones 1..16 and A..X
     for (int row = 2; row <= 20; ++row) {
         FillRow(page, row, "X");
-        page.grid.Set(row, TFLG, "A0");
-        page.grid.Set(row, ZONE, row % 2 ? "A" : "3");
+        SetCells(page, {{row, TFLG, "A0"}, {row, ZONE, row % 2 ? "A" : "3"}});
         CheckZone(page, row);
     }
     EXPECT_TRUE(ZoneCountersMatchRows(page));

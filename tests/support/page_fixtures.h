@@ -51,6 +51,12 @@ struct CellText {
     wxString text;
 };
 
+// Writes each listed cell straight into the store, as a file or a radio would.
+inline void SetCells(lumo::Page& page, std::initializer_list<CellText> cells) {
+    for (const CellText& c : cells)
+        page.grid.Set(c.row, c.col, c.text);
+}
+
 // Expects every listed cell to hold its text.
 template <typename Cells>
 void ExpectCells(const lumo::Page& page, const Cells& cells) {
