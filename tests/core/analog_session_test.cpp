@@ -101,7 +101,7 @@ TEST_F(AnalogSessionTest, NoiseBeforeTheFirstChannelIsDropped) {
     Page back = MakePage(kVR12);
     EXPECT_EQ(DownloadCommand(env, back, 0, Port()), kTransferComplete);
     EXPECT_EQ(back.grid.Get(1, DESC), "SIMPLEX");
-    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"Complete: 1 memory read."}));
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>{"Complete: 1 memory read."});
 }
 
 TEST_F(AnalogSessionTest, SingleChannelRadiosNeedBothGuardsSelected) {
@@ -130,7 +130,7 @@ TEST_F(AnalogSessionTest, RadiosWithoutATransferByteGetTheirChannelLines) {
     page.grid.GetSelection().AddRow(1);
     dialogs.shown.clear();
     EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, Port()), kTransferComplete);
-    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"Complete: 1 memory written."}));
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>{"Complete: 1 memory written."});
     std::map<int, std::string> memory = Memory();
     ASSERT_EQ(memory.size(), 1u);
     EXPECT_EQ(memory.begin()->second.substr(0, 13), "001 SITE     ");
@@ -139,8 +139,7 @@ TEST_F(AnalogSessionTest, RadiosWithoutATransferByteGetTheirChannelLines) {
     page.grid.Set(1, MNUM, "000");
     dialogs.shown.clear();
     EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, Port()), kTransferNothingSelected);
-    EXPECT_EQ(dialogs.Messages(),
-              std::vector<wxString>({"No data selected for transfer to Radio"}));
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>{"No data selected for transfer to Radio"});
 }
 
 // Whatever a radio sends, a line lands in the row it names or nowhere.

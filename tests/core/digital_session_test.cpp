@@ -199,7 +199,7 @@ TEST_F(DigitalSessionTest, ARadioThatRefusesEveryProtocolEndsTheSearch) {
         if (c.everyIndex) {
             EXPECT_EQ(headers, kLastProtocolIndex + 1);
             EXPECT_EQ(dialogs.Messages(),
-                      std::vector<wxString>({"Radio rejected transfer protocols 0 to 223"}));
+                      std::vector<wxString>{"Radio rejected transfer protocols 0 to 223"});
         } else {
             EXPECT_GT(headers, 1);
             EXPECT_LT(headers, kLastProtocolIndex + 1);
@@ -230,7 +230,7 @@ TEST_F(DigitalSessionTest, ARadioTooOldForThePageIsWrittenNothing) {
     page.grid.GetSelection().AddRow(300);
     EXPECT_EQ(Write(page), kTransferInvalidData);
     EXPECT_EQ(dialogs.Messages(),
-              std::vector<wxString>({"Selected operation requires updated software in Radio"}));
+              std::vector<wxString>{"Selected operation requires updated software in Radio"});
     EXPECT_EQ(dialogs.shown.back().caption, "Write to Radio Status");
     EXPECT_EQ(RadioMemories(), 0u);
 }
@@ -301,7 +301,7 @@ TEST_F(DigitalSessionTest, CommandsCheckTheirPreconditions) {
     vr19.grid.GetSelection().AddRow(1);
     dialogs.shown.clear();
     EXPECT_EQ(UploadCommand(env, PlainWrite(), vr19, 0, "/dev/null"), kTransferUnsupported);
-    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"VR-19 is not currently supported!"}));
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>{"VR-19 is not currently supported!"});
 
     Page analog = MakePage(kVR12);
     FillFromDefaults(analog, 1);
@@ -319,7 +319,6 @@ TEST_F(DigitalSessionTest, NothingSelectedIsReportedBeforeAnythingIsSent) {
     FillFromDefaults(page, 1);
     page.grid.GetSelection().AddRow(5);  // a row without a memory
     EXPECT_EQ(Write(page), kTransferNothingSelected);
-    EXPECT_EQ(dialogs.Messages(),
-              std::vector<wxString>({"No data selected for transfer to Radio"}));
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>{"No data selected for transfer to Radio"});
     EXPECT_TRUE(Sent().empty());
 }

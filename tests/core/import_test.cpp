@@ -485,9 +485,7 @@ TEST(ImportCommand, ImportedMemoriesReplaceThePageAndSaveBesideTheFile) {
     PageTable pages;
     pages.AddSlot();
     Page& page = pages.Slot(0);
-    SetPageParameters(page, 0, kVRD21, 0);
-    SetupPageStore(page);
-    SetPageDefaults(page, 0);
+    page = MakePage(kVRD21);
     FillFromDefaults(page, 30);
     page.MarkSaved();
     CountingObserver observer;

@@ -45,11 +45,10 @@ Page FilledPage(int radio, int choice, std::mt19937& random) {
             page.grid.Set(row, col,
                           wxString::Format("v%d-%u", col, static_cast<unsigned>(random() % 1000)));
         }
-        page.grid.Set(row, MNUM, wxString::Format("%03d", row));
-        page.grid.Set(row, MFLG, page.IsP25() ? "00" : "");
-        page.grid.Set(row, SHAD, page.IsP25() ? "N" : "");
-        page.grid.Set(row, ZONE, page.IsP25() ? ZoneLabel(row % 16, page.Type()) : "");
-        page.grid.Set(row, TFLG, "A0");
+        bool p25 = page.IsP25();
+        SetCells(page, {{row, MNUM, wxString::Format("%03d", row)}, {row, TFLG, "A0"}});
+        SetCells(page, {{row, MFLG, p25 ? "00" : ""}, {row, SHAD, p25 ? "N" : ""}});
+        page.grid.Set(row, ZONE, p25 ? ZoneLabel(row % 16, page.Type()) : "");
     }
     return page;
 }
