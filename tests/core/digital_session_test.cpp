@@ -131,14 +131,8 @@ TEST_F(DigitalSessionTest, APurgeWritesEveryUsedRowOrNothing) {
         seen = RecordingProgress::Seen();
         size_t before = Sent().size();
         EXPECT_EQ(Write(page), c.status);
-        EXPECT_EQ(
-            std::any_of(dialogs.shown.begin(), dialogs.shown.end(),
-                        [](const ShownDialog& d) { return d.caption == "Erase Radio Memories"; }),
-            c.asked);
-        std::vector<wxString> sent = Sent();
-        EXPECT_EQ(std::count_if(sent.begin() + static_cast<long>(before), sent.end(),
-                                [](const wxString& line) { return line.StartsWith("T143"); }),
-                  c.records);
+        EXPECT_EQ(dialogs.Showed("Erase Radio Memories"), c.asked);
+        EXPECT_EQ(SentStartingWith("T143", before), c.records);
         EXPECT_EQ(RadioMemories(), 42u);
         // No shadows on the page: no shadow pass is announced.
         EXPECT_EQ(
@@ -193,9 +187,7 @@ TEST_F(DigitalSessionTest, ARadioThatRefusesEveryProtocolEndsTheSearch) {
         dialogs.shown.clear();
         Page page = PageToSend(kVRD21, 4);
         EXPECT_EQ(Write(page), kTransferRefused);
-        std::vector<wxString> sent = Sent();
-        long headers = std::count_if(sent.begin(), sent.end(),
-                                     [](const wxString& line) { return line.StartsWith("T007"); });
+        long headers = SentStartingWith("T007");
         if (c.everyIndex) {
             EXPECT_EQ(headers, kLastProtocolIndex + 1);
             EXPECT_EQ(dialogs.Messages(),

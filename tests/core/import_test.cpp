@@ -185,7 +185,6 @@ TEST(Import21Binary, RecordsFillRowsWithTheirRelationsScanAndUnitId) {
 }
 
 TEST(Import21Binary, UnitIdDigitsAreReadAsBcdPairs) {
-    EXPECT_EQ(UnitIdFromWords({0x0000, 0x0000, 0x0012, 0x0034}), "0001234");
     EXPECT_EQ(UnitIdFromWords({0x0099, 0x0099, 0x0099, 0x0099}), "99999999");
     EXPECT_EQ(UnitIdFromWords({0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF}), "0000000");  // above 8 digits
 }
@@ -286,7 +285,6 @@ TEST(Import21Text, ListLinesBecomeMemoriesAndShadowsAreLinkedToTheirPrimaries) {
     EXPECT_EQ(ParseHexFlags(page.grid.Get(3, MFLG)) & kMflgShadowSlotMask, 1u);
     EXPECT_TRUE(page.grid.IsReadOnly(3, ZONE));
     EXPECT_EQ(page.grid.Get(4, SHAD), "N");  // its primary 9 is not in the list
-    EXPECT_EQ(page.grid.Get(231, MNUM), "231");
     EXPECT_FALSE(page.IsRowUsed(20));
     EXPECT_FALSE(page.IsRowUsed(21));
     EXPECT_TRUE(PageIsConsistent(page));

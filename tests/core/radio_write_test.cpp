@@ -59,11 +59,6 @@ class RadioWriteTest : public SimulatedRadioTest {
         dialogs.shown.clear();
         return UploadCommand(env, options, page, 0, Port(), &result);
     }
-    long RecordsSent() {
-        std::vector<wxString> sent = Sent();
-        return std::count_if(sent.begin(), sent.end(),
-                             [](const wxString& line) { return line.StartsWith("T143"); });
-    }
 
     SafetyOptions safety;
     WriteResult result;
@@ -225,7 +220,7 @@ TEST_F(RadioWriteTest, AFailedBackupStopsTheWriteUnlessTheUserWritesWithoutOne) 
         EXPECT_EQ(Send(page, safety), c.status);
         EXPECT_EQ(dialogs.shown.front().caption, "Backup Failed");
         EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({c.box}));
-        EXPECT_EQ(RecordsSent(), c.records);
+        EXPECT_EQ(SentStartingWith("T143"), c.records);
         EXPECT_TRUE(result.backupFile.empty());
     }
 }

@@ -97,9 +97,8 @@ TEST(TRecordRoundTrip, GeneratedRowsComeBackAsWritten) {
 TEST(TRecordEncoding, KnownRecords) {
     Page rp25 = MakePage(6);
     FillFromDefaults(rp25, 3);
-    rp25.grid.Set(3, DESC, "DISPATCH");
+    SetCells(rp25, {{3, DESC, "DISPATCH"}, {3, RNAC, "ABC"}, {3, TCOD, "754"}});
     rp25.grid.Set(3, SCAN, "Y");  // MFLG bit 0x08 on the line
-    SetCells(rp25, {{3, RNAC, "ABC"}, {3, TCOD, "754"}});
     Page ep25 = MakePage(7);
     FillFromDefaults(ep25, 5);
     ep25.grid.Set(5, DESC, "");           // eight blanks
