@@ -77,8 +77,7 @@ TEST_F(AnalogSessionTest, APageWrittenAndReadBackIsThePage) {
     Serve(122);
     Page page = ChannelPage();
     EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, Port()), kTransferComplete);
-    std::map<int, std::string> memory = Memory();
-    EXPECT_EQ(memory.size(), 5u);
+    EXPECT_EQ(Memory().size(), 5u);
     EXPECT_EQ(RadioPib(), 2);
     EXPECT_EQ(titles.back(), "Send to ANFM Radio Progress");
     // The gauge moves with every line sent.

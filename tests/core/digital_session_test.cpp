@@ -62,9 +62,8 @@ TEST_F(DigitalSessionTest, APageWrittenAndReadBackIsThePage) {
     std::vector<wxString> records;
     for (const wxString& line : Sent())
         if (line.StartsWith("T143")) records.push_back(line.Mid(4, 4));
-    std::vector<wxString> expected = {"0001", "0002", "0003", "0005",
-                                      "0006", "01F5", "01F6", "0004"};
-    EXPECT_EQ(records, expected);
+    EXPECT_EQ(records, (std::vector<wxString>{"0001", "0002", "0003", "0005", "0006", "01F5",
+                                              "01F6", "0004"}));
     // The radio's ID was never read in this run: it is purged before the rows are sent.
     EXPECT_TRUE(server->Digital()->Purged());
     EXPECT_NE(std::find(seen.texts.begin(), seen.texts.end(), "Sending Shadow Memory Data...."),
@@ -265,10 +264,8 @@ TEST_F(DigitalSessionTest, AfterAReadTheSameRadioIsNotPurgedAndMarkedRowsAreEras
     back.grid.GetSelection().AddRow(2);  // selected: its action becomes "erase" (bits 0x03)
     back.grid.Set(2, TFLG, FormatHexFlags(ParseHexFlags(back.grid.Get(2, TFLG)) | 0x02));
     ASSERT_EQ(Write(back), kTransferComplete);
-    std::vector<wxString> sent = Sent();
-    std::vector<wxString> second(sent.begin() + static_cast<long>(before), sent.end());
-    EXPECT_EQ(std::count(second.begin(), second.end(), WithChecksum(kPurgeRecord)), 0);
-    EXPECT_EQ(std::count(second.begin(), second.end(), WithChecksum(encodeEraseRecord(2, 2))), 1);
+    EXPECT_EQ(SentStartingWith(WithChecksum(kPurgeRecord), before), 0);
+    EXPECT_EQ(SentStartingWith(WithChecksum(encodeEraseRecord(2, 2)), before), 1);
     EXPECT_EQ(RadioMemories(), 4u);
 }
 

@@ -141,10 +141,8 @@ TEST_F(RadioWriteTest, TheBackupRestoresTheRadioExactly) {
     std::map<int, std::string> before = Memory();
     Page page = FilledPage(kVRD21B, 0, "NEW");
     ASSERT_EQ(Send(page, safety), kTransferComplete);
-    EXPECT_EQ(dialogs.Messages().back(),
-              "Complete: 7 memories written.\nVerified: 7 memories "
-              "match\nBackup: " +
-                  result.backupFile);
+    wxString box = "Complete: 7 memories written.\nVerified: 7 memories match\nBackup: ";
+    EXPECT_EQ(dialogs.Messages().back(), box + result.backupFile);
     ASSERT_NE(Memory(), before);
 
     Page backup = MakePage(kVRD21);
