@@ -41,13 +41,11 @@ class BinaryRecord {
   public:
     explicit BinaryRecord(unsigned number) : bytes_(k21RecordSize, '\0') {
         Word(0, 0xA0).Word(4, number).Word(6, number).Word(20, 1).Word(22, 'x').Word(50, 'x');
-        Put(bytes_, 10, "CHAN");
-        for (size_t pos : {24, 52})
-            Put(bytes_, pos, "0001");
-        for (size_t pos : {34, 62})
-            Put(bytes_, pos, "293");
-        for (size_t pos : {40, 68})
-            Put(bytes_, pos, "151.2500");
+        const std::pair<size_t, const char*> fields[] = {
+            {10, "CHAN"}, {24, "0001"},     {52, "0001"},    {34, "293"},
+            {62, "293"},  {40, "151.2500"}, {68, "151.2500"}};
+        for (const auto& [pos, text] : fields)
+            Put(bytes_, pos, text);
         Word(84, 0x01);
     }
     BinaryRecord& Word(size_t offset, unsigned w) {
@@ -112,18 +110,13 @@ std::string ListHeader() {
 // A line of the multi-radio programmer's file.
 std::string PolyLumLine(const std::string& number, const std::string& frequency,
                         const std::string& scan = "_____", const std::string& mode = "N") {
+    const std::pair<size_t, std::string> fields[] = {
+        {0, number},        {4, "SIMPLEX1"}, {14, frequency}, {25, frequency},
+        {33, "TX CTCSS: "}, {43, "12"},      {48, "12"},      {58, "023"},
+        {64, "025"},        {70, scan},      {75, mode}};
     std::string line;
-    Put(line, 0, number);
-    Put(line, 4, "SIMPLEX1");
-    Put(line, 14, frequency);
-    Put(line, 25, frequency);
-    Put(line, 33, "TX CTCSS: ");
-    Put(line, 43, "12");
-    Put(line, 48, "12");
-    Put(line, 58, "023");
-    Put(line, 64, "025");
-    Put(line, 70, scan);
-    Put(line, 75, mode);
+    for (const auto& [pos, text] : fields)
+        Put(line, pos, text);
     return line + "\n";
 }
 
@@ -332,7 +325,6 @@ TEST(ImportPolyLum, MemoriesOnAP25PageGetZonesAndTheDefaultRowsSquelch) {
         file += PolyLumLine(wxString::Format("%03d", n).ToStdString(), "151.2500",
                             n % 2 ? "1____" : "L____");
     ImportReader reader;
-    reader.bytes = file;
     TempDir dir;
     ASSERT_TRUE(reader.OpenText(dir.Write("a.m30", file)));
     EXPECT_EQ(ImportPolyLum(reader, page, dialogs), 40);

@@ -26,9 +26,8 @@ TEST(PageParameters, SettingATargetForgetsTheFileAndFlags) {
 TEST(PageDefaults, P25PageFillsMemoryOneAndTheGuardMemories) {
     Page page = MakePage(6);
     ASSERT_EQ(page.grid.RowCount(), 233);
-    for (int row : {1, 231, 232}) {
+    for (int row : {1, 231, 232})
         ExpectCells(page, {{row, MNUM, wxString::Format("%03d", row)}, {row, RFRQ, "136.0000"}});
-    }
     ExpectCells(page, {{1, DESC, "VHF  001"}, {1, ZONE, "1"}});
     EXPECT_EQ(page.grid.Get(231, ZONE), "16") << "guard memories live in the last zone";
     EXPECT_EQ(page.grid.Get(1, TFLG), "A8") << "the zone is counted once";
@@ -115,9 +114,8 @@ TEST(RowValues, ApplyToSelectedRowsNumbersThemAndClearsTheSelection) {
     page.grid.GetSelection().AddRow(3);
     page.grid.GetSelection().Add({5, 0, 6, 31});
     ApplyRowValues(page, page.grid.GetRow(0), true, true);
-    for (int row : {3, 5, 6}) {
+    for (int row : {3, 5, 6})
         ExpectCells(page, {{row, MNUM, wxString::Format("%03d", row)}, {row, TFLG, "A0"}});
-    }
     EXPECT_FALSE(page.IsRowUsed(4));
     EXPECT_TRUE(page.grid.GetSelection().Empty());
 }

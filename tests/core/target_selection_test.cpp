@@ -98,9 +98,8 @@ TEST(ChangeTarget, ToARadioWithoutGuardRowsLosesThem) {
 
 TEST(ChangeTarget, SameRadioKeepsEveryRowAndTheSelection) {
     Page page = MakePage(6);
-    for (int row : {1, 2, 40, 231, 232}) {
+    for (int row : {1, 2, 40, 231, 232})
         SetCells(page, {{row, DESC, wxString::Format("D%d", row)}, {row, RFRQ, "150.0000"}});
-    }
     page.grid.GetSelection().AddRow(40);
     RowTexts before40 = page.grid.GetRow(40);
     RowTexts before1 = page.grid.GetRow(1);
