@@ -149,4 +149,3 @@ TEST_F(SerialLink, TwoLinksOnTwoPortsKeepTheirBytesApart) {
     EXPECT_EQ(pty.ReceiveBytes(8), "to first");
     EXPECT_EQ(otherPty.ReceiveBytes(9), "to second");
 }
-
