@@ -20,9 +20,7 @@ constexpr int kVRD70 = 16;
 
 void FillChannel(Page& page, int row, const char* description, const char* frequency) {
     FillFromDefaults(page, row);
-    page.grid.Set(row, DESC, description);
-    page.grid.Set(row, RFRQ, frequency);
-    page.grid.Set(row, TFRQ, frequency);
+    SetCells(page, {{row, DESC, description}, {row, RFRQ, frequency}, {row, TFRQ, frequency}});
 }
 
 // A VR-12 page with channels 1 to 3 and both guards, all selected.
@@ -30,9 +28,7 @@ Page ChannelPage() {
     Page page = MakePage(kVR12);
     FillChannel(page, 1, "SIMPLEX", "70.5000");
     FillChannel(page, 2, "REPEAT", "71.2500");
-    page.grid.Set(2, RTON, "100.0");
-    page.grid.Set(2, SCAN, "5");
-    page.grid.Set(2, MODE, "N");
+    SetCells(page, {{2, RTON, "100.0"}, {2, SCAN, "5"}, {2, MODE, "N"}});
     FillChannel(page, 3, "CALL", "66.0000");
     FillChannel(page, page.FirstGuardRow(), "GUARD 1", "67.0000");
     FillChannel(page, page.SecondGuardRow(), "GUARD 2", "68.0000");
@@ -56,7 +52,6 @@ TEST(AnalogLine, FieldsStandAtTheirPlaces) {
     ASSERT_EQ(BuildAnalogLine(page, 2, line), 0);
     EXPECT_EQ(line.ToStdString(),
               "002 REPEAT    071.2500RX 071.2500TX CTCSS: 12RX 00TX DPL: 000RX 000TX 1_3__N");
-    EXPECT_EQ(line[45], 'R');  // the long layout the reader recognises
     line.clear();
     ASSERT_EQ(BuildAnalogLine(page, 1, line), 0);
     EXPECT_TRUE(line.EndsWith("LOCK W"));
@@ -75,18 +70,16 @@ TEST(AnalogLine, OnlyLinesThatNameARowAreRead) {
     int placed = 0;
     ASSERT_TRUE(ReadAnalogLine(back, "GD1 GUARD", &placed));
     EXPECT_EQ(placed, 121);
-    EXPECT_EQ(back.grid.Get(121, MNUM), "121");
-    EXPECT_EQ(back.grid.Get(121, SCAN), "0");
-    EXPECT_EQ(back.grid.Get(121, TFLG), "C0");
+    ExpectCells(back, {{121, MNUM, "121"}, {121, SCAN, "0"}, {121, TFLG, "C0"}});
 }
 
 TEST_F(AnalogSessionTest, APageWrittenAndReadBackIsThePage) {
     Serve(122);
     Page page = ChannelPage();
     EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, Port()), kTransferComplete);
-    std::map<int, std::string> memory = Memory();
-    EXPECT_EQ(memory.size(), 5u);
+    EXPECT_EQ(Memory().size(), 5u);
     EXPECT_EQ(RadioPib(), 2);
+    EXPECT_EQ(titles.back(), "Send to ANFM Radio Progress");
     // The gauge moves with every line sent.
     EXPECT_EQ(seen.range, 5);
     EXPECT_EQ(seen.values, std::vector<int>({1, 2, 3, 4, 5}));
@@ -107,7 +100,7 @@ TEST_F(AnalogSessionTest, NoiseBeforeTheFirstChannelIsDropped) {
     Page back = MakePage(kVR12);
     EXPECT_EQ(DownloadCommand(env, back, 0, Port()), kTransferComplete);
     EXPECT_EQ(back.grid.Get(1, DESC), "SIMPLEX");
-    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"Complete: 1 memory read."}));
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>{"Complete: 1 memory read."});
 }
 
 TEST_F(AnalogSessionTest, SingleChannelRadiosNeedBothGuardsSelected) {
@@ -118,11 +111,6 @@ TEST_F(AnalogSessionTest, SingleChannelRadiosNeedBothGuardsSelected) {
     EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, Port()), -1);
     EXPECT_TRUE(dialogs.Messages().back().EndsWith("both Guards must be selected!"));
     EXPECT_TRUE(titles.empty());
-
-    page = ChannelPage();
-    EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, Port()), kTransferComplete);
-    EXPECT_EQ(titles.back(), "Send to ANFM Radio Progress");
-    EXPECT_EQ(dialogs.shown.back().text, "Complete: 5 memories written.");
 }
 
 // Radios without a transfer byte (VR-30 to VRD-70, the M6 module) get no "rt" prefix, and
@@ -141,7 +129,7 @@ TEST_F(AnalogSessionTest, RadiosWithoutATransferByteGetTheirChannelLines) {
     page.grid.GetSelection().AddRow(1);
     dialogs.shown.clear();
     EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, Port()), kTransferComplete);
-    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"Complete: 1 memory written."}));
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>{"Complete: 1 memory written."});
     std::map<int, std::string> memory = Memory();
     ASSERT_EQ(memory.size(), 1u);
     EXPECT_EQ(memory.begin()->second.substr(0, 13), "001 SITE     ");
@@ -150,8 +138,7 @@ TEST_F(AnalogSessionTest, RadiosWithoutATransferByteGetTheirChannelLines) {
     page.grid.Set(1, MNUM, "000");
     dialogs.shown.clear();
     EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, Port()), kTransferNothingSelected);
-    EXPECT_EQ(dialogs.Messages(),
-              std::vector<wxString>({"No data selected for transfer to Radio"}));
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>{"No data selected for transfer to Radio"});
 }
 
 // Whatever a radio sends, a line lands in the row it names or nowhere.

@@ -5,12 +5,11 @@
 using namespace lumo;
 
 TEST(CatalogueLookup, FindBandChoiceStopsAtTheFirstUnusedEntry) {
-    EXPECT_EQ(FindBandChoice(17, 8), 5);
-    EXPECT_EQ(FindBandChoice(9, 0), -1);  // radio 9 starts with band 5, its third entry is -1
-    EXPECT_EQ(FindBandChoice(9, 7), 1);
-    EXPECT_EQ(FindBandChoice(16, 8), -1);
-    EXPECT_EQ(FindBandChoice(-1, 0), -1);
-    EXPECT_EQ(FindBandChoice(18, 0), -1);
+    // {radio, band, choice}: radio 9 starts with band 5, and its third entry is -1.
+    const int cases[][3] = {{17, 8, 5},  {9, 0, -1},  {9, 7, 1},
+                            {16, 8, -1}, {-1, 0, -1}, {18, 0, -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FindBandChoice(c[0], c[1]), c[2]) << c[0] << " " << c[1];
 }
 
 TEST(CatalogueLookup, NameSearchesAreExactAndCaseSensitive) {

@@ -107,10 +107,8 @@ TEST(Selection, FollowsRowsWhenTheyMove) {
     sel.AddRow(7);
     sel.Add({4, 0, 6, 31});
     store.DeleteRows(5, 1);  // rows 4..6 shrink to 4..5, row 7 moves to 6
-    EXPECT_TRUE(sel.IsRowSelected(2));
-    EXPECT_TRUE(sel.IsRowSelected(4));
-    EXPECT_TRUE(sel.IsRowSelected(5));
-    EXPECT_TRUE(sel.IsRowSelected(6));
+    for (int row : {2, 4, 5, 6})
+        EXPECT_TRUE(sel.IsRowSelected(row)) << row;
     EXPECT_FALSE(sel.IsRowSelected(7));
     store.DeleteRows(2, 1);
     EXPECT_FALSE(sel.IsRowSelected(2));

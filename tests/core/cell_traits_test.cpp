@@ -28,8 +28,7 @@ TEST(CellTraits, ModuleRowMovedToTheHighAmBand) {
     Page page = MakePage(17, 5);
     FillFromDefaults(page, 4);
     ApplyModxBandEdit(page, 4, "AM 225-400");
-    EXPECT_EQ(page.grid.Get(4, RFRQ), "");
-    EXPECT_EQ(page.grid.Get(4, TFRQ), "");
+    ExpectCells(page, {{4, RFRQ, ""}, {4, TFRQ, ""}});
     for (int col : {MODE, RCOD, TCOD}) {
         EXPECT_EQ(page.grid.Get(4, col), "n/a") << ColumnKeys[col];
         EXPECT_TRUE(EditorFor(page, 4, col).readOnly) << ColumnKeys[col];
@@ -52,8 +51,7 @@ TEST(CellTraits, P25SquelchChoicesFollowModeAndShadow) {
     FillFromDefaults(page, 3);
     EXPECT_EQ(EditorFor(page, 3, TSQL).choices, ChoiceList::TxSquelchAnalog);
     ApplyChoiceEdit(page, 3, MODE, "D");
-    EXPECT_EQ(page.grid.Get(3, RSQL), "m");
-    EXPECT_EQ(page.grid.Get(3, TSQL), "g");
+    ExpectCells(page, {{3, RSQL, "m"}, {3, TSQL, "g"}});
     EXPECT_EQ(EditorFor(page, 3, TSQL).choices, ChoiceList::TxSquelchDigital);
     page.grid.Set(3, MFLG, "01");
     EXPECT_EQ(ChoicesOf(EditorFor(page, 3, TSQL).choices), (std::vector<wxString>{"g", "-"}));

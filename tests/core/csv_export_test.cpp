@@ -59,15 +59,10 @@ TEST(CsvExport, TheVra50LayoutWritesItsOwnValues) {
     TempDir dir;
     Page page = MakePage(kVRA50);
     FillFromDefaults(page, 1);
-    CellStore& g = page.grid;
-    g.Set(1, MNUM, "007");
-    g.Set(1, DESC, "TOWER");
-    g.Set(1, RFRQ, "118.000");
-    g.Set(1, TFRQ, "12");  // too short to hold a point: written as it is
-    g.Set(1, SCAN, "Y");
-    g.Set(1, RONL, "N");
-    g.Set(1, TFLG, "A2");
-    g.GetSelection().AddRow(1);
+    SetCells(page, {{1, MNUM, "007"}, {1, DESC, "TOWER"}, {1, RFRQ, "118.000"}, {1, SCAN, "Y"}});
+    SetCells(page, {{1, RONL, "N"}, {1, TFLG, "A2"}});
+    page.grid.Set(1, TFRQ, "12");  // too short to hold a point: written as it is
+    page.grid.GetSelection().AddRow(1);
     ScriptedDialogs dialogs;
     wxArrayString lines = wxSplit(Export(page, dir.Path("a.csv"), dialogs), '\n', '\0');
     ASSERT_GE(lines.size(), 3u);
@@ -76,9 +71,7 @@ TEST(CsvExport, TheVra50LayoutWritesItsOwnValues) {
     EXPECT_EQ(lines[2], "7,TOWER,118000,12,Yes,No,");
 
     // Without the purge mark; a blank Scan is No, any other receive-only text stays.
-    g.Set(1, TFLG, "A0");
-    g.Set(1, SCAN, "");
-    g.Set(1, RONL, "");
+    SetCells(page, {{1, TFLG, "A0"}, {1, SCAN, ""}, {1, RONL, ""}});
     lines = wxSplit(Export(page, dir.Path("b.csv"), dialogs), '\n', '\0');
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "VRA-50,,,,,");

@@ -1,8 +1,6 @@
 // Transfers with a digital radio: the session and its commands against the simulated radio.
 #include "transfer/digital_session.h"
 #include "commands/radio_write.h"
-#include "edit/shadows.h"
-#include "rules/frequency_rules.h"
 #include "support/page_fixtures.h"
 #include "support/simulated_radio.h"
 #include "transfer/transfer_status.h"
@@ -64,9 +62,8 @@ TEST_F(DigitalSessionTest, APageWrittenAndReadBackIsThePage) {
     std::vector<wxString> records;
     for (const wxString& line : Sent())
         if (line.StartsWith("T143")) records.push_back(line.Mid(4, 4));
-    std::vector<wxString> expected = {"0001", "0002", "0003", "0005",
-                                      "0006", "01F5", "01F6", "0004"};
-    EXPECT_EQ(records, expected);
+    EXPECT_EQ(records, (std::vector<wxString>{"0001", "0002", "0003", "0005", "0006", "01F5",
+                                              "01F6", "0004"}));
     // The radio's ID was never read in this run: it is purged before the rows are sent.
     EXPECT_TRUE(server->Digital()->Purged());
     EXPECT_NE(std::find(seen.texts.begin(), seen.texts.end(), "Sending Shadow Memory Data...."),
@@ -86,8 +83,7 @@ TEST_F(DigitalSessionTest, APageWrittenAndReadBackIsThePage) {
     // The columns come back as they went (the verify's round trip, radio_write_test).
     std::vector<wxString> boxes = {"Complete: 8 memories written.", "Complete: 8 memories read."};
     EXPECT_EQ(dialogs.Messages(), boxes);
-    EXPECT_TRUE(ShadowLinksHaveBothEnds(back));
-    EXPECT_TRUE(ZoneCountersMatchRows(back));
+    EXPECT_TRUE(PageIsConsistent(back));
     EXPECT_EQ(held.firmware, "020100");
     EXPECT_EQ(held.radioId.length(), 14u);
 }
@@ -134,14 +130,8 @@ TEST_F(DigitalSessionTest, APurgeWritesEveryUsedRowOrNothing) {
         seen = RecordingProgress::Seen();
         size_t before = Sent().size();
         EXPECT_EQ(Write(page), c.status);
-        EXPECT_EQ(
-            std::any_of(dialogs.shown.begin(), dialogs.shown.end(),
-                        [](const ShownDialog& d) { return d.caption == "Erase Radio Memories"; }),
-            c.asked);
-        std::vector<wxString> sent = Sent();
-        EXPECT_EQ(std::count_if(sent.begin() + static_cast<long>(before), sent.end(),
-                                [](const wxString& line) { return line.StartsWith("T143"); }),
-                  c.records);
+        EXPECT_EQ(dialogs.Showed("Erase Radio Memories"), c.asked);
+        EXPECT_EQ(SentStartingWith("T143", before), c.records);
         EXPECT_EQ(RadioMemories(), 42u);
         // No shadows on the page: no shadow pass is announced.
         EXPECT_EQ(
@@ -196,13 +186,11 @@ TEST_F(DigitalSessionTest, ARadioThatRefusesEveryProtocolEndsTheSearch) {
         dialogs.shown.clear();
         Page page = PageToSend(kVRD21, 4);
         EXPECT_EQ(Write(page), kTransferRefused);
-        std::vector<wxString> sent = Sent();
-        long headers = std::count_if(sent.begin(), sent.end(),
-                                     [](const wxString& line) { return line.StartsWith("T007"); });
+        long headers = SentStartingWith("T007");
         if (c.everyIndex) {
             EXPECT_EQ(headers, kLastProtocolIndex + 1);
             EXPECT_EQ(dialogs.Messages(),
-                      std::vector<wxString>({"Radio rejected transfer protocols 0 to 223"}));
+                      std::vector<wxString>{"Radio rejected transfer protocols 0 to 223"});
         } else {
             EXPECT_GT(headers, 1);
             EXPECT_LT(headers, kLastProtocolIndex + 1);
@@ -233,7 +221,7 @@ TEST_F(DigitalSessionTest, ARadioTooOldForThePageIsWrittenNothing) {
     page.grid.GetSelection().AddRow(300);
     EXPECT_EQ(Write(page), kTransferInvalidData);
     EXPECT_EQ(dialogs.Messages(),
-              std::vector<wxString>({"Selected operation requires updated software in Radio"}));
+              std::vector<wxString>{"Selected operation requires updated software in Radio"});
     EXPECT_EQ(dialogs.shown.back().caption, "Write to Radio Status");
     EXPECT_EQ(RadioMemories(), 0u);
 }
@@ -276,10 +264,8 @@ TEST_F(DigitalSessionTest, AfterAReadTheSameRadioIsNotPurgedAndMarkedRowsAreEras
     back.grid.GetSelection().AddRow(2);  // selected: its action becomes "erase" (bits 0x03)
     back.grid.Set(2, TFLG, FormatHexFlags(ParseHexFlags(back.grid.Get(2, TFLG)) | 0x02));
     ASSERT_EQ(Write(back), kTransferComplete);
-    std::vector<wxString> sent = Sent();
-    std::vector<wxString> second(sent.begin() + static_cast<long>(before), sent.end());
-    EXPECT_EQ(std::count(second.begin(), second.end(), WithChecksum(kPurgeRecord)), 0);
-    EXPECT_EQ(std::count(second.begin(), second.end(), WithChecksum(encodeEraseRecord(2, 2))), 1);
+    EXPECT_EQ(SentStartingWith(WithChecksum(kPurgeRecord), before), 0);
+    EXPECT_EQ(SentStartingWith(WithChecksum(encodeEraseRecord(2, 2)), before), 1);
     EXPECT_EQ(RadioMemories(), 4u);
 }
 
@@ -304,7 +290,7 @@ TEST_F(DigitalSessionTest, CommandsCheckTheirPreconditions) {
     vr19.grid.GetSelection().AddRow(1);
     dialogs.shown.clear();
     EXPECT_EQ(UploadCommand(env, PlainWrite(), vr19, 0, "/dev/null"), kTransferUnsupported);
-    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({"VR-19 is not currently supported!"}));
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>{"VR-19 is not currently supported!"});
 
     Page analog = MakePage(kVR12);
     FillFromDefaults(analog, 1);
@@ -322,7 +308,6 @@ TEST_F(DigitalSessionTest, NothingSelectedIsReportedBeforeAnythingIsSent) {
     FillFromDefaults(page, 1);
     page.grid.GetSelection().AddRow(5);  // a row without a memory
     EXPECT_EQ(Write(page), kTransferNothingSelected);
-    EXPECT_EQ(dialogs.Messages(),
-              std::vector<wxString>({"No data selected for transfer to Radio"}));
+    EXPECT_EQ(dialogs.Messages(), std::vector<wxString>{"No data selected for transfer to Radio"});
     EXPECT_TRUE(Sent().empty());
 }

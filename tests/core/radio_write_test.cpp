@@ -1,7 +1,6 @@
 // Send to radio with its backup and verify, against the simulated radios on pseudo-terminals,
 // and the rules by which a page and what came back from a radio or a file are compared.
 #include "commands/radio_write.h"
-#include "edit/shadows.h"
 #include "files/lumo_file.h"
 #include "support/page_fixtures.h"
 #include "support/simulated_radio.h"
@@ -41,8 +40,7 @@ Page FilledPage(int radio, int bandChoice, const char* name) {
         page.grid.GetSelection().AddRow(4);
         return page;
     }
-    page.grid.Set(3, TFRQ, "n/a");
-    page.grid.Set(2, SCAN, "5");
+    SetCells(page, {{3, TFRQ, "n/a"}, {2, SCAN, "5"}});
     if (page.grid.Get(2, RTON) == "OFF") page.grid.Set(2, RTON, "100.0");
     if (page.HasGuardRows())
         for (int row : {page.FirstGuardRow(), page.SecondGuardRow()})
@@ -60,11 +58,6 @@ class RadioWriteTest : public SimulatedRadioTest {
     int Send(Page& page, const SafetyOptions& options) {
         dialogs.shown.clear();
         return UploadCommand(env, options, page, 0, Port(), &result);
-    }
-    long RecordsSent() {
-        std::vector<wxString> sent = Sent();
-        return std::count_if(sent.begin(), sent.end(),
-                             [](const wxString& line) { return line.StartsWith("T143"); });
     }
 
     SafetyOptions safety;
@@ -148,10 +141,8 @@ TEST_F(RadioWriteTest, TheBackupRestoresTheRadioExactly) {
     std::map<int, std::string> before = Memory();
     Page page = FilledPage(kVRD21B, 0, "NEW");
     ASSERT_EQ(Send(page, safety), kTransferComplete);
-    EXPECT_EQ(dialogs.Messages().back(),
-              "Complete: 7 memories written.\nVerified: 7 memories "
-              "match\nBackup: " +
-                  result.backupFile);
+    wxString box = "Complete: 7 memories written.\nVerified: 7 memories match\nBackup: ";
+    EXPECT_EQ(dialogs.Messages().back(), box + result.backupFile);
     ASSERT_NE(Memory(), before);
 
     Page backup = MakePage(kVRD21);
@@ -227,7 +218,7 @@ TEST_F(RadioWriteTest, AFailedBackupStopsTheWriteUnlessTheUserWritesWithoutOne) 
         EXPECT_EQ(Send(page, safety), c.status);
         EXPECT_EQ(dialogs.shown.front().caption, "Backup Failed");
         EXPECT_EQ(dialogs.Messages(), std::vector<wxString>({c.box}));
-        EXPECT_EQ(RecordsSent(), c.records);
+        EXPECT_EQ(SentStartingWith("T143"), c.records);
         EXPECT_TRUE(result.backupFile.empty());
     }
 }

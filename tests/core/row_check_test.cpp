@@ -24,69 +24,59 @@ struct Outcome {
 TEST(RowCheck, RepairsWhatIsWrongAndHighlightsWhatTheUserShouldSee) {
     struct Case {
         const char* name;
-        int radio, bandChoice, row;
+        struct {
+            int radio, bandChoice, row;
+        } at;
         std::vector<std::pair<int, const char*>> typed;
         std::vector<Outcome> outcome;
     };
     const Case cases[] = {
-        {"number above the rows", 6, 0, 3, {{MNUM, "300"}}, {{MNUM, "", ' '}}},
-        {"digital mode, analog page", 1, 0, 2, {{MODE, "D"}}, {{MODE, "W", 'h'}}},
+        {"number above the rows", {6, 0, 3}, {{MNUM, "300"}}, {{MNUM, "", ' '}}},
+        {"digital mode, analog page", {1, 0, 2}, {{MODE, "D"}}, {{MODE, "W", 'h'}}},
         {"bad NAC",
-         6,
-         0,
-         2,
+         {6, 0, 2},
          {{RNAC, "12G"}, {TIDC, ""}},
          {{RNAC, "293", '-'}, {TIDC, "0000001", ' '}}},
-        {"EP25 squelch value", 7, 0, 2, {{RNSV, "16"}}, {{RNSV, "10", 'h'}}},
-        {"no squelch value on RP25", 6, 0, 2, {{RNSV, "5"}}, {{RNSV, "", ' '}}},
+        {"EP25 squelch value", {7, 0, 2}, {{RNSV, "16"}}, {{RNSV, "10", 'h'}}},
+        {"no squelch value on RP25", {6, 0, 2}, {{RNSV, "5"}}, {{RNSV, "", ' '}}},
         {"analog tones and codes",
-         1,
-         0,
-         2,
+         {1, 0, 2},
          {{RTON, "100.0"}, {RCOD, "000"}, {TTON, "101.0"}},
          {{RTON, "100.0", '-'}, {RCOD, "OFF", ' '}, {TTON, "OFF", 'h'}}},
-        {"guard row", 1, 0, 121, {}, {{RTON, "n/a", ' '}, {RCOD, "n/a", ' '}, {TTON, "OFF", ' '}}},
+        {"guard", {1, 0, 121}, {}, {{RTON, "n/a", ' '}, {RCOD, "n/a", ' '}, {TTON, "OFF", ' '}}},
         {"P25 tone and code without a squelch",
-         6,
-         0,
-         2,
+         {6, 0, 2},
          {{RSQL, "x"}, {RTON, "OFF"}, {TCOD, "000"}},
          {{RTON, "OFF", ' '}, {TCOD, "OFF", ' '}}},
-        {"scan list letters", 1, 0, 2, {{SCAN, "1_3__"}}, {{SCAN, "5", ' '}}},
-        {"scan lists", 1, 0, 3, {{SCAN, "31"}}, {{SCAN, "31", '-'}}},
-        {"scan lists out of range", 1, 0, 4, {{SCAN, "100"}}, {{SCAN, "0", 'h'}}},
-        {"P25 scan", 6, 0, 2, {{SCAN, "Yes"}}, {{SCAN, "Y", ' '}}},
+        {"scan list letters", {1, 0, 2}, {{SCAN, "1_3__"}}, {{SCAN, "5", ' '}}},
+        {"scan lists", {1, 0, 3}, {{SCAN, "31"}}, {{SCAN, "31", '-'}}},
+        {"scan lists out of range", {1, 0, 4}, {{SCAN, "100"}}, {{SCAN, "0", 'h'}}},
+        {"P25 scan", {6, 0, 2}, {{SCAN, "Yes"}}, {{SCAN, "Y", ' '}}},
         {"module on the air band",
-         17,
-         5,
-         4,
+         {17, 5, 4},
          {{BAND, "AM 108-138"}, {RFRQ, "112.000"}, {TFRQ, "112.000"}},
          {{TFRQ, "n/a", ' '}, {RTON, "n/a", ' '}, {RCOD, "n/a", ' '}}},
         {"air band transmit is not range-checked",
-         17,
-         5,
-         5,
+         {17, 5, 5},
          {{BAND, "AM 108-138"}, {RFRQ, "121.500"}, {TFRQ, "999"}},
          {{TFRQ, "999", ' '}}},
         {"not a module band of the page",
-         17,
-         5,
-         6,
+         {17, 5, 6},
          {{BAND, "FM 138-174"}, {RFRQ, "40.0000"}},
          {{BAND, "FM 30-50", 'h'}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Page page = MakePage(c.radio, c.bandChoice);
-        FillFromDefaults(page, c.row);
+        Page page = MakePage(c.at.radio, c.at.bandChoice);
+        FillFromDefaults(page, c.at.row);
         for (const auto& [col, text] : c.typed)
-            page.grid.Set(c.row, col, text);
+            page.grid.Set(c.at.row, col, text);
         ScriptedDialogs dialogs;
-        CheckRow(page, dialogs, c.row);
+        CheckRow(page, dialogs, c.at.row);
         for (const Outcome& o : c.outcome) {
-            EXPECT_EQ(page.grid.Get(c.row, o.col), o.text) << ColumnKeys[o.col];
+            EXPECT_EQ(page.grid.Get(c.at.row, o.col), o.text) << ColumnKeys[o.col];
             if (o.mark != ' ') {
-                EXPECT_EQ(Highlighted(page, c.row, o.col), o.mark == 'h') << ColumnKeys[o.col];
+                EXPECT_EQ(Highlighted(page, c.at.row, o.col), o.mark == 'h') << ColumnKeys[o.col];
             }
         }
     }
@@ -105,13 +95,11 @@ TEST(PageCheck, DuplicateMemoryNumberIsReportedOnce) {
     Page page = MakePage(1);
     FillFromDefaults(page, 1);
     FillFromDefaults(page, 2);
-    page.grid.Set(1, MNUM, "5");
-    page.grid.Set(2, MNUM, "005");
+    SetCells(page, {{1, MNUM, "5"}, {2, MNUM, "005"}});
     ScriptedDialogs dialogs;
     CheckPage(page, dialogs, 0);
     EXPECT_EQ(dialogs.Messages(), (std::vector<wxString>{"Number already used at row: 002"}));
-    EXPECT_EQ(page.grid.Get(1, MNUM), "");
-    EXPECT_EQ(page.grid.Get(2, MNUM), "005");
+    ExpectCells(page, {{1, MNUM, ""}, {2, MNUM, "005"}});
 }
 
 // Out of band: replaced. Off the channel step but in band: kept (the user decides) and shown.
@@ -119,13 +107,11 @@ TEST(PageCheck, BadFrequenciesAreHighlightedUntilCleared) {
     Page page = MakePage(6);  // band 4, 2.5 kHz
     FillFromDefaults(page, 3);
     FillFromDefaults(page, 4);
-    page.grid.Set(3, RFRQ, "50.5000");
-    page.grid.Set(4, TFRQ, "155.123");
+    SetCells(page, {{3, RFRQ, "50.5000"}, {4, TFRQ, "155.123"}});
     ScriptedDialogs dialogs;
     CheckReport report;
     CheckPage(page, dialogs, 0, &report);
-    EXPECT_EQ(page.grid.Get(3, RFRQ), "136.0000");
-    EXPECT_EQ(page.grid.Get(4, TFRQ), "155.123");
+    ExpectCells(page, {{3, RFRQ, "136.0000"}, {4, TFRQ, "155.123"}});
     EXPECT_TRUE(Highlighted(page, 3, RFRQ));
     EXPECT_EQ(report.highlighted, (std::vector<std::pair<int, int>>{{3, RFRQ}, {4, TFRQ}}));
     page.params.pageFlags |= kPageFlagMarked;
@@ -142,8 +128,7 @@ TEST(ColumnCheck, P25TonesNeedASquelch) {
     page.grid.Set(2, TTON, "OFF");
     CheckColumn(page, dialogs, 2, TTON, "");
     EXPECT_EQ(page.grid.Get(2, TTON), "67.0") << "OFF without a squelch fails";
-    page.grid.Set(2, TSQL, "");
-    page.grid.Set(2, TTON, "100.0");
+    SetCells(page, {{2, TSQL, ""}, {2, TTON, "100.0"}});
     CheckColumn(page, dialogs, 2, TTON, "");
     EXPECT_EQ(page.grid.Get(2, TSQL), "t");
 }

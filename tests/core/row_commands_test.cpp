@@ -39,8 +39,7 @@ TEST_F(CommandTest, CopyOfAPrimaryPastesAsAPlainRow) {
     RowCommand paste = On(page, 20);
     ASSERT_TRUE(PasteRow(paste, buffer));
     EXPECT_EQ(dialogs.shown.back().caption, "Paste copied data into Selection?");
-    EXPECT_EQ(page.grid.Get(20, SHAD), "N");
-    EXPECT_EQ(page.grid.Get(20, MFLG), "00");
+    ExpectCells(page, {{20, SHAD, "N"}, {20, MFLG, "00"}});
     for (int slot = SHD0; slot <= SHD6; ++slot)
         EXPECT_EQ(page.grid.Get(20, slot), "0");
     EXPECT_EQ(page.grid.Get(20, MNUM), "020") << "a row without a number takes its own";
@@ -53,10 +52,8 @@ TEST_F(CommandTest, CopyOfAPrimaryPastesAsAPlainRow) {
         paste.currentRow = row;
         ASSERT_TRUE(PasteRow(paste, buffer));
     }
-    EXPECT_EQ(page.grid.Get(21, MNUM), "040");
-    EXPECT_EQ(page.grid.Get(40, MNUM), "");
-    EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
-    EXPECT_TRUE(ZoneCountersMatchRows(page));
+    ExpectCells(page, {{21, MNUM, "040"}, {40, MNUM, ""}});
+    EXPECT_TRUE(PageIsConsistent(page));
 }
 
 TEST_F(CommandTest, EmptyRowsAndBuffersAreReported) {
@@ -88,18 +85,13 @@ TEST_F(CommandTest, InsertShiftsRowsAndKeepsGuardRows) {
     Page page = MakePage(1);
     for (int row = 1; row <= page.Rows(); ++row)
         FillFromDefaults(page, row);
-    page.grid.Set(3, DESC, "THREE");
-    page.grid.Set(120, DESC, "LAST");
-    page.grid.Set(121, DESC, "GUARD1");
+    SetCells(page, {{3, DESC, "THREE"}, {120, DESC, "LAST"}, {121, DESC, "GUARD1"}});
     RowCommand cmd = On(page, 3);
     ASSERT_TRUE(InsertRow(cmd));
     EXPECT_FALSE(page.IsRowUsed(3));
-    EXPECT_EQ(page.grid.Get(4, DESC), "THREE");
-    EXPECT_EQ(page.grid.Get(4, MNUM), "4");
-    EXPECT_EQ(page.grid.Get(120, MNUM), "120");
+    ExpectCells(page, {{4, DESC, "THREE"}, {4, MNUM, "4"}, {120, MNUM, "120"}});
     EXPECT_NE(page.grid.Get(120, DESC), "LAST") << "the last memory row is lost";
-    EXPECT_EQ(page.grid.Get(121, DESC), "GUARD1");
-    EXPECT_EQ(page.grid.Get(121, MNUM), "121");
+    ExpectCells(page, {{121, DESC, "GUARD1"}, {121, MNUM, "121"}});
     EXPECT_EQ(page.grid.RowCount(), 123);
 }
 
@@ -107,15 +99,11 @@ TEST_F(CommandTest, DeleteClosesGapsAndKeepsGuardRows) {
     Page page = MakePage(1);
     for (int row : {1, 2, 5, 6})
         FillFromDefaults(page, row);
-    page.grid.Set(6, DESC, "SIX");
-    page.grid.Set(121, DESC, "GUARD1");
-    page.grid.Set(122, DESC, "GUARD2");
+    SetCells(page, {{6, DESC, "SIX"}, {121, DESC, "GUARD1"}, {122, DESC, "GUARD2"}});
     Select(page, {1, 5});
     RowCommand cmd = On(page, 1);
     ASSERT_TRUE(DeleteRows(cmd));
-    EXPECT_EQ(page.grid.Get(4, DESC), "SIX");
-    EXPECT_EQ(page.grid.Get(121, DESC), "GUARD1");
-    EXPECT_EQ(page.grid.Get(122, DESC), "GUARD2");
+    ExpectCells(page, {{4, DESC, "SIX"}, {121, DESC, "GUARD1"}, {122, DESC, "GUARD2"}});
     EXPECT_EQ(page.grid.RowCount(), 123);
     EXPECT_TRUE(page.grid.GetSelection().Empty());
     Select(page, {122});  // the last row is selected like any other
@@ -133,9 +121,7 @@ TEST_F(CommandTest, DefaultColumnOfZoneRefillsZonesInRowOrder) {
     page.grid.GetSelection().Add({1, ZONE, 1, ZONE});
     RowCommand cmd = On(page, 1);
     ASSERT_TRUE(DefaultColumn(cmd));
-    EXPECT_EQ(page.grid.Get(16, ZONE), "1");
-    EXPECT_EQ(page.grid.Get(17, ZONE), "2");
-    EXPECT_EQ(page.grid.Get(33, ZONE), "3");
+    ExpectCells(page, {{16, ZONE, "1"}, {17, ZONE, "2"}, {33, ZONE, "3"}});
     EXPECT_EQ(page.grid.Get(41, ZONE), "") << "shadows take no slot";
     EXPECT_EQ(page.grid.Get(231, ZONE), "16");
     EXPECT_TRUE(ZoneCountersMatchRows(page));
@@ -155,15 +141,11 @@ TEST_F(CommandTest, DefaultColumnWithoutRowOneSelectedSetsTheUnitId) {
 TEST_F(CommandTest, DefaultColumnOfAToneSetsItsCompanions) {
     Page page = MakePage(1);
     FillFromDefaults(page, 3);
-    page.grid.Set(0, RTON, "100.0");
-    page.grid.Set(3, RCOD, "023");
+    SetCells(page, {{0, RTON, "100.0"}, {3, RCOD, "023"}});
     page.grid.GetSelection().Add({1, RTON, 1, RTON});
     RowCommand cmd = On(page, 1);
     DefaultColumn(cmd);
-    EXPECT_EQ(page.grid.Get(3, RTON), "100.0");
-    EXPECT_EQ(page.grid.Get(3, TTON), "100.0");
-    EXPECT_EQ(page.grid.Get(3, RCOD), "OFF");
-    EXPECT_EQ(page.grid.Get(3, TCOD), "OFF");
+    ExpectCells(page, {{3, RTON, "100.0"}, {3, TTON, "100.0"}, {3, RCOD, "OFF"}, {3, TCOD, "OFF"}});
 }
 
 TEST_F(CommandTest, RenumberingKeepsShadowLinks) {
@@ -177,15 +159,12 @@ TEST_F(CommandTest, RenumberingKeepsShadowLinks) {
     page.zoneCounters.fill(0);
     RowCommand cmd = On(page, 2);
     ASSERT_TRUE(RenumberSequential(cmd));
-    EXPECT_EQ(page.grid.Get(2, MNUM), "1");
-    EXPECT_EQ(page.grid.Get(5, MNUM), "2");
-    EXPECT_EQ(page.grid.Get(9, MNUM), "3");
-    EXPECT_EQ(page.grid.Get(9, PRIM), "001");
-    EXPECT_EQ(page.grid.Get(2, SHD0), "003");
+    const CellText expected[] = {
+        {2, MNUM, "1"}, {5, MNUM, "2"}, {9, MNUM, "3"}, {9, PRIM, "001"}, {2, SHD0, "003"}};
+    ExpectCells(page, expected);
     EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
     ASSERT_TRUE(RenumberToRowNum(cmd));
-    EXPECT_EQ(page.grid.Get(9, MNUM), "9");
-    EXPECT_EQ(page.grid.Get(9, PRIM), "002");
+    ExpectCells(page, {{9, MNUM, "9"}, {9, PRIM, "002"}});
     EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
 }
 
@@ -202,9 +181,7 @@ TEST_F(CommandTest, MarkThenDefaultMarkedChangesOnlyMarkedRows) {
     page.grid.GetSelection().Add({1, SCAN, 1, SCAN});
     RowCommand cmd = On(page, 1);
     ASSERT_TRUE(DefaultMarked(cmd));
-    EXPECT_EQ(page.grid.Get(2, SCAN), "0");
-    EXPECT_EQ(page.grid.Get(3, SCAN), "7");
-    EXPECT_EQ(page.grid.Get(4, SCAN), "0");
+    ExpectCells(page, {{2, SCAN, "0"}, {3, SCAN, "7"}, {4, SCAN, "0"}});
     ClearHighlights(page);
     EXPECT_FALSE(page.grid.Background(2, DESC).has_value());
 }
@@ -217,8 +194,7 @@ TEST_F(CommandTest, DefaultFileLeavesOnlyTheCurrentRow) {
     RowCommand cmd = On(page, 3);
     ASSERT_TRUE(DefaultFile(cmd));
     EXPECT_FALSE(page.IsRowUsed(2));
-    EXPECT_EQ(page.grid.Get(3, MNUM), "003");
-    EXPECT_EQ(page.grid.Get(0, DESC), "LOW    66");
+    ExpectCells(page, {{3, MNUM, "003"}, {0, DESC, "LOW    66"}});
     EXPECT_TRUE(page.grid.IsReadOnly(0, MNUM));
     EXPECT_EQ(page.params.pageFlags, 0);
 }
@@ -318,9 +294,7 @@ TEST_P(CommandSequences, KeepZoneCountsAndShadowLinks) {
                 case 15: history.Redo(page); break;
             }
             history.Record(page, "step");
-            ASSERT_TRUE(ZoneCountersMatchRows(page))
-                << "radio " << radio << " step " << step << " command " << command;
-            ASSERT_TRUE(ShadowLinksHaveBothEnds(page))
+            ASSERT_TRUE(PageIsConsistent(page))
                 << "radio " << radio << " step " << step << " command " << command;
         }
         while (history.Redo(page)) {

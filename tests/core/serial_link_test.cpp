@@ -1,6 +1,5 @@
 #include "support/pty_pair.h"
 #include "transfer/async_serial.h"
-#include "transfer/trecord.h"
 #include "transfer/wx_async_serial.h"
 
 #include <gtest/gtest.h>
@@ -150,4 +149,3 @@ TEST_F(SerialLink, TwoLinksOnTwoPortsKeepTheirBytesApart) {
     EXPECT_EQ(pty.ReceiveBytes(8), "to first");
     EXPECT_EQ(otherPty.ReceiveBytes(9), "to second");
 }
-

@@ -21,14 +21,10 @@ TEST(Shadows, CreatingAShadowLinksBothEnds) {
     ASSERT_EQ(MakeShadow(page, 5, 10, &dialogs), 10);
     EXPECT_EQ(dialogs.shown[0].caption, "For Primary: 005 create Shadow: 1");
     EXPECT_EQ(dialogs.shown[0].text, "Shadow Memory Num:");
-    EXPECT_EQ(page.grid.Get(5, SHAD), "P-1");
-    EXPECT_EQ(page.grid.Get(5, SHD0), "010");
-    EXPECT_EQ(page.grid.Get(5, MFLG), "10");
-    EXPECT_EQ(page.grid.Get(10, SHAD), "S-005");
-    EXPECT_EQ(page.grid.Get(10, PRIM), "005");
-    EXPECT_EQ(page.grid.Get(10, MFLG), "01");
-    EXPECT_EQ(page.grid.Get(10, TFLG), "A0");
-    EXPECT_EQ(page.grid.Get(10, SCAN), "N");
+    const CellText expected[] = {{5, SHAD, "P-1"},    {5, SHD0, "010"},  {5, MFLG, "10"},
+                                 {10, SHAD, "S-005"}, {10, PRIM, "005"}, {10, MFLG, "01"},
+                                 {10, TFLG, "A0"},    {10, SCAN, "N"}};
+    ExpectCells(page, expected);
     for (int col : {ZONE, RFRQ, TFRQ, MNUM, SHAD, SCAN})
         EXPECT_TRUE(page.grid.IsReadOnly(10, col));
     EXPECT_TRUE(page.grid.IsReadOnly(5, SCAN));
@@ -61,8 +57,7 @@ TEST(Shadows, TheEighthShadowIsRefused) {
     ScriptedDialogs dialogs;
     for (int k = 0; k < 7; ++k)
         ASSERT_EQ(MakeShadow(page, 5, 20 + k, &dialogs), 20 + k);
-    EXPECT_EQ(page.grid.Get(5, SHAD), "P-7");
-    EXPECT_EQ(page.grid.Get(26, MFLG), "07");
+    ExpectCells(page, {{5, SHAD, "P-7"}, {26, MFLG, "07"}});
     EXPECT_EQ(MakeShadow(page, 5, 40, &dialogs), -1);
     EXPECT_EQ(dialogs.Messages().back(),
               "Cannot Create Shadow!\nShadow List is full for selected primary.");
@@ -72,17 +67,14 @@ TEST(Shadows, TheEighthShadowIsRefused) {
 TEST(Shadows, NumbersThatNameNoRowAreSkipped) {
     Page page = MakePage(6);
     FillFromDefaults(page, 5);
-    page.grid.Set(5, MFLG, "10");
-    page.grid.Set(5, SHD0, "999");
-    page.grid.Set(5, SHD1, "abc");
+    SetCells(page, {{5, MFLG, "10"}, {5, SHD0, "999"}, {5, SHD1, "abc"}});
     RowTexts lastRow = page.grid.GetRow(page.Rows());
     RemovePrimary(page, 5);
     HandleP25Shadows(page, 5);
     EXPECT_EQ(page.grid.GetRow(page.Rows()), lastRow) << "nothing is written outside the rows";
     EXPECT_EQ(GetMnumRow(page, 999), -1);
     FillFromDefaults(page, 7);
-    page.grid.Set(7, MFLG, "02");
-    page.grid.Set(7, PRIM, "444");
+    SetCells(page, {{7, MFLG, "02"}, {7, PRIM, "444"}});
     RemoveShadow(page, 7);
     EXPECT_FALSE(page.IsRowUsed(7));
     EXPECT_EQ(page.grid.GetRow(page.Rows()), lastRow);
@@ -153,8 +145,7 @@ TEST(ShadowLinks, EveryOperationKeepsBothEnds) {
         c.apply(page, dialogs);
         for (const auto& [row, col, text] : c.cells)
             EXPECT_EQ(page.grid.Get(row, col), text) << row << " " << ColumnKeys[col];
-        EXPECT_TRUE(ShadowLinksHaveBothEnds(page));
-        EXPECT_TRUE(ZoneCountersMatchRows(page));
+        EXPECT_TRUE(PageIsConsistent(page));
     }
 }
 

@@ -13,8 +13,7 @@ namespace {
 
 void FillRow(Page& page, int row, const wxString& desc) {
     page.grid.SetRow(row, page.grid.GetRow(0));
-    page.grid.Set(row, MNUM, wxString::Format("%03d", row));
-    page.grid.Set(row, DESC, desc);
+    SetCells(page, {{row, MNUM, wxString::Format("%03d", row)}, {row, DESC, desc}});
 }
 
 }  // namespace
@@ -81,10 +80,9 @@ TEST(ChangeTarget, GuardRowsMoveToTheNewGuardRows) {
     EXPECT_EQ(page.grid.Get(5, DESC), "FIVE");
     EXPECT_FALSE(page.IsRowUsed(121));
     EXPECT_FALSE(page.IsRowUsed(122));
-    EXPECT_EQ(page.grid.Get(201, DESC), "GUARD1");
-    EXPECT_EQ(page.grid.Get(202, DESC), "GUARD2");
-    EXPECT_EQ(page.grid.Get(201, MNUM), "201");
-    EXPECT_EQ(page.grid.Get(202, MNUM), "202");
+    const CellText expected[] = {
+        {201, DESC, "GUARD1"}, {202, DESC, "GUARD2"}, {201, MNUM, "201"}, {202, MNUM, "202"}};
+    ExpectCells(page, expected);
     EXPECT_EQ(page.grid.Get(0, DESC), "VHF   138") << "the new radio's defaults";
 }
 
@@ -100,10 +98,8 @@ TEST(ChangeTarget, ToARadioWithoutGuardRowsLosesThem) {
 
 TEST(ChangeTarget, SameRadioKeepsEveryRowAndTheSelection) {
     Page page = MakePage(6);
-    for (int row : {1, 2, 40, 231, 232}) {
-        page.grid.Set(row, DESC, wxString::Format("D%d", row));
-        page.grid.Set(row, RFRQ, "150.0000");
-    }
+    for (int row : {1, 2, 40, 231, 232})
+        SetCells(page, {{row, DESC, wxString::Format("D%d", row)}, {row, RFRQ, "150.0000"}});
     page.grid.GetSelection().AddRow(40);
     RowTexts before40 = page.grid.GetRow(40);
     RowTexts before1 = page.grid.GetRow(1);
@@ -122,8 +118,7 @@ TEST(ChangeTarget, EveryZoneCountsItsRowsOnTheNewTarget) {
     Page page = MakePage(7);  // EP25, zones 1..16 and A..X
     for (int row = 2; row <= 20; ++row) {
         FillRow(page, row, "X");
-        page.grid.Set(row, TFLG, "A0");
-        page.grid.Set(row, ZONE, row % 2 ? "A" : "3");
+        SetCells(page, {{row, TFLG, "A0"}, {row, ZONE, row % 2 ? "A" : "3"}});
         CheckZone(page, row);
     }
     EXPECT_TRUE(ZoneCountersMatchRows(page));

@@ -39,6 +39,9 @@ Faults With(bool noReply, int badChecksums, bool noise, bool split, int dropAfte
 const Faults kSilent = With(true, 0, false, false, -1);
 const Faults kNoise = With(false, 0, true, false, -1);
 const Faults kSplit = With(false, 0, false, true, -1);
+const Faults kClean = {};
+const auto Bad = [](int checksums) { return With(false, checksums, false, false, -1); };
+const auto DropAfter = [](int lines) { return With(false, 0, false, false, lines); };
 DigitalSettings Refusing() {
     return {2, "020100", 0x70, 2, 2, -1};
 }
@@ -55,37 +58,21 @@ const FaultCase kCases[] = {
     {"digital read, no reply", true, kR, kNone, kTransferTimeout, kTimeout, kSilent},
     {"analog write, no reply", false, kW, kNone, kTransferTimeout, kTimeout, kSilent},
     {"analog read, no reply", false, kR, kNone, kTransferTimeout, kTimeout, kSilent},
-    {"digital write, one bad checksum", true, kW, kNone, kTransferComplete, "Complete",
-     With(false, 1, false, false, -1)},
+    {"digital write, one bad checksum", true, kW, kNone, kTransferComplete, "Complete", Bad(1)},
     {"digital read, two bad checksums", true, kR, kNone, kTransferChecksum, "Checksum Error",
-     With(false, 2, false, false, -1)},
-    {"digital write, a record refused",
-     true,
-     kW,
-     kNone,
-     kTransferRefused,
-     "Radio rejected channel 2",
-     {},
-     Refusing()},
+     Bad(2)},
+    {"digital write, a record refused", true, kW, kNone, kTransferRefused,
+     "Radio rejected channel 2", kClean, Refusing()},
     {"digital write, noise lines", true, kW, kNone, kTransferComplete, "Complete", kNoise},
     {"digital read, noise lines", true, kR, kNone, kTransferComplete, "Complete", kNoise},
     {"analog read, noise lines", false, kR, kNone, kTransferComplete, "Complete", kNoise},
     {"digital write, byte by byte", true, kW, kNone, kTransferComplete, "Complete", kSplit},
     {"analog write, byte by byte", false, kW, kNone, kTransferComplete, "Complete", kSplit},
-    {"digital write, busy without end",
-     true,
-     kW,
-     kNone,
-     kTransferTimeout,
-     kTimeout,
-     {},
+    {"digital write, busy without end", true, kW, kNone, kTransferTimeout, kTimeout, kClean,
      BusyForEver()},
-    {"digital write, hang-up", true, kW, kNone, kTransferPortError, kPort,
-     With(false, 0, false, false, 12)},
-    {"digital read, hang-up", true, kR, kNone, kTransferPortError, kPort,
-     With(false, 0, false, false, 5)},
-    {"analog write, hang-up", false, kW, kNone, kTransferPortError, kPort,
-     With(false, 0, false, false, 2)},
+    {"digital write, hang-up", true, kW, kNone, kTransferPortError, kPort, DropAfter(12)},
+    {"digital read, hang-up", true, kR, kNone, kTransferPortError, kPort, DropAfter(5)},
+    {"analog write, hang-up", false, kW, kNone, kTransferPortError, kPort, DropAfter(2)},
     {"digital write, Cancel", true, kW, Event::Cancel, kTransferCancelled, "Cancelled by User"},
     {"analog read, Cancel", false, kR, Event::Cancel, kTransferCancelled, "Cancelled by User"},
     {"digital read, device removed", true, kR, Event::RadioGone, kTransferPortError, kPort},

@@ -1,5 +1,4 @@
 #include "transfer/trecord.h"
-#include "rules/frequency_rules.h"
 #include "rules/text_rules.h"
 #include "support/page_fixtures.h"
 
@@ -28,31 +27,25 @@ namespace {
 void RandomRow(Page& page, int row, std::mt19937& random) {
     auto pick = [&](const std::vector<wxString>& list) { return list[random() % list.size()]; };
     FillFromDefaults(page, row);
-    CellStore& g = page.grid;
-    g.Set(row, DESC, wxString::Format("CH%d", static_cast<int>(random() % 100000)));
-    g.Set(row, MODE, pick({"w", "n", "D"}));
-    g.Set(row, SCAN, pick({"Y", "N"}));
+    auto text = [&](const char* format, unsigned limit) {
+        return wxString::Format(format, static_cast<unsigned>(random() % limit));
+    };
+    page.grid.Set(row, DESC, text("CH%u", 100000));
+    SetCells(page, {{row, MODE, pick({"w", "n", "D"})}, {row, SCAN, pick({"Y", "N"})}});
     long khz = 136000 + static_cast<long>(random() % 38000);
     long eighth = static_cast<long>(random() % 8) * 125;
     long half = static_cast<long>(random() % 2) * 5;
     wxString freq = page.Type() == kEP25
                         ? wxString::Format("%ld.%02ld%03ld", khz / 1000, (khz % 1000) / 10, eighth)
                         : wxString::Format("%ld.%03ld%ld", khz / 1000, khz % 1000, half);
-    g.Set(row, RFRQ, freq);
-    g.Set(row, TFRQ, freq);
-    g.Set(row, RSQL, pick({"x", "t", "c"}));
-    g.Set(row, TSQL, pick({"x", "t", "c", "-"}));
-    g.Set(row, RTON, pick(ToneChoicesFor(true)));
-    g.Set(row, TTON, pick(ToneChoicesFor(true)));
-    g.Set(row, RCOD, pick(CodeChoicesFor(true)));
-    g.Set(row, TCOD, pick(CodeChoicesFor(true)));
-    g.Set(row, RTGP, wxString::Format("%04X", static_cast<unsigned>(random() % 0x10000)));
-    g.Set(row, TTGP, wxString::Format("%04X", static_cast<unsigned>(random() % 0x10000)));
-    g.Set(row, RNAC, wxString::Format("%03X", static_cast<unsigned>(random() % 0x1000)));
-    g.Set(row, TNAC, wxString::Format("%03X", static_cast<unsigned>(random() % 0x1000)));
-    g.Set(row, TIDC, wxString::Format("%ld", static_cast<long>(random() % 10000000)));
-    if (page.Type() == kEP25)
-        g.Set(row, RNSV, wxString::Format("%d", static_cast<int>(random() % 16)));
+    SetCells(page, {{row, RFRQ, freq}, {row, TFRQ, freq}, {row, RSQL, pick({"x", "t", "c"})}});
+    const std::vector<wxString> tones = ToneChoicesFor(true), codes = CodeChoicesFor(true);
+    SetCells(page, {{row, TSQL, pick({"x", "t", "c", "-"})}, {row, RTON, pick(tones)}});
+    SetCells(page, {{row, TTON, pick(tones)}, {row, RCOD, pick(codes)}, {row, TCOD, pick(codes)}});
+    SetCells(page, {{row, RTGP, text("%04X", 0x10000)}, {row, TTGP, text("%04X", 0x10000)}});
+    SetCells(page, {{row, RNAC, text("%03X", 0x1000)}, {row, TNAC, text("%03X", 0x1000)}});
+    page.grid.Set(row, TIDC, text("%u", 10000000));
+    if (page.Type() == kEP25) page.grid.Set(row, RNSV, text("%u", 16));
 }
 
 // The cells that travel unchanged in both versions.
@@ -104,18 +97,15 @@ TEST(TRecordRoundTrip, GeneratedRowsComeBackAsWritten) {
 TEST(TRecordEncoding, KnownRecords) {
     Page rp25 = MakePage(6);
     FillFromDefaults(rp25, 3);
-    rp25.grid.Set(3, DESC, "DISPATCH");
+    SetCells(rp25, {{3, DESC, "DISPATCH"}, {3, RNAC, "ABC"}, {3, TCOD, "754"}});
     rp25.grid.Set(3, SCAN, "Y");  // MFLG bit 0x08 on the line
-    rp25.grid.Set(3, RNAC, "ABC");
-    rp25.grid.Set(3, TCOD, "754");
     Page ep25 = MakePage(7);
     FillFromDefaults(ep25, 5);
     ep25.grid.Set(5, DESC, "");           // eight blanks
     ep25.grid.Set(5, MFLG, "08");         // SCAN "N" clears the bit
     ep25.grid.Set(5, RNSV, "12");         // the top digit of the receive word
     ep25.grid.Set(5, RFRQ, "150.00125");  // the page's own format, as V2 reads it back
-    ep25.grid.Set(5, TFRQ, "174.00000");
-    ep25.grid.Set(501, PRIM, "501");
+    SetCells(ep25, {{5, TFRQ, "174.00000"}, {501, PRIM, "501"}});
     struct Known {
         const Page& page;
         int row, version;

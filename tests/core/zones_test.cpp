@@ -1,5 +1,5 @@
 #include "edit/zones.h"
-#include "edit/row_values.h"
+#include "support/page_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,8 @@ Page MakeP25(int radio) {
 }
 
 void FillRow(Page& page, int row, const wxString& zone) {
-    page.grid.Set(row, MNUM, wxString::Format("%03d", row));
-    page.grid.Set(row, MFLG, "0");
-    page.grid.Set(row, ZONE, zone);
-    page.grid.Set(row, TFLG, "A0");
+    SetCells(page, {{row, MNUM, wxString::Format("%03d", row)}, {row, MFLG, "0"}});
+    SetCells(page, {{row, ZONE, zone}, {row, TFLG, "A0"}});
 }
 }  // namespace
 

@@ -16,10 +16,6 @@ class DesktopTest : public FrameTest {
         wxCopyFile(wxString(LUMO_TEST_DATA) + "/" + name, scratch.Path(name));
         return scratch.Path(name);
     }
-    bool Shown(const wxString& caption) const {
-        return std::any_of(dialogs->shown.begin(), dialogs->shown.end(),
-                           [&](const ShownDialog& shown) { return shown.caption == caption; });
-    }
     wxString Status() const { return frame->GetStatusBar()->GetStatusText(0); }
     // The next run of the program, with the settings this one leaves.
     void Restart() {
@@ -50,13 +46,13 @@ TEST_F(DesktopTest, EveryShortcutRunsItsCommand) {
     frame->SetDocumentLauncher([&](const wxString&) { return false; });
     CurrentPage().grid.Set(3, DESC, "CHANGED");
     const std::tuple<int, int, std::function<bool()>> cases[] = {
-        {'O', wxMOD_CONTROL, [&] { return Shown("Open File?"); }},
-        {'S', wxMOD_CONTROL | wxMOD_SHIFT, [&] { return Shown("Save .lumo file..."); }},
+        {'O', wxMOD_CONTROL, [&] { return dialogs->Showed("Open File?"); }},
+        {'S', wxMOD_CONTROL | wxMOD_SHIFT, [&] { return dialogs->Showed("Save .lumo file..."); }},
         {'S', wxMOD_CONTROL, [&] { return Status() == "Saved long-names.lumo"; }},
         {'P', wxMOD_CONTROL, [&] { return printed == 1; }},
-        {'N', wxMOD_CONTROL, [&] { return Shown("<-- Select Target Radio -->"); }},
-        {'W', wxMOD_CONTROL, [&] { return Shown("Delete Page Error"); }},
-        {WXK_F1, wxMOD_NONE, [&] { return Shown("User Guide"); }},
+        {'N', wxMOD_CONTROL, [&] { return dialogs->Showed("<-- Select Target Radio -->"); }},
+        {'W', wxMOD_CONTROL, [&] { return dialogs->Showed("Delete Page Error"); }},
+        {WXK_F1, wxMOD_NONE, [&] { return dialogs->Showed("User Guide"); }},
         {'Q', wxMOD_CONTROL, [] { return wxTopLevelWindows.empty(); }},
     };
     for (const auto& [key, modifiers, ran] : cases) {

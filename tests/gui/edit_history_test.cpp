@@ -20,11 +20,8 @@ class EditHistoryTest : public FrameTest {
     // Memories written straight into the store (the last one with a frequency the check
     // repairs), then taken as the page's start.
     void Fill(std::initializer_list<int> rows) {
-        for (int row : rows) {
-            CurrentPage().grid.SetRow(row, CurrentPage().grid.GetRow(0));
-            CurrentPage().grid.Set(row, MNUM, wxString::Format("%03d", row));
-            CurrentPage().grid.Set(row, PRIM, wxString::Format("%03d", row));
-        }
+        for (int row : rows)
+            FillFromDefaults(CurrentPage(), row);
         CurrentPage().grid.Set(*std::prev(rows.end()), RFRQ, "999.0000");
         frame->CurrentView()->History().Reset(CurrentPage());
     }
@@ -152,10 +149,8 @@ TEST_F(EditHistoryTest, RowsCopiedOnOneRadioPasteOnAnotherByColumnName) {
     Page before = CurrentPage();
     Focus(5, DESC);
     Command(ID_PASTE);
-    EXPECT_EQ(Grid()->GetCellValue(5, DESC), "ALPHA");
-    EXPECT_EQ(Grid()->GetCellValue(6, RFRQ), "147.3000");
-    EXPECT_EQ(Grid()->GetCellValue(6, TFRQ), "147.3000");
-    EXPECT_EQ(Grid()->GetCellValue(5, MNUM), "005");
+    ExpectShown(
+        {{5, DESC, "ALPHA"}, {6, RFRQ, "147.3000"}, {6, TFRQ, "147.3000"}, {5, MNUM, "005"}});
     EXPECT_TRUE(ZoneCountersMatchRows(CurrentPage()));
     EXPECT_EQ(UndoLabel(), "&Undo Paste\tCtrl+Z");
     Command(ID_UNDO);

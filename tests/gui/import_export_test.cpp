@@ -21,15 +21,12 @@ TEST_F(FrameTest, ImportedLinesFillThePageAndSurviveTheirFirstEdit) {
     dialogs->texts.push_back(Sample("three-memories.m35"));
     Command(ID_IMPORT);
     EXPECT_EQ(dialogs->Messages().back(), "Imported 3 Lines from PolyLum file.");
-    EXPECT_EQ(Grid()->GetCellValue(2, DESC), "REPEATER");
-    EXPECT_EQ(Grid()->GetCellValue(2, RFRQ), "147.3000");
+    ExpectShown({{2, DESC, "REPEATER"}, {2, RFRQ, "147.3000"}});
     EXPECT_EQ(frame->GetStatusBar()->GetStatusText(1), CurrentPage().strings.radioName);
 
     // The row's transfer flags say it holds a memory: editing its description keeps the rest.
     Type(2, DESC, "X");
-    EXPECT_EQ(Grid()->GetCellValue(2, DESC), "X");
-    EXPECT_EQ(Grid()->GetCellValue(2, RFRQ), "147.3000");
-    EXPECT_EQ(Grid()->GetCellValue(2, SCAN), "5");
+    ExpectShown({{2, DESC, "X"}, {2, RFRQ, "147.3000"}, {2, SCAN, "5"}});
     EXPECT_TRUE(CurrentPage().HasUnsavedChanges());
 }
 

@@ -64,9 +64,8 @@ TEST_F(PagesTest, DeletingASlotMovesTheOnesAboveIt) {
     EXPECT_EQ(dialogs->shown.back().caption, "Delete Page?");
     ASSERT_EQ(frame->Notebook()->GetPageCount(), 3u);
     EXPECT_EQ(frame->Pages().Count(), 3);
-    EXPECT_EQ(Tab(0), "VR-12");
-    EXPECT_EQ(Tab(1), "VR-19");
-    EXPECT_EQ(Tab(2), "VRA-50");
+    EXPECT_EQ((std::vector<wxString>{Tab(0), Tab(1), Tab(2)}),
+              (std::vector<wxString>{"VR-12", "VR-19", "VRA-50"}));
     EXPECT_EQ(frame->Pages().Slot(1).strings.radioName, "VR-19");
     EXPECT_EQ(frame->Pages().Slot(1).grid.Get(3, DESC), "MOVED");
     EXPECT_EQ(frame->Pages().Slot(3).strings.radioName, "");

@@ -1,6 +1,7 @@
 // The row and column commands through the real frame: the grid's selection reaches the store
 // and comes back, and the grid shows what the command did.
 #include "support/gui_support.h"
+#include "support/page_fixtures.h"
 
 #include "commands/commands.h"
 
@@ -32,11 +33,6 @@ class RowCommandTest : public FrameTest {
         Command(command);
     }
     int menus = 0;
-    void Fill(int row) {
-        CurrentPage().grid.SetRow(row, CurrentPage().grid.GetRow(0));
-        CurrentPage().grid.Set(row, MNUM, wxString::Format("%03d", row));
-        CurrentPage().grid.Set(row, PRIM, wxString::Format("%03d", row));
-    }
 };
 }  // namespace
 
@@ -51,17 +47,13 @@ TEST_F(RowCommandTest, CopyPasteAndDefaultActOnTheRowsClickedOnly) {
     OnRow(1, ID_COPY_ROW);
     OnRow(3, ID_PASTE_ROW);
     OnRow(5, ID_DEFAULT_ROW);
-    EXPECT_EQ(Grid()->GetCellValue(1, DESC), "ONE");
-    EXPECT_EQ(Grid()->GetCellValue(1, SHAD), "P-1");
-    EXPECT_EQ(Grid()->GetCellValue(12, SHAD), "S-001");
-    EXPECT_EQ(Grid()->GetCellValue(3, DESC), "ONE");
-    EXPECT_EQ(Grid()->GetCellValue(3, MNUM), "003");
+    ExpectShown({{1, DESC, "ONE"}, {1, SHAD, "P-1"}, {12, SHAD, "S-001"}});
+    ExpectShown({{3, DESC, "ONE"}, {3, MNUM, "003"}, {5, MNUM, "005"}});
     EXPECT_TRUE(dialogs->Messages().empty());
-    EXPECT_EQ(Grid()->GetCellValue(5, MNUM), "005");
 
     // A right click on a selected row keeps the selection: the command takes every row.
-    Fill(7);
-    Fill(8);
+    FillFromDefaults(CurrentPage(), 7);
+    FillFromDefaults(CurrentPage(), 8);
     Grid()->ClearSelection();
     Grid()->SelectRow(7);
     Grid()->SelectRow(8, true);

@@ -62,8 +62,7 @@ TEST_F(TransferTest, SendThenGetBringsTheRowsBack) {
     Command(ID_DOWNLOAD);
     EXPECT_EQ(dialogs->shown.back().caption, "Read from Radio Status");
     EXPECT_EQ(dialogs->shown.back().text, "Complete: 5 memories read.");
-    EXPECT_EQ(Grid()->GetCellValue(2, DESC), "UNIT 2");
-    EXPECT_EQ(Grid()->GetCellValue(3, DESC), "UNIT 3");
+    ExpectShown({{2, DESC, "UNIT 2"}, {3, DESC, "UNIT 3"}});
 }
 
 // The settings turn the backup and the verify off (and on) and keep what the user chose.

@@ -16,6 +16,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <tuple>
 
 // Lets the event loop run until the condition holds or the time is up; never a fixed sleep.
 inline bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 5000) {
@@ -49,6 +50,11 @@ class FrameTest : public testing::Test {
     }
 
     wxGrid* Grid() { return frame->CurrentView()->Grid(); }
+    // Expects each listed cell of the grid to show its text.
+    void ExpectShown(std::initializer_list<std::tuple<int, int, const char*>> cells) {
+        for (const auto& [row, col, text] : cells)
+            EXPECT_EQ(Grid()->GetCellValue(row, col), text) << "row " << row << " col " << col;
+    }
     lumo::Page& CurrentPage() { return frame->CurrentView()->GetPage(); }
 
     void Command(int id) {

@@ -44,6 +44,30 @@ inline int MakeShadow(lumo::Page& page, int primary, int shadow,
     return lumo::CreateShadow(page, used, primary);
 }
 
+// A cell and the text it should hold.
+struct CellText {
+    int row;
+    int col;
+    wxString text;
+};
+
+// Writes each listed cell straight into the store, as a file or a radio would.
+inline void SetCells(lumo::Page& page, std::initializer_list<CellText> cells) {
+    for (const CellText& c : cells)
+        page.grid.Set(c.row, c.col, c.text);
+}
+
+// Expects every listed cell to hold its text.
+template <typename Cells>
+void ExpectCells(const lumo::Page& page, const Cells& cells) {
+    for (const CellText& c : cells)
+        EXPECT_EQ(page.grid.Get(c.row, c.col), c.text)
+            << "row " << c.row << " " << lumo::ColumnKeys[c.col];
+}
+inline void ExpectCells(const lumo::Page& page, std::initializer_list<CellText> cells) {
+    ExpectCells<std::initializer_list<CellText>>(page, cells);
+}
+
 // Every zone counter equals the number of non-shadow rows whose ZONE names that zone.
 inline ::testing::AssertionResult ZoneCountersMatchRows(const lumo::Page& page) {
     std::array<int, lumo::kZoneCount> counted{};
@@ -103,4 +127,10 @@ inline ::testing::AssertionResult ShadowLinksHaveBothEnds(const lumo::Page& page
         }
     }
     return ::testing::AssertionSuccess();
+}
+
+// The zone counts true and every shadow link whole.
+inline ::testing::AssertionResult PageIsConsistent(const lumo::Page& page) {
+    ::testing::AssertionResult zones = ZoneCountersMatchRows(page);
+    return zones ? ShadowLinksHaveBothEnds(page) : zones;
 }

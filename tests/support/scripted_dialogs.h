@@ -3,6 +3,7 @@
 
 #include "util/dialogs.h"
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <vector>
@@ -57,6 +58,10 @@ class ScriptedDialogs : public lumo::Dialogs {
     }
     void Bell() override { ++bells; }
 
+    bool Showed(const wxString& caption) const {
+        return std::any_of(shown.begin(), shown.end(),
+                           [&](const ShownDialog& d) { return d.caption == caption; });
+    }
     std::vector<wxString> Messages() const {
         std::vector<wxString> out;
         for (const ShownDialog& d : shown)

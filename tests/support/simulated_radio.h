@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <wx/textfile.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -59,6 +60,13 @@ class SimulatedRadioTest : public testing::Test {
     std::map<int, std::string> Memory() {
         std::lock_guard<std::mutex> lock(server->RadioMutex());
         return server->Digital() ? server->Digital()->Memory() : server->Analog()->Memory();
+    }
+    // How many of the lines the radio received, from line `from` on, begin with `prefix`.
+    long SentStartingWith(const wxString& prefix, size_t from = 0) {
+        std::vector<wxString> lines = Sent();
+        from = std::min(from, lines.size());
+        return std::count_if(lines.begin() + static_cast<long>(from), lines.end(),
+                             [&](const wxString& line) { return line.StartsWith(prefix); });
     }
     // The lines the radio received, in order, without their line ends.
     std::vector<wxString> Sent() {
