@@ -5,10 +5,9 @@
 #include "commands/radio_write.h"
 #include "support/page_fixtures.h"
 #include "support/simulated_radio.h"
+#include "support/without_rights.h"
 
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <chrono>
 #include <functional>
 
@@ -117,20 +116,6 @@ class EventProgress : public QuietProgress {
     std::function<void(EventProgress&)> event_;
     int looks_ = 0;
 };
-
-// Runs the transfer as a user without the right to open the port: root opens any device,
-// so as root it runs in a child process that has given its rights up.
-int AsUserWithoutRights(const std::function<int()>& transfer) {
-    if (geteuid() != 0) return transfer();
-    pid_t child = fork();
-    if (child == 0) {
-        if (setgid(65534) != 0 || setuid(65534) != 0) _exit(99);
-        _exit(transfer());
-    }
-    int result = 0;
-    waitpid(child, &result, 0);
-    return WIFEXITED(result) ? WEXITSTATUS(result) : -1;
-}
 
 class TransferFaults : public SimulatedRadioTest, public testing::WithParamInterface<FaultCase> {
   protected:
