@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 #include <wx/ffile.h>
-#include <wx/utils.h>
 
 using namespace lumo;
 using namespace radiosim;
@@ -25,18 +24,6 @@ class DigitalSessionTest : public SimulatedRadioTest {
     int Write(Page& page) { return UploadCommand(env, PlainWrite(), page, 0, Port()); }
     int Read(Page& page) { return DownloadCommand(env, page, 0, Port()); }
     size_t RadioMemories() { return Memory().size(); }
-    // The last line the radio received, once the end record has reached it (the simulator
-    // notes lines on its own thread), or after a bounded wait.
-    wxString LastSent() {
-        wxString last;
-        for (int i = 0; i < 300; ++i) {
-            std::vector<wxString> lines = Sent();
-            last = lines.empty() ? wxString() : lines.back();
-            if (last == "T9030000FC") break;
-            wxMilliSleep(10);
-        }
-        return last;
-    }
     // A P25 page with used rows 1 to `last` (at least 4), row 4 a shadow of row 3, and every
     // used row selected.
     Page PageToSend(int radio, int last = 6) {

@@ -106,12 +106,16 @@ TEST(TelnetCodec, FollowsTheServersAgreementsAndRefusals) {
     EXPECT_EQ(data, "A\rB");
 }
 
+wxString Local(int port, const char* scheme = "tcp") {
+    return wxString::Format("%s://127.0.0.1:%d", scheme, port);
+}
+
 // A raw port keeps its server's speed: a radio's switch is noted for the message of a transfer
 // that then fails.
 TEST(NetworkLink, ARawPortNotesASpeedItCannotSet) {
     int listener = portserver::BoundSocket(0);
     ASSERT_EQ(listen(listener, 1), 0);
-    wxString name = wxString::Format("tcp://127.0.0.1:%d", portserver::PortOf(listener));
+    wxString name = Local(portserver::PortOf(listener));
     wxAsyncSerial link(name, 9600);
     link.SetBaudRate(9600);
     EXPECT_EQ(link.NetworkTrouble(), name);
@@ -144,7 +148,20 @@ class ThroughSer2net : public SimulatedRadioTest {
         ASSERT_TRUE(ser2net->Ok()) << "ser2net did not start";
     }
     wxString Raw() const { return ser2net->Names()[0]; }
+    // A port whose connections are never answered: the one place in its queue is taken.
+    wxString Unanswered() {
+        unanswered = portserver::BoundSocket(0);
+        listen(unanswered, 0);
+        filler = portserver::ConnectedSocket(portserver::PortOf(unanswered));
+        return Local(portserver::PortOf(unanswered));
+    }
+    void TearDown() override {
+        close(unanswered);
+        close(filler);
+        SimulatedRadioTest::TearDown();
+    }
     std::unique_ptr<Ser2net> ser2net;
+    int unanswered = -1, filler = -1;
 };
 
 // Accepts one connection, takes what arrives first and hangs up in good order.
@@ -181,28 +198,31 @@ struct NetworkFault {
     const char* name;
     int dropAfter;  // the radio behind ser2net hangs up after this many replies (-1: never)
     std::function<wxString(ThroughSer2net&, HangingUpServer&)> port;
-    const char* says;  // besides the port's name
+    int status;
+    const char* box;   // how the box begins
+    const char* says;  // after the port's name; nullptr: the box does not name the port
+    int cancelAfter = -1;
 };
 
+const char* const kPortBox = "Invalid COM Port";
 const NetworkFault kNetworkFaults[] = {
-    {"nobody listens", -1,
-     [](ThroughSer2net&, HangingUpServer&) {
-         return wxString::Format("tcp://127.0.0.1:%d", portserver::FreePort());
-     },
-     "Connection refused"},
+    {"nobody listens", -1, [](auto&, auto&) { return Local(portserver::FreePort()); },
+     kTransferPortError, kPortBox, ": Connection refused"},
     {"accepted, then closed", -1,
-     [](ThroughSer2net&, HangingUpServer& server) {
-         return wxString::Format("rfc2217://127.0.0.1:%d", server.Port());
-     },
-     "the connection was closed"},
-    {"dropped mid-transfer", 12, [](ThroughSer2net& t, HangingUpServer&) { return t.Raw(); },
-     "the connection was closed"},
-    {"not HOST:PORT", -1, [](ThroughSer2net&, HangingUpServer&) { return "tcp://127.0.0.1"; },
-     "not a port server's HOST:PORT"},
+     [](auto&, auto& server) { return Local(server.Port(), "rfc2217"); }, kTransferPortError,
+     kPortBox, ": the connection was closed"},
+    {"dropped mid-transfer", 12, [](auto& t, auto&) { return t.Raw(); }, kTransferPortError,
+     kPortBox, ": the connection was closed"},
+    {"not HOST:PORT", -1, [](auto&, auto&) { return wxString("tcp://127.0.0.1"); },
+     kTransferPortError, kPortBox, ": not a port server's HOST:PORT"},
+    {"never connected", -1, [](auto& t, auto&) { return t.Unanswered(); }, kTransferTimeout,
+     "Timeout Error", ""},
+    {"cancelled while connecting", -1, [](auto& t, auto&) { return t.Unanswered(); },
+     kTransferCancelled, "Cancelled by User", nullptr, 3},
 };
 
-// Each ends as a line that went dead does, with one box naming the port, in good time; the
-// host not found may also end as a silent radio does, should the name service not answer.
+// Each ends as a radio that vanished, stayed silent or was cancelled does, with one box naming
+// the port, in good time; the host not found may end either way, as the name service answers.
 TEST_F(ThroughSer2net, ALostConnectionEndsAsAVanishedRadioNamingThePort) {
     for (const NetworkFault& fault : kNetworkFaults) {
         SCOPED_TRACE(fault.name);
@@ -210,17 +230,22 @@ TEST_F(ThroughSer2net, ALostConnectionEndsAsAVanishedRadioNamingThePort) {
         HangingUpServer hangingUp;
         wxString port = fault.port(*this, hangingUp);
         dialogs.shown.clear();
+        cancelAfter = fault.cancelAfter;
         Page page = Named(40);
         auto start = std::chrono::steady_clock::now();
-        EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, port), kTransferPortError);
+        EXPECT_EQ(UploadCommand(env, PlainWrite(), page, 0, port), fault.status);
         EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
                   8.0);
         ASSERT_EQ(dialogs.Messages().size(), 1u);
         wxString box = dialogs.Messages().back();
-        EXPECT_TRUE(box.StartsWith("Invalid COM Port")) << box;
-        EXPECT_TRUE(box.Contains(port + ": " + fault.says)) << box;
+        EXPECT_TRUE(box.StartsWith(fault.box)) << box;
+        EXPECT_EQ(box.Contains(port), fault.says != nullptr) << box;
+        if (fault.says) {
+            EXPECT_TRUE(box.EndsWith(port + fault.says)) << box;
+        }
     }
     dialogs.shown.clear();
+    cancelAfter = -1;
     Page page = Named(3);
     wxString unknown = "rfc2217://no-such-bench.invalid:3001";
     int status = UploadCommand(env, PlainWrite(), page, 0, unknown);

@@ -170,7 +170,7 @@ TEST_P(TransferFaults, EndsWithItsStatusThePortClosedAndThePageKept) {
         EXPECT_TRUE(boxes.back().StartsWith(c.box)) << boxes.back();
     }
     if (c.digital && c.event == Event::Cancel) {
-        EXPECT_EQ(Sent().back(), "T9030000FC");
+        EXPECT_EQ(LastSent(), "T9030000FC");
     }
     if (server && c.faults.dropAfter < 0) {  // a line that went dead took its device along
         chmod(port.fn_str(), 0600);

@@ -21,12 +21,17 @@ extern char** environ;
 namespace portserver {
 
 // A TCP socket bound to `port` on 127.0.0.1 (0: one the system picks); -1 when it is taken.
-inline int BoundSocket(int port) {
-    int s = socket(AF_INET, SOCK_STREAM, 0);
+inline sockaddr_in Loopback(int port) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = htons(static_cast<uint16_t>(port));
+    return address;
+}
+
+inline int BoundSocket(int port) {
+    int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = Loopback(port);
     if (bind(s, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0) return s;
     close(s);
     return -1;
@@ -37,6 +42,15 @@ inline int PortOf(int socket) {
     socklen_t size = sizeof(address);
     getsockname(socket, reinterpret_cast<sockaddr*>(&address), &size);
     return ntohs(address.sin_port);
+}
+
+// A socket connected to `port` on 127.0.0.1, -1 when the connection failed.
+inline int ConnectedSocket(int port) {
+    int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = Loopback(port);
+    if (connect(s, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0) return s;
+    close(s);
+    return -1;
 }
 
 // A port on 127.0.0.1 that nothing listens on now.

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/textfile.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 #include <map>
@@ -76,6 +77,19 @@ class SimulatedRadioTest : public testing::Test {
         for (wxString line = file.GetFirstLine(); !file.Eof(); line = file.GetNextLine())
             if (line.StartsWith("<")) lines.push_back(line.Mid(1).BeforeFirst('\\'));
         return lines;
+    }
+
+    // The last line the radio received, once the end record has reached it (the simulator
+    // notes lines on its own thread), or after a bounded wait.
+    wxString LastSent() {
+        wxString last;
+        for (int i = 0; i < 300; ++i) {
+            std::vector<wxString> lines = Sent();
+            last = lines.empty() ? wxString() : lines.back();
+            if (last == "T9030000FC") break;
+            wxMilliSleep(10);
+        }
+        return last;
     }
 
     TempDir dir;

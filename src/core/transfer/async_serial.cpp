@@ -259,6 +259,11 @@ bool AsyncSerial::isOpen() const {
     return line && line->open;
 }
 
+bool AsyncSerial::isConnected() const {
+    LinePtr line = CurrentLine();
+    return line && line->open && line->connected;
+}
+
 size_t AsyncSerial::writesStarted() const {
     return state_->writesStarted;
 }

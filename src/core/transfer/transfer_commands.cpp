@@ -18,6 +18,8 @@ namespace {
 constexpr const char* kUnit = "LumoMain";
 constexpr unsigned kLineBaud = 9600;
 constexpr int kClosingPauseMs = 1000;
+// A port on another machine has as long to connect as a radio has to answer.
+constexpr int kConnectMs = 30000;
 
 // The transfer log is kept only when the user asked for it by creating the file. A command's
 // later sessions add to what its first one wrote.
@@ -164,7 +166,10 @@ TransferOutcome RunTransfer(const TransferEnvironment& env, const SessionSetup& 
         c.serial->SetBaudRate(kLineBaud);
         c.serial->Read();
     }
-    int status = digital ? DoTransferData(c, page, mode) : DoAnalogTransferData(c, page, mode);
+    // Connected first, so that the session's paced keys and time limits start with the line.
+    int status = WaitForLink(c, kConnectMs);
+    if (status == 0)
+        status = digital ? DoTransferData(c, page, mode) : DoAnalogTransferData(c, page, mode);
     TransferOutcome outcome = Outcome(c, status, mode, digital, setup.closingPause);
     outcome.memories = c.memories;
     outcome.writtenRows = std::move(c.writtenRows);

@@ -33,6 +33,18 @@ int WaitFor(TransferContext& c, int timeoutMs, wxUniChar character) {
     }
 }
 
+int WaitForLink(TransferContext& c, int timeoutMs) {
+    int64_t start = c.clock->NowMs();
+    while (!c.serial->IsConnected()) {
+        c.progress->ProcessEvents();
+        if (c.progress->Cancelled()) return kTransferCancelled;
+        if (c.serial->ErrorStatus()) return kTransferPortError;
+        if (c.clock->NowMs() - start >= timeoutMs) return kTransferTimeout;
+        c.serial->WaitForData(c.waitSliceMs);
+    }
+    return 0;
+}
+
 void Wait(TransferContext& c, int ms, bool cancellable) {
     int64_t start = c.clock->NowMs();
     for (;;) {

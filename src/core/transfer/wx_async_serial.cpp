@@ -108,6 +108,9 @@ void wxAsyncSerial::Close() {
 bool wxAsyncSerial::IsOpen() const {
     return serial_->isOpen();
 }
+bool wxAsyncSerial::IsConnected() const {
+    return serial_->isConnected();
+}
 bool wxAsyncSerial::ErrorStatus() const {
     return serial_->errorStatus();
 }
