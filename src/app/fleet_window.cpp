@@ -84,6 +84,7 @@ void FleetWindow::OnPortChecked(wxCommandEvent& event) {
     if (static_cast<unsigned>(event.GetInt()) == other && portList->IsChecked(other)) {
         portList->Check(other, false);
         if (std::optional<wxString> device = AskForDevice(dialogs_)) {
+            if (typed_) typed_(*device);
             int found = portList->FindString(*device, true);
             if (found == wxNOT_FOUND) found = portList->Insert(*device, other);
             portList->Check(static_cast<unsigned>(found));

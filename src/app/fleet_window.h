@@ -9,6 +9,7 @@
 #include <wx/frame.h>
 #include <wx/timer.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -28,6 +29,8 @@ class FleetWindow : public wxFrame {
                 const std::vector<wxString>& ports);
     ~FleetWindow() override;
 
+    // Called with each device typed through "Other device...", for the program to remember.
+    void OnDeviceTyped(std::function<void(const wxString&)> typed) { typed_ = std::move(typed); }
     // The ports checked in the list ("Other device..." is never among them).
     std::vector<wxString> CheckedPorts() const;
     bool Running() const { return fleet_ && !finished_; }
@@ -62,4 +65,5 @@ class FleetWindow : public wxFrame {
     std::vector<lumo::FleetPortResult> results_;
     bool finished_ = false;
     wxTimer timer_;
+    std::function<void(const wxString&)> typed_;
 };

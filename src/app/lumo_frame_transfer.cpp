@@ -66,6 +66,10 @@ void LumoFrame::OnSendToSeveral(wxCommandEvent&) {
     std::vector<wxString> ports = OfferedPorts(port_, ProbePorts(CandidatePorts()));
     auto* window =
         new FleetWindow(this, Dialogs(), view->GetPage(), pages_.Current(), env, safety, ports);
+    window->OnDeviceTyped([this](const wxString& device) {
+        AddTypedPort(port_, device);
+        RememberPort(*settings_, port_);
+    });
     window->Show();
 }
 

@@ -54,6 +54,7 @@ TEST_F(FrameTest, SendToSeveralRadiosShowsEachPortAndTheTable) {
     }
     std::vector<wxString> ports = {healthy.DevicePath(), refuser.DevicePath()};
     ASSERT_EQ(window->CheckedPorts(), ports);
+    EXPECT_EQ(frame->Port().typedPorts, ports) << "typed devices are offered again";
     Click(window->sendButton, wxEVT_BUTTON);
     ASSERT_EQ(window->gauges.size(), 2u);
     EXPECT_TRUE(window->Running());

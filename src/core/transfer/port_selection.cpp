@@ -48,6 +48,10 @@ std::optional<wxString> AskForDevice(Dialogs& dialogs) {
     return path;
 }
 
+void AddTypedPort(PortSelection& selection, const wxString& device) {
+    if (!Contains(selection.typedPorts, device)) selection.typedPorts.push_back(device);
+}
+
 void RememberPort(Settings& settings, const PortSelection& selection) {
     settings.WriteString(kChosenPortKey, selection.name);
     wxString typed;
@@ -103,7 +107,7 @@ bool ChooseSerialPort(Dialogs& dialogs, PortSelection& selection,
     }
     std::optional<wxString> device = AskForDevice(dialogs);
     if (!device) return false;
-    if (!Contains(selection.typedPorts, *device)) selection.typedPorts.push_back(*device);
+    AddTypedPort(selection, *device);
     selection.name = *device;
     selection.index = static_cast<int>(ports.size());
     return true;

@@ -29,6 +29,8 @@ wxString NetworkPortProblem(const wxString& name);
 // open (after saying why).
 std::optional<wxString> AskForDevice(Dialogs& dialogs);
 
+// A device typed by the user, offered again from now on.
+void AddTypedPort(PortSelection& selection, const wxString& device);
 // The port chosen in the dialog and the ports typed there, kept for the next run.
 void RememberPort(Settings& settings, const PortSelection& selection);
 PortSelection RecalledPort(const Settings& settings);
