@@ -309,6 +309,7 @@ bool SaveFleetCsv(const std::vector<FleetPortResult>& results, const wxString& p
 wxString PortFilePath(const wxString& path, const wxString& port) {
     wxString tag = port;
     if (tag.StartsWith("/dev/")) tag = tag.Mid(5);
+    tag.Replace("://", "-");  // tcp://bench2:3001 gives "tcp-bench2_3001"
     for (size_t i = 0; i < tag.length(); ++i)
         if (!wxIsalnum(tag[i]) && tag[i] != '.' && tag[i] != '-' && tag[i] != '_') tag[i] = '_';
     wxFileName name(path);

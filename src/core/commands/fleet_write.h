@@ -110,7 +110,8 @@ wxString FleetCsv(const std::vector<FleetPortResult>& results);
 bool SaveFleetCsv(const std::vector<FleetPortResult>& results, const wxString& path);
 
 // The per-port file of a transfer log or hardware folder: "Lumo.log" on /dev/ttyUSB0 is
-// "Lumo-ttyUSB0.log", so the sessions never write one file.
+// "Lumo-ttyUSB0.log" (on tcp://bench2:3001 "Lumo-tcp-bench2_3001.log"), so the sessions never
+// write one file.
 wxString PortFilePath(const wxString& path, const wxString& port);
 
 // The ports named once each, in their first order, without "none" and blanks.
