@@ -93,8 +93,10 @@ TEST(TelnetCodec, FollowsTheServersAgreementsAndRefusals) {
         replies.clear();
         codec.Decode(bytes.data(), bytes.size(), data, replies);
     };
+    EXPECT_FALSE(codec.LineSettled());
     receive(Bytes({255, 253, 44}));
     EXPECT_EQ(replies, Settings({0, 1, 0xC2, 0}));
+    EXPECT_TRUE(codec.LineSettled());
     EXPECT_EQ(codec.SetBaudRate(255), Bytes({255, 250, 44, 1, 0, 0, 0, 255, 255, 255, 240}));
     EXPECT_EQ(codec.Encode("a\xff\rb", 4), "a\xff\xff\rb");
     receive(Bytes({255, 254, 44, 255, 254, 0, 255, 252, 0}));

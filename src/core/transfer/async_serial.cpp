@@ -43,6 +43,7 @@ struct AsyncSerial::Line {
     unsigned openingBaud = 0;
     tcp::socket socket{io};
     std::atomic<bool> connected{false};  // writes wait in the queue until then
+    std::atomic<bool> ready{false};      // see isReady()
     // Keeps the I/O thread running after a hang-up ended the read loop, so close() and
     // setBaudRate() always find a thread to run on.
     asio::executor_work_guard<asio::io_context::executor_type> work{io.get_executor()};
@@ -199,6 +200,7 @@ void AsyncSerial::openSerial(Line& line, const std::string& device, unsigned bau
         throw boost::system::system_error(error, step);
     }
     line.connected = true;
+    line.ready = true;
 }
 
 // On the I/O thread. A numeric address is connected to at once. A name is looked up on a
@@ -238,6 +240,7 @@ void AsyncSerial::connectTo(Line& line, const std::vector<tcp::endpoint>& endpoi
             // Records are short and each waits for its answer: no Nagle delay.
             line.socket.set_option(tcp::no_delay(true), ignored);
             line.connected = true;
+            line.ready = !line.telnet;
             LUMO_LOG(kUnit, " . Connected to %s", line.network->Name().c_str());
             doRead(line);
             doWrite(line);
@@ -259,9 +262,9 @@ bool AsyncSerial::isOpen() const {
     return line && line->open;
 }
 
-bool AsyncSerial::isConnected() const {
+bool AsyncSerial::isReady() const {
     LinePtr line = CurrentLine();
-    return line && line->open && line->connected;
+    return line && line->open && line->ready;
 }
 
 size_t AsyncSerial::writesStarted() const {
@@ -396,6 +399,7 @@ void AsyncSerial::readEnd(Line& line, const boost::system::error_code& error, si
             LUMO_LOG(kUnit, " . %s: the far port runs at %u baud", line.network->Name().c_str(),
                      line.telnet->ServerBaudRate());
         if (!replies.empty()) queueBytes(line, replies.data(), replies.size());
+        if (line.telnet->LineSettled()) line.ready = true;
         data = decoded.data();
         count = decoded.size();
     }

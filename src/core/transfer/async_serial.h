@@ -46,8 +46,10 @@ class AsyncSerial {
               StopBits stop = StopBits(StopBits::one));
     // False once the port is closed, and as soon as the line fails (a hang-up).
     bool isOpen() const;
-    // True once bytes can go out: at once for a serial port, once connected for a network one.
-    bool isConnected() const;
+    // True once the radio's bytes can go out: at once for a serial port, once connected for a
+    // raw network port, and for an RFC 2217 port once the server has taken (or refused) the
+    // line settings, so that nothing reaches the radio at the wrong speed.
+    bool isReady() const;
     bool errorStatus() const;
     // Queue bytes and return at once; nothing is written on the calling thread. Bytes written
     // while no port is open are dropped.

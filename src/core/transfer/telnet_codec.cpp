@@ -66,6 +66,10 @@ std::string TelnetCodec::Greeting(unsigned baudRate) {
     return text;
 }
 
+bool TelnetCodec::LineSettled() const {
+    return ours_[kComPort] != Side::Asked;
+}
+
 std::string TelnetCodec::SetBaudRate(unsigned baudRate) {
     baud_ = baudRate;
     return ours_[kComPort] == Side::On ? BaudCommand(baudRate) : std::string();

@@ -28,6 +28,9 @@ class TelnetCodec {
     // server's negotiation needs to `replies`. Commands may be split across calls.
     void Decode(const char* bytes, size_t size, std::string& data, std::string& replies);
 
+    // True once the server has taken the COM-PORT option (the line settings are then among the
+    // replies) or refused it.
+    bool LineSettled() const;
     // The baud rate the server last said its port runs at (0 until it says).
     unsigned ServerBaudRate() const { return serverBaud_; }
 

@@ -35,7 +35,7 @@ int WaitFor(TransferContext& c, int timeoutMs, wxUniChar character) {
 
 int WaitForLink(TransferContext& c, int timeoutMs) {
     int64_t start = c.clock->NowMs();
-    while (!c.serial->IsConnected()) {
+    while (!c.serial->IsReady()) {
         c.progress->ProcessEvents();
         if (c.progress->Cancelled()) return kTransferCancelled;
         if (c.serial->ErrorStatus()) return kTransferPortError;

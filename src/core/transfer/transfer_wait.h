@@ -9,7 +9,8 @@ namespace lumo {
 // 0 when the character arrived, 4 when the time ran out first, 10 when the user cancelled
 // (2 when the port failed).
 int WaitFor(TransferContext& context, int timeoutMs, wxUniChar character);
-// Waits until the link can carry bytes (a port on another machine connects first): 0 then, 2
+// Waits until the link can carry the radio's bytes (a port on another machine connects, and
+// agrees on the line's settings, first): 0 then, 2
 // when the connection failed, 4 when the time ran out, 10 when the user cancelled.
 int WaitForLink(TransferContext& context, int timeoutMs);
 // Pauses, keeping the program responsive; a cancellable pause ends at Cancel.

@@ -108,8 +108,8 @@ void wxAsyncSerial::Close() {
 bool wxAsyncSerial::IsOpen() const {
     return serial_->isOpen();
 }
-bool wxAsyncSerial::IsConnected() const {
-    return serial_->isConnected();
+bool wxAsyncSerial::IsReady() const {
+    return serial_->isReady();
 }
 bool wxAsyncSerial::ErrorStatus() const {
     return serial_->errorStatus();

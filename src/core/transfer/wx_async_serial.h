@@ -28,8 +28,9 @@ class wxAsyncSerial : public wxObject {
     void Close();
     // False once closed, and after a hang-up.
     bool IsOpen() const;
-    // True once bytes can go out (a port on another machine connects after Open returns).
-    bool IsConnected() const;
+    // True once the radio's bytes can go out (a port on another machine connects, and may
+    // agree on the line's settings, after Open returns).
+    bool IsReady() const;
     bool ErrorStatus() const;
     // Why the last Open or SetBaudRate failed, for the log.
     wxString LastError() const { return lastError_; }
