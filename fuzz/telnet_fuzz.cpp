@@ -30,9 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(whole.ServerBaudRate() == pieces.ServerBaudRate());
     Require(data1.size() <= length);
 
-    // Each command received is answered by one command at most, the first agreement to the
-    // COM-PORT option also by the line settings; every answer is a whole command.
-    Require(replies1.size() <= length + 64);
+    // Each command received (three bytes at least) is answered by one command at most, an
+    // agreement to the COM-PORT option also by the line settings (38 bytes); every answer is
+    // a whole command.
+    Require(replies1.size() <= 16 * length);
     for (size_t i = 0; i < replies1.size();) {
         Require(replies1.size() - i >= 3 && static_cast<unsigned char>(replies1[i]) == 255);
         auto verb = static_cast<unsigned char>(replies1[i + 1]);
