@@ -142,6 +142,11 @@ TEST(PortChoice, OffersAvailablePortsAndOtherDevice) {
     ChooseSerialPort(dialogs, port, probed);  // cancelled
     EXPECT_EQ(dialogs.choiceRequests[1].preselection, 1);
     EXPECT_EQ(port.name, "/dev/ttyUSB0") << "cancel keeps the port";
+    for (int pastTheList : {-1, 3}) {
+        dialogs.choices = {pastTheList};
+        EXPECT_FALSE(ChooseSerialPort(dialogs, port, probed)) << pastTheList;
+    }
+    EXPECT_EQ(port.name, "/dev/ttyUSB0") << "an answer past the list chooses nothing";
 }
 
 TEST(PortChoice, UserCanTypeADeviceTheProbeDoesNotFind) {
