@@ -19,15 +19,14 @@ bool Contains(const std::vector<wxString>& list, const wxString& text) {
     return std::find(list.begin(), list.end(), text) != list.end();
 }
 
-}  // namespace
-
+// Why a name in the form of a network port is not a usable one; "" when it is.
 wxString NetworkPortProblem(const wxString& name) {
-    std::string text(name.utf8_str());
-    if (!IsNetworkPortName(text) || ParseNetworkPort(text)) return wxString();
+    if (ParseNetworkPort(std::string(name.utf8_str()))) return wxString();
     return name +
            " is not a port on another machine.\n"
            "Write tcp://HOST:PORT or rfc2217://HOST:PORT, with a PORT from 1 to 65535.";
 }
+}  // namespace
 
 std::optional<wxString> AskForDevice(Dialogs& dialogs) {
     std::optional<wxString> typed =
@@ -39,8 +38,9 @@ std::optional<wxString> AskForDevice(Dialogs& dialogs) {
     if (path.empty()) return std::nullopt;
     // A port on another machine is not tried here: its server may serve one client only, and
     // the transfer says clearly enough when nobody answers.
-    wxString problem = NetworkPortProblem(path);
-    if (!IsNetworkPortName(std::string(path.utf8_str()))) problem = PortProblem(ProbePort(path));
+    wxString problem = IsNetworkPortName(std::string(path.utf8_str()))
+                           ? NetworkPortProblem(path)
+                           : PortProblem(ProbePort(path));
     if (!problem.empty()) {
         dialogs.Message(problem, "Serial Port", DialogIcon::Exclamation);
         return std::nullopt;

@@ -22,9 +22,6 @@ struct PortSelection {
 // The available ports, then the ports typed earlier and the chosen one, when not among them.
 std::vector<wxString> OfferedPorts(const PortSelection& selection,
                                    const std::vector<PortProbeResult>& probed);
-// Why a name in the form of a network port is not a usable one; "" when it is, or is not in that
-// form.
-wxString NetworkPortProblem(const wxString& name);
 // Asks for a device path or a network port; nothing when cancelled, blank, or not a port Lumo can
 // open (after saying why).
 std::optional<wxString> AskForDevice(Dialogs& dialogs);
